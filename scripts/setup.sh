@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs every Debian package the project needs. Idempotent; quiet when all is there.
+set -euo pipefail
+
+packages=(
+  g++ cmake make pkg-config   # toolchain
+  libgtest-dev libgmock-dev   # unit tests
+  libbenchmark-dev            # benchmarks
+  clang-format                # formatting
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || { echo "setup: need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+  sudo="sudo"
+fi
+echo "setup: installing ${missing[*]}" >&2
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

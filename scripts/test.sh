@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the whole test suite: once in the
+# normal build and once under AddressSanitizer + UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+for mode in normal sanitize; do
+  if [ "$mode" = normal ]; then
+    bash scripts/build.sh
+    dir=build
+  else
+    bash scripts/build.sh --sanitize
+    dir=build-sanitize
+  fi
+  echo "== tests ($mode build) ==" >&2
+  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"
+done

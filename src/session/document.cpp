@@ -1,0 +1,18 @@
+#include "session/document.h"
+
+namespace korva {
+
+void Document::StringListAllClear() {
+  for (StringList* list :
+       {&MinutesTextList, &ConvertedTextList, &SearchWordList, &SpeakerNavEntryList,
+        &BodyHTMLList, &OutputFileList, &NavHTMLList, &NavWorkList, &TwoPaneListHTMLList,
+        &TwoPaneFrameList1, &TwoPaneFrameList2, &LocalTopFrameIncludeList,
+        &LocalSidelinkIncludeList, &WebTopFrameIncludeList, &WebSidelinkIncludeList,
+        &BrowseTempList1}) {
+    list->clear();
+  }
+  SpeakerNameSet.Clear();
+  SpeakerSentenceSet.Clear();
+}
+
+}  // namespace korva

@@ -1,0 +1,79 @@
+// The document state: every list and scalar the commands share, created once
+// and reset by the reset operations.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "analysis/line_table.h"
+#include "session/sorted_set.h"
+
+namespace korva {
+
+using StringList = std::vector<std::string>;
+
+// Opening and closing counts of the block marks, incremented by the classifier.
+struct BlockMarkCounts {
+  int EnumStartCount = 0, EnumEndCount = 0;
+  int HTMLStartCount = 0, HTMLEndCount = 0;
+  int RosterStartCount = 0, RosterEndCount = 0;
+  int CommentStartCount = 0, CommentEndCount = 0;
+  int QuoteStartCount = 0, QuoteEndCount = 0;
+  int ParagraphStartCount = 0, ParagraphEndCount = 0;
+};
+
+struct Document {
+  // Lists (CP932 lines).
+  StringList MinutesTextList;
+  StringList ForcedBreakTextList;
+  StringList ConvertedTextList;
+  StringList SearchWordList;
+  SortedStringSet SpeakerNameSet;
+  StringList SpeakerNavEntryList;
+  SortedStringSet SpeakerSentenceSet;
+  StringList ContentsWorkList1, ContentsWorkList2;
+  StringList BodyHTMLList;
+  StringList DocumentHTMLList;
+  StringList OutputFileList;
+  StringList NavHTMLList, NavWorkList;
+  StringList TwoPaneListHTMLList, TwoPaneFrameList1, TwoPaneFrameList2;
+  StringList LocalHeadIncludeList, LocalTopFrameIncludeList, LocalSidelinkIncludeList;
+  StringList WebHeadIncludeList, WebTopFrameIncludeList, WebSidelinkIncludeList;
+  StringList LocalCSSList;
+  StringList WebCSSList;
+  StringList TryOutCSSList;
+  StringList BrowseTempList1;
+
+  // The analysed minutes (row 1 first) and the agenda-and-speaker list box.
+  LineTable MinutesTextStringGrid;
+  StringList ListBoxGidaiHatsugen;
+  BlockMarkCounts MarkCounts;
+
+  // Scalars. Paths are CP932 text like everything the rules handle.
+  std::string MinutesFileName;
+  std::string HTMLBaseName;
+  std::string DocumentTitle;
+  std::string TitleElement;
+  std::string ProjectFileName;
+  std::string AppFolder;
+  std::string AppBaseName;
+  std::string IniFileName;
+  std::string DefaultFolder;
+  std::string ShortTitle = "KORVA";
+  std::string LongTitle = "Velkorin( KORVA )";
+  std::string DroppedFileName;
+  bool UIReady = false;
+  bool MinutesLoaded = false;
+  bool TextModified = false;
+  int LoadedLineCount = 0;
+  int CurrentLineCount = 0;
+  bool TopPanelCollapsed = false;
+  bool OptionPanelOpen = false;
+
+  // Empties every list except the work lists of body conversion, the head
+  // include lists, the generated document, the three CSS lists and the
+  // forced-break text.
+  void StringListAllClear();
+};
+
+}  // namespace korva

@@ -1,0 +1,126 @@
+#include "text/codec.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace korva {
+namespace {
+
+// One iconv descriptor per direction and thread; iconv_t carries shift state,
+// so it is reset before every conversion.
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
+    if (cd_ == reinterpret_cast<iconv_t>(-1)) {
+      throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
+    }
+  }
+  ~Converter() { iconv_close(cd_); }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  // Converts as much as possible. Returns the number of input bytes consumed;
+  // stops at the first invalid or incomplete sequence.
+  std::size_t Convert(std::string_view in, std::string& out) {
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    char* src = const_cast<char*>(in.data());
+    std::size_t srcLeft = in.size();
+    char buffer[4096];
+    while (srcLeft > 0) {
+      char* dst = buffer;
+      std::size_t dstLeft = sizeof buffer;
+      std::size_t rc = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
+      out.append(buffer, static_cast<std::size_t>(dst - buffer));
+      if (rc == static_cast<std::size_t>(-1) && errno != E2BIG) break;
+    }
+    return in.size() - srcLeft;
+  }
+
+ private:
+  iconv_t cd_;
+};
+
+Converter& FromCp932() {
+  thread_local Converter c("UTF-8", "CP932");
+  return c;
+}
+
+Converter& ToCp932() {
+  thread_local Converter c("CP932", "UTF-8");
+  return c;
+}
+
+// Length of the UTF-8 sequence starting at s[pos], or 0 when it is malformed.
+std::size_t Utf8SequenceLength(std::string_view s, std::size_t pos) {
+  const auto b = static_cast<unsigned char>(s[pos]);
+  std::size_t len = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 0;
+  if (len == 0 || pos + len > s.size()) return 0;
+  for (std::size_t i = 1; i < len; ++i) {
+    if ((static_cast<unsigned char>(s[pos + i]) & 0xC0) != 0x80) return 0;
+  }
+  return len;
+}
+
+constexpr std::string_view kGetaMarkCp932 = "\x81\xAC";  // "〓"
+constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";
+
+}  // namespace
+
+std::string Cp932ToUtf8(std::string_view cp932) {
+  std::string out;
+  out.reserve(cp932.size() * 3 / 2);
+  std::size_t used = FromCp932().Convert(cp932, out);
+  if (used != cp932.size()) {
+    throw CodecError("bytes at offset " + std::to_string(used) + " are not CP932", used);
+  }
+  return out;
+}
+
+std::string Cp932ToUtf8Lossy(std::string_view cp932) {
+  std::string out;
+  out.reserve(cp932.size() * 3 / 2);
+  std::size_t pos = 0;
+  while (pos < cp932.size()) {
+    pos += FromCp932().Convert(cp932.substr(pos), out);
+    if (pos < cp932.size()) {
+      out += kReplacementUtf8;
+      ++pos;
+    }
+  }
+  return out;
+}
+
+std::string Utf8ToCp932(std::string_view utf8, std::vector<std::size_t>* replacedAt) {
+  std::string out;
+  out.reserve(utf8.size());
+  std::size_t pos = 0;
+  while (pos < utf8.size()) {
+    pos += ToCp932().Convert(utf8.substr(pos), out);
+    if (pos < utf8.size()) {
+      if (replacedAt) replacedAt->push_back(pos);
+      out += kGetaMarkCp932;
+      std::size_t len = Utf8SequenceLength(utf8, pos);
+      pos += len == 0 ? 1 : len;
+    }
+  }
+  return out;
+}
+
+bool IsValidCp932(std::string_view bytes) {
+  std::string sink;
+  return FromCp932().Convert(bytes, sink) == bytes.size();
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+  std::size_t pos = 0;
+  while (pos < bytes.size()) {
+    std::size_t len = Utf8SequenceLength(bytes, pos);
+    if (len == 0) return false;
+    pos += len;
+  }
+  return true;
+}
+
+}  // namespace korva

@@ -1,0 +1,42 @@
+// CP932 <-> UTF-8 conversion. Document text is CP932 bytes everywhere inside
+// the program; this module is the only place where it changes encoding.
+#pragma once
+
+#include <cstddef>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korva {
+
+// Thrown when bytes cannot be converted; `offset` is the byte offset of the
+// first byte that failed in the input.
+class CodecError : public std::runtime_error {
+ public:
+  CodecError(const std::string& what, std::size_t offset)
+      : std::runtime_error(what), offset_(offset) {}
+  std::size_t offset() const { return offset_; }
+
+ private:
+  std::size_t offset_;
+};
+
+// Strict: throws CodecError naming the offset of the first byte that is not CP932.
+std::string Cp932ToUtf8(std::string_view cp932);
+
+// For messages and terminal output: undecodable bytes become U+FFFD.
+std::string Cp932ToUtf8Lossy(std::string_view cp932);
+
+// Characters CP932 cannot hold become "〓"; the byte offsets (in the UTF-8
+// input) of the replaced characters are appended to `replacedAt` when given.
+// Invalid UTF-8 bytes are replaced the same way.
+std::string Utf8ToCp932(std::string_view utf8, std::vector<std::size_t>* replacedAt = nullptr);
+
+// True when every byte sequence is valid CP932 (what iconv accepts).
+bool IsValidCp932(std::string_view bytes);
+
+// True when the bytes are well-formed UTF-8.
+bool IsValidUtf8(std::string_view bytes);
+
+}  // namespace korva

@@ -1,0 +1,135 @@
+#include "text/sjis.h"
+
+namespace korva::sjis {
+namespace {
+
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Compares `sub` with `s` at `pos`. Case folding applies only to ASCII letters
+// that stand as single-byte characters in `s`; the trail byte of a double-byte
+// character is compared exactly.
+bool MatchesAt(std::string_view s, std::size_t pos, std::string_view sub, Case mode) {
+  if (pos + sub.size() > s.size()) return false;
+  if (mode == Case::Sensitive) return s.compare(pos, sub.size(), sub) == 0;
+  std::size_t i = 0;
+  while (i < sub.size()) {
+    std::size_t len = CharLength(s, pos + i);
+    if (len == 2) {
+      if (i + 1 >= sub.size() || s[pos + i] != sub[i] || s[pos + i + 1] != sub[i + 1]) return false;
+    } else if (AsciiLower(s[pos + i]) != AsciiLower(sub[i])) {
+      return false;
+    }
+    i += len;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::size_t Find(std::string_view s, std::string_view sub, std::size_t from, Case mode) {
+  if (from > s.size()) return npos;
+  if (sub.empty()) return from;
+  const char first = sub[0];
+  const bool plainFirst = mode == Case::Sensitive || !((first >= 'A' && first <= 'Z') ||
+                                                        (first >= 'a' && first <= 'z'));
+  for (std::size_t pos = from; pos + sub.size() <= s.size(); pos += CharLength(s, pos)) {
+    if (plainFirst && s[pos] != first) continue;
+    if (MatchesAt(s, pos, sub, mode)) return pos;
+  }
+  return npos;
+}
+
+std::size_t RFind(std::string_view s, std::string_view sub, Case mode) {
+  std::size_t found = npos;
+  for (std::size_t pos = Find(s, sub, 0, mode); pos != npos;
+       pos = Find(s, sub, pos + CharLength(s, pos), mode)) {
+    found = pos;
+    if (pos >= s.size()) break;
+  }
+  return found;
+}
+
+bool EndsWith(std::string_view s, std::string_view suffix) {
+  if (suffix.size() > s.size()) return false;
+  const std::size_t start = s.size() - suffix.size();
+  if (s.compare(start, suffix.size(), suffix) != 0) return false;
+  std::size_t pos = 0;
+  while (pos < start) pos += CharLength(s, pos);
+  return pos == start;
+}
+
+std::string ReplaceFirst(std::string_view s, std::string_view from, std::string_view to,
+                         Case mode) {
+  std::size_t pos = from.empty() ? npos : Find(s, from, 0, mode);
+  if (pos == npos) return std::string(s);
+  std::string out;
+  out.reserve(s.size() + to.size());
+  out.append(s.substr(0, pos)).append(to).append(s.substr(pos + from.size()));
+  return out;
+}
+
+std::string ReplaceAll(std::string_view s, std::string_view from, std::string_view to,
+                       Case mode) {
+  if (from.empty()) return std::string(s);
+  std::string out;
+  out.reserve(s.size());
+  std::size_t copied = 0;
+  for (std::size_t pos = Find(s, from, 0, mode); pos != npos;
+       pos = Find(s, from, pos + from.size(), mode)) {
+    out.append(s.substr(copied, pos - copied)).append(to);
+    copied = pos + from.size();
+  }
+  out.append(s.substr(copied));
+  return out;
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  // CR and LF are below 0x40, so they never occur as trail bytes.
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') continue;
+    lines.emplace_back(text.substr(start, i - start));
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.emplace_back(text.substr(start));
+  return lines;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines, bool finalBreak) {
+  std::size_t total = 0;
+  for (const auto& l : lines) total += l.size() + 2;
+  std::string out;
+  out.reserve(total);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    out += lines[i];
+    if (finalBreak || i + 1 < lines.size()) out += "\r\n";
+  }
+  return out;
+}
+
+std::vector<std::size_t> CharStarts(std::string_view s) {
+  std::vector<std::size_t> starts;
+  starts.reserve(s.size());
+  for (std::size_t pos = 0; pos < s.size(); pos += CharLength(s, pos)) starts.push_back(pos);
+  return starts;
+}
+
+std::string_view FirstChar(std::string_view s) {
+  return s.empty() ? s : s.substr(0, CharLength(s, 0));
+}
+
+std::string_view LastChar(std::string_view s) {
+  std::size_t last = 0;
+  for (std::size_t pos = 0; pos < s.size(); pos += CharLength(s, pos)) last = pos;
+  return s.substr(last);
+}
+
+std::size_t CharCount(std::string_view s) {
+  std::size_t n = 0;
+  for (std::size_t pos = 0; pos < s.size(); pos += CharLength(s, pos)) ++n;
+  return n;
+}
+
+}  // namespace korva::sjis

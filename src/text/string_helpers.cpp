@@ -1,0 +1,144 @@
+#include "text/string_helpers.h"
+
+#include <array>
+
+#include "text/literal.h"
+#include "text/sjis.h"
+
+namespace korva {
+using namespace literals;
+
+namespace {
+
+constexpr std::string_view kFwSpace = "\x81\x40";  // "　"
+
+bool IsControlOrSpace(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+
+// Length of the blank (control, space or full-width space) starting at pos, 0 if none.
+std::size_t BlankAt(std::string_view s, std::size_t pos) {
+  if (IsControlOrSpace(s[pos])) return 1;
+  if (s.substr(pos, 2) == kFwSpace) return 2;
+  return 0;
+}
+
+// End of the text left after cutting trailing characters for which `isBlank`
+// (given the character) holds; steps whole characters so a trail byte 0x40
+// is never taken for a space.
+template <typename IsBlank>
+std::size_t EndWithoutTrailing(std::string_view s, IsBlank isBlank) {
+  std::size_t end = 0;
+  for (std::size_t pos = 0; pos < s.size();) {
+    std::size_t len = sjis::CharLength(s, pos);
+    if (!isBlank(s.substr(pos, len))) end = pos + len;
+    pos += len;
+  }
+  return end;
+}
+
+bool IsZenkakuBlank(std::string_view ch) {
+  return ch == kFwSpace || (ch.size() == 1 && IsControlOrSpace(ch[0]));
+}
+
+bool IsSpaceOrFwSpace(std::string_view ch) { return ch == " " || ch == kFwSpace; }
+
+std::string RemoveAll(std::string s, std::string_view what) {
+  return sjis::ReplaceAll(s, what, "");
+}
+
+}  // namespace
+
+std::string ZenkakuTrimLeft(std::string_view s) {
+  std::size_t pos = 0;
+  while (pos < s.size()) {
+    std::size_t len = BlankAt(s, pos);
+    if (len == 0) break;
+    pos += len;
+  }
+  return std::string(s.substr(pos));
+}
+
+std::string ZenkakuTrimRight(std::string_view s) {
+  return std::string(s.substr(0, EndWithoutTrailing(s, IsZenkakuBlank)));
+}
+
+std::string ZenkakuTrim(std::string_view s) { return ZenkakuTrimRight(ZenkakuTrimLeft(s)); }
+
+std::string TrimControlAndSpaces(std::string_view s) {
+  std::size_t begin = 0;
+  while (begin < s.size() && IsControlOrSpace(s[begin])) ++begin;
+  // Bytes up to 0x20 are never trail bytes, so the end can be cut bytewise.
+  std::size_t end = s.size();
+  while (end > begin && IsControlOrSpace(s[end - 1])) --end;
+  return std::string(s.substr(begin, end - begin));
+}
+
+std::string DeleteAllSpaces(std::string_view s) {
+  std::string out;
+  out.reserve(s.size());
+  for (std::size_t pos = 0; pos < s.size();) {
+    std::size_t len = sjis::CharLength(s, pos);
+    std::string_view ch = s.substr(pos, len);
+    if (!IsSpaceOrFwSpace(ch)) out.append(ch);
+    pos += len;
+  }
+  return out;
+}
+
+std::string TrimAllSpaces(std::string_view s) {
+  std::string t = TrimControlAndSpaces(s);
+  std::size_t begin = 0;
+  while (begin < t.size()) {
+    std::string_view ch = std::string_view(t).substr(begin, sjis::CharLength(t, begin));
+    if (!IsSpaceOrFwSpace(ch)) break;
+    begin += ch.size();
+  }
+  std::string_view rest = std::string_view(t).substr(begin);
+  return std::string(rest.substr(0, EndWithoutTrailing(rest, IsSpaceOrFwSpace)));
+}
+
+bool IsSeparatorLine(std::string_view s) {
+  static const std::array<std::string, 15> kSeparators = {
+      "　"_sj, " ",    "―"_sj, "-",    "─"_sj, "－"_sj, "━"_sj, "～"_sj,
+      "＝"_sj, "☆"_sj, "◇"_sj, "○"_sj, "〇"_sj, "□"_sj, "〓"_sj};
+  std::string rest(s);
+  for (const auto& sep : kSeparators) rest = RemoveAll(std::move(rest), sep);
+  return rest.empty();
+}
+
+std::string LeadingZenkakuSpaces(std::string_view s) {
+  std::size_t count = 0;
+  while (count < 20 && s.substr(count * 2, 2) == kFwSpace) ++count;
+  return std::string(s.substr(0, count * 2));
+}
+
+std::string RemoveSpeakerMarks(std::string_view s, int alsoSpaces) {
+  static const std::array<std::string, 19> kMarks = {
+      "〇"_sj, "○"_sj, "●"_sj, "■"_sj, "□"_sj, "◆"_sj, "◇"_sj, "◎"_sj, "＠"_sj, "▲"_sj,
+      "▼"_sj, "△"_sj, "▽"_sj, "★"_sj, "☆"_sj, "￥"_sj, "◯"_sj, "∇"_sj, "※"_sj};
+  std::string rest(s);
+  for (const auto& mark : kMarks) rest = RemoveAll(std::move(rest), mark);
+  return alsoSpaces == 1 ? DeleteAllSpaces(rest) : rest;
+}
+
+namespace {
+std::string PadWith(long long n, std::size_t width, std::string_view pad) {
+  std::string digits = std::to_string(n);
+  std::string out;
+  for (std::size_t len = digits.size(); len < width; ++len) out += pad;
+  return out + digits;
+}
+}  // namespace
+
+std::string PadNumber(long long n, std::size_t width) { return PadWith(n, width, " "); }
+std::string ZeroPadNumber(long long n, std::size_t width) { return PadWith(n, width, "0"); }
+std::string NbspPadNumber(long long n, std::size_t width) { return PadWith(n, width, "&nbsp;"); }
+
+std::size_t SearchFrom(std::string_view sub, std::string_view s, std::size_t from) {
+  if (sub.empty()) return 0;
+  std::size_t start = 0;
+  while (start < from && start < s.size()) start += sjis::CharLength(s, start);
+  std::size_t pos = sjis::Find(s, sub, start);
+  return pos == sjis::npos ? 0 : pos + 1;
+}
+
+}  // namespace korva
