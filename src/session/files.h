@@ -1,0 +1,30 @@
+// Reading and writing whole files. Every output is written to a temporary
+// file in the same folder and renamed over the target, so a failure leaves
+// the old file intact.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace korva {
+
+struct FileError {
+  std::string path;    // UTF-8
+  std::string reason;  // the system's reason, UTF-8
+  std::string Describe() const { return path + ": " + reason; }
+};
+
+struct ReadResult {
+  std::string bytes;
+  std::optional<FileError> error;
+};
+
+ReadResult ReadFileBytes(const std::filesystem::path& path);
+
+// Writes `bytes` to `path` atomically (temporary file, flush, fsync, rename).
+std::optional<FileError> WriteFileAtomically(const std::filesystem::path& path,
+                                             std::string_view bytes);
+
+}  // namespace korva
