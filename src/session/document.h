@@ -70,6 +70,15 @@ struct Document {
   bool TopPanelCollapsed = false;
   bool OptionPanelOpen = false;
 
+  // Multi-file publishing: the paths of the last local and web sets, the bare
+  // file names the "@n-html@" / "@v-html@" / "@h-html@" placeholders stand
+  // for, and the last stand-alone navigation text and its path.
+  std::string ThreeFileNormalPath, ThreeFileVerticalPath, ThreeFileHorizontalPath;
+  std::string WebNormalPath, WebVerticalPath, WebHorizontalPath;
+  std::string NormalFileName, VerticalFileName, HorizontalFileName;
+  std::string NavOnePaneHTMLText;
+  std::string SavedHTMLPath;
+
   // Empties every list except the work lists of body conversion, the head
   // include lists, the generated document, the three CSS lists and the
   // forced-break text.
