@@ -70,6 +70,25 @@ struct Document {
   bool TopPanelCollapsed = false;
   bool OptionPanelOpen = false;
 
+  // HTML generation: the last document and where it went, the bare file names
+  // of the three-file set, and the per-run values taken from the settings.
+  std::string GeneratedHTMLText;
+  std::string SavedDocumentPath;
+  std::string SavedHTMLPath;
+  std::string ThreeFileNormalPath, ThreeFileVerticalPath, ThreeFileHorizontalPath;
+  std::string WebNormalPath, WebVerticalPath, WebHorizontalPath;
+  std::string NormalFileName, VerticalFileName, HorizontalFileName;
+  std::string LineIdPrefix;
+  // 26 ideographic spaces (0x81 0x40) until the first generation sets it.
+  std::string AnnotationIndent = [] {
+    std::string s;
+    for (int i = 0; i < 26; ++i) s += "\x81\x40";
+    return s;
+  }();
+  std::string QuotationLeadSpaces;
+  // Never reset: the document-colour rotation continues across generations.
+  long long DocumentColorCounter = 0;
+
   // Multi-file publishing: the paths of the last local and web sets, the bare
   // file names the "@n-html@" / "@v-html@" / "@h-html@" placeholders stand
   // for, and the last stand-alone navigation text and its path.
