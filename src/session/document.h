@@ -70,14 +70,10 @@ struct Document {
   bool TopPanelCollapsed = false;
   bool OptionPanelOpen = false;
 
-  // HTML generation: the last document and where it went, the bare file names
-  // of the three-file set, and the per-run values taken from the settings.
+  // HTML generation: the last document and where it went, and the per-run
+  // values taken from the settings.
   std::string GeneratedHTMLText;
   std::string SavedDocumentPath;
-  std::string SavedHTMLPath;
-  std::string ThreeFileNormalPath, ThreeFileVerticalPath, ThreeFileHorizontalPath;
-  std::string WebNormalPath, WebVerticalPath, WebHorizontalPath;
-  std::string NormalFileName, VerticalFileName, HorizontalFileName;
   std::string LineIdPrefix;
   // 26 ideographic spaces (0x81 0x40) until the first generation sets it.
   std::string AnnotationIndent = [] {
