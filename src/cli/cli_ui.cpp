@@ -10,7 +10,9 @@ void CliUi::Print(const std::string& utf8) const {
   std::cerr << (subject_.empty() ? "" : subject_ + ": ") << utf8 << '\n';
 }
 
-void CliUi::Error(const std::string& utf8) const { Print(utf8); }
+void CliUi::Error(const std::string& utf8) const {
+  Print(utf8);
+}
 
 void CliUi::Note(const std::string& utf8) const {
   if (verbosity_ != Verbosity::Quiet) Print(utf8);
@@ -20,9 +22,13 @@ void CliUi::Detail(const std::string& utf8) const {
   if (verbosity_ == Verbosity::Verbose) Print(utf8);
 }
 
-void CliUi::Information(const std::string& text) { Note(Cp932ToUtf8Lossy(text)); }
+void CliUi::Information(const std::string& text) {
+  Note(Cp932ToUtf8Lossy(text));
+}
 
-void CliUi::Warning(const std::string& text) { Error(Cp932ToUtf8Lossy(text)); }
+void CliUi::Warning(const std::string& text) {
+  Error(Cp932ToUtf8Lossy(text));
+}
 
 bool CliUi::AskYesNo(const std::string& text) {
   Note(Cp932ToUtf8Lossy(text) + " -> no");

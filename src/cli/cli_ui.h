@@ -20,8 +20,8 @@ class CliUi : public Ui {
 
   // Prints a UTF-8 message on stderr (also in quiet mode when it is an error).
   void Error(const std::string& utf8) const;
-  void Note(const std::string& utf8) const;     // normal and verbose
-  void Detail(const std::string& utf8) const;   // verbose only
+  void Note(const std::string& utf8) const;    // normal and verbose
+  void Detail(const std::string& utf8) const;  // verbose only
 
   void Beep() override {}
   void Information(const std::string& text) override;

@@ -12,7 +12,7 @@ namespace korva::cli {
 
 struct CliCommand {
   const char* name;
-  const char* usage;    // shown by --help, after "korva-cli "
+  const char* usage;  // shown by --help, after "korva-cli "
   const char* summary;
   int (*run)(CliContext& ctx, CommandArgs args);
 };

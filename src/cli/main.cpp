@@ -38,7 +38,8 @@ InputEncoding ParseEncoding(const std::string& text) {
 // "NAME=VALUE": the value arrives in UTF-8 and is stored as CP932 text.
 void ApplySet(Settings& settings, const std::string& assignment) {
   const auto eq = assignment.find('=');
-  if (eq == std::string::npos) throw UsageError{"--set needs NAME=VALUE, not \"" + assignment + "\""};
+  if (eq == std::string::npos)
+    throw UsageError{"--set needs NAME=VALUE, not \"" + assignment + "\""};
   const std::string name = assignment.substr(0, eq);
   const SettingRow* row = FindSettingByName(name);
   if (!row) throw UsageError{"--set: there is no setting named \"" + name + "\""};
@@ -53,6 +54,7 @@ void ApplySet(Settings& settings, const std::string& assignment) {
 int Run(int argc, char** argv) {
   std::vector<std::string> rest;
   std::vector<std::string> assignments;
+  Settings scratch;  // checks each --set as it comes, so bad usage fails before anything runs
   Verbosity verbosity = Verbosity::Normal;
   InputEncoding encoding = InputEncoding::Cp932;
   bool help = false;
@@ -73,6 +75,7 @@ int Run(int argc, char** argv) {
       verbosity = Verbosity::Verbose;
     } else if (arg == "--set") {
       assignments.push_back(value());
+      ApplySet(scratch, assignments.back());
     } else if (arg == "--input-encoding") {
       encoding = ParseEncoding(value());
     } else {
@@ -86,6 +89,7 @@ int Run(int argc, char** argv) {
   if (rest.empty()) throw UsageError{"no command given (see korva-cli --help)"};
 
   CliContext ctx{Settings{}, CliUi(verbosity), encoding};
+  // --set applies after any settings file.
   for (const auto& assignment : assignments) ApplySet(ctx.settings, assignment);
 
   const std::string name = rest.front();

@@ -30,12 +30,11 @@ std::string FormCaptionText(const Document& doc, const std::string& name, int mo
   const std::string tail = std::string(" - [ ") + kVersionDate + " ]";
   switch (mode) {
     case 0:
-      return head + " 【 "_sj + name + " 】"_sj + tail;
+      return head + " 【 "_sj + name + " 】- [ "_sj + kVersionDate + " ]";
     case 1:
       return head + " " + tail;
     default:
-      return head + " 【 "_sj + name + " 】"_sj + " 〔 "_sj + "変更されました"_sj + " 〕"_sj +
-             tail;
+      return head + " 【 "_sj + name + " 】"_sj + " 〔 "_sj + "変更されました"_sj + " 〕"_sj + tail;
   }
 }
 
@@ -85,7 +84,8 @@ void MessageProjectSaved(Ui& ui, const std::string& name, int mode) {
 }
 
 void MessageProjectLoaded(const Document& doc, Ui& ui, const std::string& name, int mode) {
-  const std::string opening = "  プロジェクト【 "_sj + doc.ProjectFileName + "  】を開いています"_sj;
+  const std::string opening =
+      "  プロジェクト【 "_sj + doc.ProjectFileName + "  】を開いています"_sj;
   switch (mode) {
     case 0:
       ui.SetStatusPanel(2, "  プロジェクト【 "_sj + ExtractFileName(name) + "  】を開きました"_sj);

@@ -4,11 +4,10 @@ namespace korva {
 
 void Document::StringListAllClear() {
   for (StringList* list :
-       {&MinutesTextList, &ConvertedTextList, &SearchWordList, &SpeakerNavEntryList,
-        &BodyHTMLList, &OutputFileList, &NavHTMLList, &NavWorkList, &TwoPaneListHTMLList,
-        &TwoPaneFrameList1, &TwoPaneFrameList2, &LocalTopFrameIncludeList,
-        &LocalSidelinkIncludeList, &WebTopFrameIncludeList, &WebSidelinkIncludeList,
-        &BrowseTempList1}) {
+       {&MinutesTextList, &ConvertedTextList, &SearchWordList, &SpeakerNavEntryList, &BodyHTMLList,
+        &OutputFileList, &NavHTMLList, &NavWorkList, &TwoPaneListHTMLList, &TwoPaneFrameList1,
+        &TwoPaneFrameList2, &LocalTopFrameIncludeList, &LocalSidelinkIncludeList,
+        &WebTopFrameIncludeList, &WebSidelinkIncludeList, &BrowseTempList1}) {
     list->clear();
   }
   SpeakerNameSet.Clear();

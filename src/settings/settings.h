@@ -108,9 +108,9 @@ struct Settings {
   bool MenuSettingsReInitialize = false;
 
   // Values of the document state that the settings file carries.
-  std::string SavedProjectFileName;   // [File] Project
-  std::string SavedDefaultFolder;     // [File] DefaultFolder
-  std::string SavedMinutesFileName;   // [File] Global
+  std::string SavedProjectFileName;  // [File] Project
+  std::string SavedDefaultFolder;    // [File] DefaultFolder
+  std::string SavedMinutesFileName;  // [File] Global
   int FormPositionTop = 100;
   int FormPositionLeft = 100;
   int FormPositionWidth = 500;

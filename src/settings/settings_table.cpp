@@ -135,7 +135,9 @@ std::optional<long long> ParseInteger(std::string_view text) {
 
 }  // namespace
 
-std::span<const SettingRow> SettingsTable() { return kRows; }
+std::span<const SettingRow> SettingsTable() {
+  return kRows;
+}
 
 SettingKind KindOf(const SettingRow& row) {
   switch (row.member.index()) {

@@ -16,13 +16,13 @@ namespace korva {
 enum class SettingKind { String, Integer, Boolean };
 
 enum class ReadRule {
-  Set,                  // taken as it stands
-  NotRead,              // written, never read back
-  FolderMustExist,      // emptied when the folder no longer exists
-  FileMustExist,        // emptied when the file no longer exists
-  RelativeTo3FileFolder,// kept only when it resolves, against the 3-file folder, to a file
-  PositiveOrFallback,   // a missing or non-positive integer becomes `fallback`
-  NonEmptyOrFallback,   // an empty text becomes `fallback` (UTF-8 in the table)
+  Set,                    // taken as it stands
+  NotRead,                // written, never read back
+  FolderMustExist,        // emptied when the folder no longer exists
+  FileMustExist,          // emptied when the file no longer exists
+  RelativeTo3FileFolder,  // kept only when it resolves, against the 3-file folder, to a file
+  PositiveOrFallback,     // a missing or non-positive integer becomes `fallback`
+  NonEmptyOrFallback,     // an empty text becomes `fallback` (UTF-8 in the table)
 };
 
 using SettingMember = std::variant<std::string Settings::*, int Settings::*, bool Settings::*>;
@@ -31,10 +31,15 @@ struct SettingRow {
   constexpr SettingRow(std::string_view name_, SettingMember member_, std::string_view section_,
                        std::string_view key_, ReadRule rule_ = ReadRule::Set,
                        std::string_view fallback_ = {}, bool writtenBySave_ = true)
-      : name(name_), member(member_), section(section_), key(key_), rule(rule_),
-        fallback(fallback_), writtenBySave(writtenBySave_) {}
+      : name(name_),
+        member(member_),
+        section(section_),
+        key(key_),
+        rule(rule_),
+        fallback(fallback_),
+        writtenBySave(writtenBySave_) {}
 
-  std::string_view name;     // the control name (the member's name)
+  std::string_view name;  // the control name (the member's name)
   SettingMember member;
   std::string_view section;  // empty: the setting is not saved
   std::string_view key;

@@ -55,7 +55,11 @@ Converter& ToCp932() {
 // Length of the UTF-8 sequence starting at s[pos], or 0 when it is malformed.
 std::size_t Utf8SequenceLength(std::string_view s, std::size_t pos) {
   const auto b = static_cast<unsigned char>(s[pos]);
-  std::size_t len = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 0;
+  std::size_t len = b < 0x80           ? 1
+                    : (b >> 5) == 0x6  ? 2
+                    : (b >> 4) == 0xE  ? 3
+                    : (b >> 3) == 0x1E ? 4
+                                       : 0;
   if (len == 0 || pos + len > s.size()) return 0;
   for (std::size_t i = 1; i < len; ++i) {
     if ((static_cast<unsigned char>(s[pos + i]) & 0xC0) != 0x80) return 0;

@@ -18,7 +18,9 @@ struct Utf8Literal {
 };
 
 // Converts a UTF-8 string to CP932 for use as document text; for literals use _sj.
-inline std::string Sj(std::string_view utf8) { return Utf8ToCp932(utf8); }
+inline std::string Sj(std::string_view utf8) {
+  return Utf8ToCp932(utf8);
+}
 
 namespace literals {
 

@@ -62,6 +62,8 @@ std::filesystem::path ToFsPath(std::string_view cp932Path) {
   return std::filesystem::path(Cp932ToUtf8Lossy(cp932Path));
 }
 
-std::string FromFsPath(const std::filesystem::path& path) { return Utf8ToCp932(path.string()); }
+std::string FromFsPath(const std::filesystem::path& path) {
+  return Utf8ToCp932(path.string());
+}
 
 }  // namespace korva

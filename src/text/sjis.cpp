@@ -3,7 +3,9 @@
 namespace korva::sjis {
 namespace {
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char AsciiLower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // Compares `sub` with `s` at `pos`. Case folding applies only to ASCII letters
 // that stand as single-byte characters in `s`; the trail byte of a double-byte
@@ -30,8 +32,8 @@ std::size_t Find(std::string_view s, std::string_view sub, std::size_t from, Cas
   if (from > s.size()) return npos;
   if (sub.empty()) return from;
   const char first = sub[0];
-  const bool plainFirst = mode == Case::Sensitive || !((first >= 'A' && first <= 'Z') ||
-                                                        (first >= 'a' && first <= 'z'));
+  const bool plainFirst = mode == Case::Sensitive ||
+                          !((first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z'));
   for (std::size_t pos = from; pos + sub.size() <= s.size(); pos += CharLength(s, pos)) {
     if (plainFirst && s[pos] != first) continue;
     if (MatchesAt(s, pos, sub, mode)) return pos;
@@ -68,8 +70,7 @@ std::string ReplaceFirst(std::string_view s, std::string_view from, std::string_
   return out;
 }
 
-std::string ReplaceAll(std::string_view s, std::string_view from, std::string_view to,
-                       Case mode) {
+std::string ReplaceAll(std::string_view s, std::string_view from, std::string_view to, Case mode) {
   if (from.empty()) return std::string(s);
   std::string out;
   out.reserve(s.size());

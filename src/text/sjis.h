@@ -60,7 +60,9 @@ std::string JoinLines(const std::vector<std::string>& lines, bool finalBreak = t
 // Byte offsets where each character starts (size = number of characters).
 std::vector<std::size_t> CharStarts(std::string_view s);
 
-inline std::size_t ByteLength(std::string_view s) { return s.size(); }
+inline std::size_t ByteLength(std::string_view s) {
+  return s.size();
+}
 
 // The first / last whole character, empty for an empty string.
 std::string_view FirstChar(std::string_view s);

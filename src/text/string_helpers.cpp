@@ -12,7 +12,9 @@ namespace {
 
 constexpr std::string_view kFwSpace = "\x81\x40";  // "　"
 
-bool IsControlOrSpace(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+bool IsControlOrSpace(char c) {
+  return static_cast<unsigned char>(c) <= 0x20;
+}
 
 // Length of the blank (control, space or full-width space) starting at pos, 0 if none.
 std::size_t BlankAt(std::string_view s, std::size_t pos) {
@@ -39,7 +41,9 @@ bool IsZenkakuBlank(std::string_view ch) {
   return ch == kFwSpace || (ch.size() == 1 && IsControlOrSpace(ch[0]));
 }
 
-bool IsSpaceOrFwSpace(std::string_view ch) { return ch == " " || ch == kFwSpace; }
+bool IsSpaceOrFwSpace(std::string_view ch) {
+  return ch == " " || ch == kFwSpace;
+}
 
 std::string RemoveAll(std::string s, std::string_view what) {
   return sjis::ReplaceAll(s, what, "");
@@ -61,7 +65,9 @@ std::string ZenkakuTrimRight(std::string_view s) {
   return std::string(s.substr(0, EndWithoutTrailing(s, IsZenkakuBlank)));
 }
 
-std::string ZenkakuTrim(std::string_view s) { return ZenkakuTrimRight(ZenkakuTrimLeft(s)); }
+std::string ZenkakuTrim(std::string_view s) {
+  return ZenkakuTrimRight(ZenkakuTrimLeft(s));
+}
 
 std::string TrimControlAndSpaces(std::string_view s) {
   std::size_t begin = 0;
@@ -98,8 +104,8 @@ std::string TrimAllSpaces(std::string_view s) {
 
 bool IsSeparatorLine(std::string_view s) {
   static const std::array<std::string, 15> kSeparators = {
-      "　"_sj, " ",    "―"_sj, "-",    "─"_sj, "－"_sj, "━"_sj, "～"_sj,
-      "＝"_sj, "☆"_sj, "◇"_sj, "○"_sj, "〇"_sj, "□"_sj, "〓"_sj};
+      "　"_sj, " ",    "―"_sj, "-",    "─"_sj,  "－"_sj, "━"_sj, "～"_sj,
+      "＝"_sj, "☆"_sj, "◇"_sj, "○"_sj, "〇"_sj, "□"_sj,  "〓"_sj};
   std::string rest(s);
   for (const auto& sep : kSeparators) rest = RemoveAll(std::move(rest), sep);
   return rest.empty();
@@ -113,8 +119,8 @@ std::string LeadingZenkakuSpaces(std::string_view s) {
 
 std::string RemoveSpeakerMarks(std::string_view s, int alsoSpaces) {
   static const std::array<std::string, 19> kMarks = {
-      "〇"_sj, "○"_sj, "●"_sj, "■"_sj, "□"_sj, "◆"_sj, "◇"_sj, "◎"_sj, "＠"_sj, "▲"_sj,
-      "▼"_sj, "△"_sj, "▽"_sj, "★"_sj, "☆"_sj, "￥"_sj, "◯"_sj, "∇"_sj, "※"_sj};
+      "〇"_sj, "○"_sj, "●"_sj, "■"_sj, "□"_sj, "◆"_sj,  "◇"_sj, "◎"_sj, "＠"_sj, "▲"_sj,
+      "▼"_sj,  "△"_sj, "▽"_sj, "★"_sj, "☆"_sj, "￥"_sj, "◯"_sj, "∇"_sj, "※"_sj};
   std::string rest(s);
   for (const auto& mark : kMarks) rest = RemoveAll(std::move(rest), mark);
   return alsoSpaces == 1 ? DeleteAllSpaces(rest) : rest;
@@ -129,9 +135,15 @@ std::string PadWith(long long n, std::size_t width, std::string_view pad) {
 }
 }  // namespace
 
-std::string PadNumber(long long n, std::size_t width) { return PadWith(n, width, " "); }
-std::string ZeroPadNumber(long long n, std::size_t width) { return PadWith(n, width, "0"); }
-std::string NbspPadNumber(long long n, std::size_t width) { return PadWith(n, width, "&nbsp;"); }
+std::string PadNumber(long long n, std::size_t width) {
+  return PadWith(n, width, " ");
+}
+std::string ZeroPadNumber(long long n, std::size_t width) {
+  return PadWith(n, width, "0");
+}
+std::string NbspPadNumber(long long n, std::size_t width) {
+  return PadWith(n, width, "&nbsp;");
+}
 
 std::size_t SearchFrom(std::string_view sub, std::string_view s, std::size_t from) {
   if (sub.empty()) return 0;

@@ -42,6 +42,8 @@ std::string NbspPadNumber(long long n, std::size_t width);
 std::size_t SearchFrom(std::string_view sub, std::string_view s, std::size_t from);
 
 // 1-based position of the first `sub` in `s`, 0 when none (SearchFrom with from = 0).
-inline std::size_t Pos(std::string_view sub, std::string_view s) { return SearchFrom(sub, s, 0); }
+inline std::size_t Pos(std::string_view sub, std::string_view s) {
+  return SearchFrom(sub, s, 0);
+}
 
 }  // namespace korva
