@@ -27,6 +27,8 @@ struct Document {
   StringList MinutesTextList;
   StringList ForcedBreakTextList;
   StringList ConvertedTextList;
+  // Result of the last forced-break conversion; emptied once copied.
+  std::string ConvertedText;
   StringList SearchWordList;
   SortedStringSet SpeakerNameSet;
   StringList SpeakerNavEntryList;
