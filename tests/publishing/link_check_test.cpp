@@ -1,0 +1,52 @@
+#include "publishing/link_check.h"
+
+#include <gtest/gtest.h>
+
+#include "text/literal.h"
+
+namespace korva {
+namespace {
+using namespace literals;
+
+TEST(ExtractAttributeValues, FindsOnlyWholeAttributeNames) {
+  struct Case {
+    std::string html;
+    std::vector<std::string> ids;
+  };
+  const Case cases[] = {
+      {"<p id=\"a\"><a id=\"b\"></a></p>", {"a", "b"}},
+      {"<p ID=\"up\">", {"up"}},
+      {"<td grid=\"x\" valid=\"y\">", {}},
+      {"<p\nid=\"nl\">", {"nl"}},
+      // "ｉ" style trail bytes must not start a match: 0x81 0x69 is not "i".
+      {"\x81id=\"no\" <p id=\"yes\">", {"yes"}},
+      {"<p id=\"unterminated>", {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ExtractAttributeValues(c.html, "id"), c.ids) << c.html;
+}
+
+TEST(FindBrokenLinks, ReportsMissingTargetsPerFile) {
+  const std::map<std::string, std::string> files = {
+      {"a-n.html",
+       "<a href=\"#x\">x</a><p id=\"x\"></p><a href=\"#gone\"></a><a href=\"a-v.html\"></a>"
+       "<a href=\"a-h.html\"></a><a href=\"../../top.html\"></a><a href=\"#\"></a>"},
+      {"a-v.html", "<a href=\"#x\"></a><a href=\"a-n.html\"></a>"},
+  };
+  const std::vector<LinkProblem> problems = FindBrokenLinks(files);
+  std::vector<std::string> seen;
+  for (const LinkProblem& p : problems) seen.push_back(p.file + " " + p.href);
+  EXPECT_EQ(seen, (std::vector<std::string>{"a-n.html #gone", "a-n.html a-h.html", "a-n.html #",
+                                            "a-v.html #x"}));
+}
+
+TEST(FindBrokenLinks, IdsOfOtherFilesDoNotCount) {
+  const std::map<std::string, std::string> files = {
+      {"b-v.html", "<a href=\"#rb-line-0003\"></a><p id=\"lt-line-0003\"></p>"},
+      {"b-h.html", "<p id=\"rb-line-0003\"></p>"},
+  };
+  ASSERT_EQ(FindBrokenLinks(files).size(), 1u);
+  EXPECT_EQ(FindBrokenLinks(files)[0].href, "#rb-line-0003");
+}
+
+}  // namespace
+}  // namespace korva
