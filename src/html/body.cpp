@@ -1,0 +1,444 @@
+#include "html/body.h"
+
+#include <algorithm>
+#include <array>
+#include <map>
+
+#include "analysis/roster.h"
+#include "html/blank_trim.h"
+#include "html/placeholders.h"
+#include "html/roster_layout.h"
+#include "html/tags.h"
+#include "publishing/speaker_class.h"
+#include "text/literal.h"
+#include "text/sjis.h"
+#include "text/string_helpers.h"
+
+namespace korva {
+using namespace literals;
+
+std::string LineId(std::string_view prefix, std::size_t row) {
+  return std::string(prefix) + ZeroPadNumber(static_cast<long long>(row), 4);
+}
+
+std::string MakeZleadingSP(int n) {
+  return IdeographicSpaces(n < 1 ? 26 : n / 2);
+}
+
+std::string MakeZSP(int n) {
+  return IdeographicSpaces(n < 1 ? 0 : n);
+}
+
+std::string MakeHSPSeparator(std::string_view name, int width) {
+  const long long count = width - static_cast<long long>(name.size());
+  return std::string(count >= 1 && count <= 100 ? static_cast<std::size_t>(count) : 11, ' ');
+}
+
+namespace {
+
+bool IsSpeakerCode(std::string_view code) {
+  static const std::array<std::string_view, 14> kCodes = {"1", "2", "3",  "4",  "5",  "6",  "7",
+                                                          "8", "9", "10", "11", "12", "13", "14"};
+  for (auto c : kCodes) {
+    if (code == c) return true;
+  }
+  return false;
+}
+
+// Opening kinds of the marked blocks with their marks, and the kind closing each.
+struct BlockKind {
+  std::string_view open, close;
+  const char* markUtf8;
+};
+constexpr std::array<BlockKind, 7> kBlockKinds = {{{"71", "72", "「「"},
+                                                   {"61", "62", "『『"},
+                                                   {"51", "52", "｛｛"},
+                                                   {"96", "97", "＜＜"},
+                                                   {"91", "92", "【【"},
+                                                   {"11", "12", "〔〔"},
+                                                   {"94", "95", "（（"}}};
+
+class BodyConverter {
+ public:
+  BodyConverter(const Settings& settings, Document& doc)
+      : s_(settings), doc_(doc), table_(doc.MinutesTextStringGrid) {}
+
+  void Run(std::vector<UnclosedBlock>* unclosed) {
+    const std::size_t n = table_.RowCount();
+    for (std::size_t r = 1; r <= n; ++r) {
+      row_ = r;
+      const LineRow& row = table_.Row(r);
+      kind_ = row.LineKind;
+      nextKind_ = r < n ? table_.Row(r + 1).LineKind : std::string();
+      prevKind_ = r > 1 ? table_.Row(r - 1).LineKind : std::string();
+      if (kind_.empty() || kind_ == "-") continue;
+      if (kind_ == "97") {
+        inComment_ = false;
+        Track();
+        continue;
+      }
+      if (kind_ == "96") inComment_ = true;
+      if (inComment_ && kind_ != "96") continue;
+      Track();
+      Dispatch(row);
+    }
+    if (inRoster_ && !doc_.ContentsWorkList1.empty()) {
+      // A roster without its closing row would otherwise lose its rows.
+      CleanupMeiboLine(s_, doc_);
+    }
+    if (headerPreOpen_ || preOpen_ || footerPreOpen_) Emit(tags::kPreClose);
+    if (unclosed) {
+      for (const auto& [kindIndex, rows] : openBlocks_) {
+        for (std::size_t r : rows) unclosed->push_back({Sj(kBlockKinds[kindIndex].markUtf8), r});
+      }
+      std::sort(unclosed->begin(), unclosed->end(),
+                [](const UnclosedBlock& a, const UnclosedBlock& b) { return a.Row < b.Row; });
+    }
+  }
+
+ private:
+  void Emit(std::string_view line) { doc_.BodyHTMLList.emplace_back(line); }
+  void EmitEmpty() { doc_.BodyHTMLList.emplace_back(); }
+  std::string Id() const { return LineId(doc_.LineIdPrefix, row_); }
+  std::string Cleaned(const std::string& text) const { return CleanupAlternatechar(text); }
+  std::string ClassValue(std::string_view cls) const {
+    return std::string(tags::kLayoutMarker) + std::string(cls);
+  }
+  std::string OpenWithId(std::string_view tagOpen, std::string_view cls) const {
+    return std::string(tagOpen) + Id() + std::string(tags::kClassAttr) + ClassValue(cls) +
+           std::string(tags::kTagEnd);
+  }
+
+  void Track() {
+    for (std::size_t i = 0; i < kBlockKinds.size(); ++i) {
+      if (kind_ == kBlockKinds[i].open) {
+        openBlocks_[i].push_back(row_);
+      } else if (kind_ == kBlockKinds[i].close && !openBlocks_[i].empty()) {
+        openBlocks_[i].pop_back();
+      }
+    }
+  }
+
+  void ClosePreIfAny() {
+    if (headerPreOpen_ || preOpen_ || footerPreOpen_) {
+      Emit(tags::kPreClose);
+      headerPreOpen_ = preOpen_ = footerPreOpen_ = false;
+    }
+  }
+
+  void Dispatch(const LineRow& row) {
+    const std::string& k = kind_;
+    if (k == "0") {
+      Blank(row);
+    } else if (k == "1") {
+      if (!bodyStarted_ && !preOpen_) {
+        Emit(tags::kPreHeader);
+        preOpen_ = headerPreOpen_ = true;
+      }
+      const std::string text = Cleaned(row.Text);
+      if (sjis::StartsWith(text, "。"_sj)) {
+        EmitEmpty();
+      } else {
+        Emit(text);
+      }
+    } else if (k == "2") {
+      Speaker(row);
+    } else if (k == "3") {
+      Continuation(row);
+    } else if (k == "4") {
+      Heading(row);
+    } else if (k == "5") {
+      doc_.ContentsWorkList1.push_back(ConvertRosterLine(Cleaned(row.Text)));
+    } else if (k == "51") {
+      inRoster_ = true;
+      doc_.ContentsWorkList1.clear();
+      doc_.ContentsWorkList2.clear();
+    } else if (k == "52") {
+      inRoster_ = false;
+      if (!doc_.ContentsWorkList1.empty()) CleanupMeiboLine(s_, doc_);
+      // Laid out once: a later unclosed block must not repeat these lines.
+      doc_.ContentsWorkList1.clear();
+    } else if (k == "6") {
+      Emit(row.Text);
+    } else if (k == "61") {
+      ClosePreIfAny();
+      EmitEmpty();
+      Emit(tags::kTablePositionDiv);
+    } else if (k == "62") {
+      Emit(tags::kDivClose);
+      EmitEmpty();
+    } else if (k == "7") {
+      Emit(EnumerationItem(Cleaned(row.Text), true));
+    } else if (k == "71") {
+      EmitEmpty();
+      Emit(ListOpen());
+    } else if (k == "72") {
+      Emit(tags::kListClose);
+      EmitEmpty();
+      enumIndentKnown_ = false;
+    } else if (k == "73") {
+      EmitEmpty();
+      Emit(ListOpen());
+      Emit(EnumerationItem(row.Text, false));
+      Emit(tags::kListClose);
+      EmitEmpty();
+      enumIndentKnown_ = false;
+    } else if (k == "8") {
+      Annotation(row);
+    } else if (k == "9") {
+      Emit(BlockLine(Cleaned(row.Text), row.BlockPos, s_.ComboBoxPQ_ID));
+    } else if (k == "91") {
+      inQuotation_ = true;
+      EmitEmpty();
+      Emit(OpenWithId(tags::kQuoteIdOpen, s_.ComboBoxBQ_ID) +
+           std::string(tags::kStartBlockquoteComment));
+    } else if (k == "92") {
+      Emit(std::string(tags::kQuoteClose) + std::string(tags::kEndBlockquoteComment));
+      inQuotation_ = false;
+    } else if (k == "10") {
+      Emit(BlockLine(Cleaned(row.Text), row.BlockPos, tags::kContentClass));
+    } else if (k == "11") {
+      inContentBlock_ = true;
+      EmitEmpty();
+      Emit(OpenWithId(tags::kDivIdOpen, tags::kContentClass) +
+           std::string(tags::kStartContentComment));
+    } else if (k == "12") {
+      Emit(std::string(tags::kDivClose) + std::string(tags::kEndContentComment));
+      inContentBlock_ = inQuotation_ = false;
+    } else if (k == "94") {
+      if (headerPreOpen_ || preOpen_ || footerPreOpen_) {
+        Emit(tags::kPreClose);
+        headerPreOpen_ = footerPreOpen_ = false;
+      }
+      preOpen_ = true;
+      Emit(tags::kPreContent);
+    } else if (k == "95") {
+      Emit(tags::kPreClose);
+      headerPreOpen_ = preOpen_ = footerPreOpen_ = false;
+    } else if (k == "99") {
+      OpenFooter();
+    }
+  }
+
+  void OpenFooter() {
+    if (!footerPreOpen_) {
+      Emit(tags::kPreFooter);
+      footerPreOpen_ = true;
+    }
+  }
+
+  void Blank(const LineRow& row) {
+    if (preOpen_ && !inRoster_) EmitEmpty();
+    if (inRoster_) {
+      if (row.Text.empty() || sjis::StartsWith(row.Text, "。"_sj)) {
+        doc_.ContentsWorkList1.push_back(row.Text);
+      }
+    } else if (row.BlockPos == "1" || s_.CheckBoxCRLF2Br) {
+      Emit(tags::kBr);
+    }
+    if (inQuotation_ || inContentBlock_) Emit(tags::kBr);
+  }
+
+  void Speaker(const LineRow& row) {
+    longParagraphCounter_ = 0;
+    shortParagraphPending_ = false;
+    speakerSeen_ = true;
+    if (!bodyStarted_ && preOpen_) {
+      Emit(tags::kPreClose);
+      headerPreOpen_ = footerPreOpen_ = false;
+    }
+    bodyStarted_ = true;
+    std::string designation = Cleaned(row.Designation);
+    std::string text = Cleaned(row.Text);
+    const std::size_t length = text.size();
+    text = TrimBlankLeft(text);
+    lastCategoryCode_ = row.CategoryCode;
+    const bool continues = nextKind_ == "3";
+    if (!row.SpeechNo.empty()) designation += "【"_sj + row.SpeechNo + "】"_sj;
+    Emit(MakeSpeakerSentenseLine(designation, text, lastCategoryCode_, continues));
+    preOpen_ = false;
+    if (length > 300) {
+      ++longParagraphCounter_;
+    } else {
+      shortParagraphPending_ = true;
+    }
+  }
+
+  std::string MakeSpeakerSentenseLine(const std::string& designation, const std::string& text,
+                                      const std::string& code, bool continues) {
+    const SpeakerClassMark style = SpeakerClassAndMark(s_, code);
+    const std::string_view end = continues ? tags::kBr : tags::kParagraphClose;
+    const std::string name = RemoveSpeakerMarks(designation, 0);
+    std::string line = OpenWithId(tags::kParagraphIdOpen, s_.ComboBoxP_Class_First) + style.mark +
+                       std::string(tags::kSpeakerSpanOpen) + name + std::string(tags::kSpanClose) +
+                       "　"_sj + std::string(tags::kSpanClassOpen) + style.className +
+                       std::string(tags::kTagEnd) + text + std::string(tags::kSpanClose) +
+                       std::string(end);
+    const std::size_t bracket = sjis::Find(name, "【"_sj);
+    const std::string shortName = bracket == sjis::npos ? name : name.substr(0, bracket);
+    doc_.SpeakerSentenceSet.Add("【 "_sj + shortName + " 】"_sj + MakeHSPSeparator(shortName, 40) +
+                                std::string(tags::kSpanClassOpen) + style.className +
+                                std::string(tags::kTagEnd));
+    return line;
+  }
+
+  void Continuation(const LineRow& row) {
+    const std::string text = "　"_sj + TrimBlank(Cleaned(row.Text));
+    const bool continues = nextKind_ == "3";
+    static const std::array<std::string_view, 7> kResumeAfter = {"4",  "8",  "0", "72",
+                                                                 "73", "92", "95"};
+    bool resumes = false;
+    for (auto k : kResumeAfter) resumes = resumes || prevKind_ == k;
+    Emit(MakeContinueSentenseLine(text, lastCategoryCode_, continues, resumes ? 2 : 3));
+    preOpen_ = false;
+    if (!shortParagraphPending_) {
+      if (text.size() > 300) {
+        ++longParagraphCounter_;
+      } else {
+        shortParagraphPending_ = true;
+      }
+    } else {
+      ++longParagraphCounter_;
+      shortParagraphPending_ = false;
+    }
+  }
+
+  std::string MakeContinueSentenseLine(const std::string& rawText, const std::string& code,
+                                       bool continues, int mode) {
+    std::string cls =
+        IsSpeakerCode(code) ? SpeakerClassAndMark(s_, code).className : DocumentColorClass();
+    const std::string_view end = continues ? tags::kBr : tags::kParagraphClose;
+    const std::string text = TrimBlankLeft(rawText);
+    const std::string span = std::string(tags::kSpanClassOpen) + cls + std::string(tags::kTagEnd);
+    if (mode == 2) {
+      longParagraphCounter_ = 1;
+      return OpenWithId(tags::kParagraphIdOpen, s_.ComboBoxP_Class_Cont) + "　　"_sj + span + text +
+             std::string(tags::kSpanClose) + std::string(end);
+    }
+    const std::string altSpan =
+        std::string(tags::kSpanClassOpen) + AlternateClass(cls) + std::string(tags::kTagEnd);
+    return std::string(tags::kAnchorIdOpen) + Id() + std::string(tags::kAnchorIdClose) + "　"_sj +
+           altSpan + text + std::string(tags::kSpanClose) + std::string(end);
+  }
+
+  std::string AlternateClass(const std::string& cls) const {
+    if (!s_.CheckBoxAlternateBGColor || longParagraphCounter_ % 2 == 0) return cls;
+    if (s_.CheckBoxBGColorSpeakerBy) return cls + "-alt";
+    return speakerSeen_ ? "alt" : cls;
+  }
+
+  std::string DocumentColorClass() {
+    const int n = s_.SpinEditDocumentColorCount;
+    if (n <= 0 || n > 8) return s_.ComboBoxDOC_ID;
+    const long long k = n <= 2 ? 2 : n;
+    const long long i = doc_.DocumentColorCounter % k;
+    ++doc_.DocumentColorCounter;
+    return s_.CheckBoxAlternateBGColor ? s_.ComboBoxDOC_ID + "-" + std::to_string(i)
+                                       : s_.ComboBoxDOC_ID;
+  }
+
+  void Annotation(const LineRow& row) {
+    const std::string open = std::string(tags::kParagraphClassOpen) +
+                             ClassValue(s_.ComboBoxP_annotate) + std::string(tags::kTagEnd);
+    const std::string text = TrimBlank(RemoveSpeakerMarks(Cleaned(row.Text), 0));
+    const std::string& indent = doc_.AnnotationIndent;
+    const std::string& pos = row.BlockPos;
+    if (pos == "1") {
+      Emit(open + indent + text + std::string(tags::kBr));
+    } else if (pos == "2") {
+      Emit("　"_sj + indent + text + std::string(tags::kBr));
+    } else if (pos == "3") {
+      Emit("　"_sj + indent + text + std::string(tags::kParagraphClose));
+    } else {
+      Emit(open + indent + text + std::string(tags::kParagraphClose));
+    }
+    // The adjournment line opens the footer; once open it is not opened twice.
+    if (pos == "9") OpenFooter();
+  }
+
+  void Heading(const LineRow& row) {
+    bodyStarted_ = true;
+    if (preOpen_) {
+      Emit(tags::kPreClose);
+      headerPreOpen_ = footerPreOpen_ = false;
+    }
+    std::string text = TrimBlank(Cleaned(row.Designation));
+    if (std::size_t cut = sjis::Find(text, "／／"_sj); cut != sjis::npos) {
+      text = TrimBlank(text.substr(0, cut));
+    }
+    std::string line;
+    if (sjis::StartsWith(text, "／"_sj)) {
+      text.erase(0, 2);
+      line = IsSeparatorLine(text)
+                 ? std::string(tags::kRuleClassOpen) + ClassValue(tags::kSeparatorClass) +
+                       std::string(tags::kTagEnd)
+                 : OpenWithId(tags::kHeadingIdOpen, "sentence") + text +
+                       std::string(tags::kHeadingClose);
+    } else {
+      const std::string& mark =
+          sjis::StartsWith(text, "▽"_sj) ? s_.ComboBoxMarkWTD : s_.ComboBoxMarkBTD;
+      text = TrimBlank(RemoveSpeakerMarks(text, 0));
+      line = OpenWithId(tags::kHeadingIdOpen, s_.ComboBoxH3_ID) + mark + text +
+             std::string(tags::kHeadingClose);
+    }
+    EmitEmpty();
+    Emit(line);
+    preOpen_ = false;
+  }
+
+  std::string ListOpen() const {
+    return std::string(tags::kListClassOpen) + s_.ComboBoxUL_ID + std::string(tags::kTagEnd);
+  }
+
+  std::string EnumerationItem(std::string text, bool remember) {
+    if (!enumIndentKnown_) {
+      enumIndent_ = LeadingZenkakuSpaces(text).size();
+      if (remember) enumIndentKnown_ = true;
+    }
+    if (enumIndent_ > 0 && text.size() > enumIndent_) {
+      // Only indentation goes: an item indented less than the first keeps its text.
+      text.erase(0, std::min(enumIndent_, LeadingZenkakuSpaces(text).size()));
+    }
+    return OpenWithId(tags::kItemIdOpen, s_.ComboBoxLI_ID) + text + std::string(tags::kItemClose);
+  }
+
+  std::string BlockLine(std::string text, const std::string& pos, std::string_view cls) const {
+    if (s_.SpinEditQuotationLeadingZSP > 0 && !doc_.QuotationLeadSpaces.empty() &&
+        sjis::StartsWith(text, doc_.QuotationLeadSpaces)) {
+      text.erase(0, doc_.QuotationLeadSpaces.size());
+    }
+    const std::string anchor =
+        std::string(tags::kAnchorIdOpen) + Id() + std::string(tags::kAnchorIdClose);
+    if (pos == "0") {
+      return OpenWithId(tags::kParagraphIdOpen, cls) + text + std::string(tags::kParagraphClose);
+    }
+    if (pos == "1") return OpenWithId(tags::kParagraphIdOpen, cls) + text + std::string(tags::kBr);
+    if (pos == "2") return anchor + text + std::string(tags::kBr);
+    if (pos == "3") return anchor + text + std::string(tags::kParagraphClose);
+    return {};
+  }
+
+  const Settings& s_;
+  Document& doc_;
+  const LineTable& table_;
+  std::size_t row_ = 0;
+  std::string kind_, nextKind_, prevKind_;
+  bool bodyStarted_ = false, preOpen_ = false, headerPreOpen_ = false, footerPreOpen_ = false;
+  bool inComment_ = false, inQuotation_ = false, inContentBlock_ = false, inRoster_ = false;
+  bool enumIndentKnown_ = false;
+  std::size_t enumIndent_ = 0;
+  bool shortParagraphPending_ = false, speakerSeen_ = false;
+  long long longParagraphCounter_ = 0;
+  std::string lastCategoryCode_;
+  std::map<std::size_t, std::vector<std::size_t>> openBlocks_;
+};
+
+}  // namespace
+
+int MakeContentsHTML(const Settings& settings, Document& doc,
+                     std::vector<UnclosedBlock>* unclosed) {
+  BodyConverter(settings, doc).Run(unclosed);
+  return 0;
+}
+
+}  // namespace korva

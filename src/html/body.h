@@ -1,0 +1,40 @@
+// Conversion of the line table into the HTML body: one paragraph element per
+// remark with the speaker's class, headings, notes and the marked blocks.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "session/document.h"
+#include "settings/settings.h"
+
+namespace korva {
+
+// A block opened in the minutes and never closed: its opening mark (CP932,
+// e.g. "「「") and the line-table row of that mark.
+struct UnclosedBlock {
+  std::string Mark;
+  std::size_t Row;
+};
+
+// Converts MinutesTextStringGrid into BodyHTMLList (which the caller emptied)
+// and adds the speaker legend to SpeakerSentenceSet. Uses doc.LineIdPrefix,
+// doc.AnnotationIndent, doc.QuotationLeadSpaces and advances
+// doc.DocumentColorCounter. Blocks left open are listed in `unclosed` when
+// given. Returns 0.
+int MakeContentsHTML(const Settings& settings, Document& doc,
+                     std::vector<UnclosedBlock>* unclosed = nullptr);
+
+// The id of a body line: prefix + row padded with "0" to at least four digits.
+std::string LineId(std::string_view prefix, std::size_t row);
+
+// n div 2 ideographic spaces; 26 when n < 1.
+std::string MakeZleadingSP(int n);
+// n ideographic spaces; none when n < 1.
+std::string MakeZSP(int n);
+// (width - byte length of name) half-width spaces when that is 1..100, else 11.
+std::string MakeHSPSeparator(std::string_view name, int width);
+
+}  // namespace korva

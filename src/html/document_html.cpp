@@ -1,0 +1,324 @@
+#include "html/document_html.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "html/placeholders.h"
+#include "html/tags.h"
+#include "intake/charset_label.h"
+#include "publishing/folder_checks.h"
+#include "publishing/frames.h"
+#include "session/captions.h"
+#include "session/files.h"
+#include "text/codec.h"
+#include "text/literal.h"
+#include "text/path_text.h"
+#include "text/sjis.h"
+#include "text/string_helpers.h"
+
+namespace korva {
+using namespace literals;
+
+namespace {
+
+void AppendStandardHead(const Document& doc, StringList& list, std::string_view cssLink) {
+  for (std::string_view line : {tags::kDocType, tags::kHtmlOpen, tags::kHeadOpen}) {
+    list.emplace_back(line);
+  }
+  list.push_back(doc.TitleElement);
+  for (std::string_view line :
+       {tags::kCharsetMeta, tags::kStyleTypeMeta, cssLink, tags::kHeadClose, tags::kBodyOpen}) {
+    list.emplace_back(line);
+  }
+}
+
+void Append(StringList& list, std::initializer_list<std::string_view> lines) {
+  for (auto line : lines) list.emplace_back(line);
+}
+
+// The id prefix of the coming generation: a blank setting becomes "pid-".
+void TakeLineIdPrefix(Settings& settings, Document& doc) {
+  if (TrimAllSpaces(settings.ComboBoxID_Header).empty()) settings.ComboBoxID_Header = "pid-";
+  doc.LineIdPrefix = TrimAllSpaces(settings.ComboBoxID_Header);
+}
+
+void ShowFolderSettings(Ui& ui) {
+  ui.SetLabelVisible(kFolderWarningLabel, true);
+  ui.ShowPage("PageControlGlobalTab01Main");
+  ui.ShowPage("PGLeftTab02Project");
+}
+
+bool FileExists(const std::string& cp932Path) {
+  std::error_code ec;
+  return !cp932Path.empty() && std::filesystem::is_regular_file(ToFsPath(cp932Path), ec);
+}
+
+bool LoadLines(const std::string& cp932Path, StringList& into) {
+  ReadResult read = ReadFileBytes(ToFsPath(cp932Path));
+  if (read.error) return false;
+  into = sjis::SplitLines(read.bytes);
+  return true;
+}
+
+std::string TryOutCssMissingText(const std::string& folder) {
+  const std::string breaks = "\r\n\r\n";
+  return "【 "_sj + std::string(tags::kTryOutCssName) + " 】が"_sj + breaks + "フォルダー【 "_sj +
+         folder + " 】"_sj + breaks + "に存在しません。"_sj + breaks +
+         "保存する［ ｈｔｍｌ ］ファイルと、同じ［ フォルダー ］に"_sj + breaks +
+         "             【  tryout.css  】"_sj + breaks + "　入れてください。"_sj;
+}
+
+}  // namespace
+
+int AddHead(const Document& doc, StringList& list, const StringList& includeList, int kind) {
+  if (kind == kHeadLocal && includeList.empty()) kind = kHeadStandard;
+  switch (kind) {
+    case kHeadLocal:
+      list.clear();
+      LoadHeadFromFile(list, includeList);
+      break;
+    case kHeadWeb:
+    case kHeadWebTwoPane:
+      if (includeList.empty()) {
+        AppendStandardHead(doc, list, tags::kCssLinkPlaceholder);
+      } else {
+        LoadHeadFromFile(list, includeList);
+      }
+      break;
+    case kHeadTrial:
+      AppendStandardHead(doc, list, tags::kCssLinkTryOut);
+      break;
+    case kHeadStandard:
+      AppendStandardHead(doc, list, tags::kCssLinkPlaceholder);
+      break;
+    default:
+      break;
+  }
+  return 0;
+}
+
+int LoadHeadFromFile(StringList& list, const StringList& source) {
+  list.insert(list.end(), source.begin(), source.end());
+  return 0;
+}
+
+int AddFoot(StringList& list, int kind) {
+  if (kind == kHeadLocal) {
+    Append(list, {tags::kDivClose, tags::kBodyClose, tags::kHtmlClose});
+  } else if (kind == kHeadTrial || kind == kHeadStandard) {
+    Append(list, {tags::kBodyClose, tags::kHtmlClose});
+  }
+  return 0;
+}
+
+int AddStyle(StringList& list, const StringList& css) {
+  if (!css.empty()) {
+    list.emplace_back(tags::kStyleOpen);
+    list.insert(list.end(), css.begin(), css.end());
+    list.emplace_back(tags::kStyleClose);
+  }
+  Append(list, {tags::kBodyClose, tags::kHtmlClose});
+  return 0;
+}
+
+int BuildHTML(Settings& settings, Document& doc, int kind, std::vector<UnclosedBlock>* unclosed) {
+  TakeLineIdPrefix(settings, doc);
+  if (TrimAllSpaces(settings.ComboBoxDOC_ID).empty()) settings.ComboBoxDOC_ID = "sentence";
+  doc.DocumentHTMLList.clear();
+  AddHead(doc, doc.DocumentHTMLList, doc.LocalHeadIncludeList, kHeadStandard);
+  MakeContentsHTML(settings, doc, unclosed);
+  for (const auto& line : doc.BodyHTMLList)
+    doc.DocumentHTMLList.push_back(CleanAlternateChars(line));
+  AddFoot(doc.DocumentHTMLList, kind);
+  doc.GeneratedHTMLText = sjis::JoinLines(doc.DocumentHTMLList, true);
+  return 0;
+}
+
+int MakeHTMLBody(Settings& settings, Document& doc, Ui& ui, std::vector<UnclosedBlock>* unclosed) {
+  StatusbarClearSaveMessage(doc, ui);
+  const LineTable& table = doc.MinutesTextStringGrid;
+  // The cleared table and a one-line table both have one row; only the
+  // cleared one has no line number.
+  if (table.RowCount() <= 1 && table.Row(1).LineNo.empty()) {
+    ui.Beep();
+    return -1;
+  }
+  ui.ShowPage("PGLeftTab08HTMLBody");
+  if (CheckSaveHTMLFolderAndFile(settings, ui) != 0) {
+    ShowFolderSettings(ui);
+    ui.Beep();
+    return -1;
+  }
+  doc.AnnotationIndent = MakeZleadingSP(settings.SpinEditAnnotateLeadingZSP);
+  doc.QuotationLeadSpaces = MakeZSP(settings.SpinEditQuotationLeadingZSP);
+  HTMLStringListClear(doc);
+  ui.SetWaitCursor(true);
+  BuildHTML(settings, doc, kHeadStandard, unclosed);
+  ui.SetWaitCursor(false);
+  if (settings.CheckBoxSaveAtBuild) return SaveHTML(settings, doc, ui, kHeadStandard);
+  return 0;
+}
+
+int MenuTextMakeBodyOnlyClick(Settings& settings, Document& doc, Ui& ui,
+                              std::vector<UnclosedBlock>* unclosed) {
+  StatusbarClearSaveMessage(doc, ui);
+  if (doc.MinutesTextList.empty() || !CheckRootFolder(settings, ui)) {
+    ui.Beep();
+    return -1;
+  }
+  ui.SetWaitCursor(true);
+  ui.ShowPage("PageControlGlobalTab01Main");
+  const int result = MakeHTMLBody(settings, doc, ui, unclosed);
+  ui.SetWaitCursor(false);
+  return result;
+}
+
+int tbMakeHTMLGoClick(Settings& settings, Document& doc, Ui& ui,
+                      std::vector<UnclosedBlock>* unclosed) {
+  ui.SetWaitCursor(true);
+  const int result = MenuTextMakeBodyOnlyClick(settings, doc, ui, unclosed);
+  ui.SetWaitCursor(false);
+  return result;
+}
+
+std::string SingleDocumentFileName(const Settings& settings) {
+  const std::string& name = settings.ComboBoxHTMLFile;
+  return TrimAllSpaces(name).empty() ? "dummy.html" : ChangeFileExt(name, ".html");
+}
+
+int SaveHTML(Settings& settings, Document& doc, Ui& ui, int kind) {
+  if (settings.BtnEditHTMLSaveFolder.empty()) return -1;
+  const std::string file = SingleDocumentFileName(settings);
+  doc.SavedDocumentPath = IncludeTrailingSeparator(settings.BtnEditHTMLSaveFolder) + file;
+  if (kind != kHeadStandard || doc.GeneratedHTMLText.empty()) return -1;
+  // A saved file keeps no layout marker: style sheets address the plain class names.
+  const std::string text = DeleteLayoutMarker(ChangeAttmark(doc.GeneratedHTMLText, settings, doc));
+  if (HTMLSave(settings, doc, ui, doc.SavedDocumentPath, text) != 0) return -1;
+  StatusbarSaveHTML(ui, ExtractFileName(doc.SavedDocumentPath));
+  return 0;
+}
+
+int HTMLSave(const Settings& settings, const Document& doc, Ui& ui, const std::string& path,
+             const std::string& text) {
+  const auto fail = [&](const std::string& reason) {
+    ui.Warning("【 "_sj + path + " 】が 開けません！"_sj + "\r\n" + reason);
+    return -1;
+  };
+  if (text.empty()) return -1;
+  if (TrimAllSpaces(path).empty() || sjis::EndsWith(path, "\\") || sjis::EndsWith(path, "/")) {
+    return fail(Sj("not a file name"));
+  }
+  std::string bytes = text;
+  if (settings.RadioGroupSaveCharSet == 1) {
+    const std::string relabelled = ReplaceCharsetLabel(text, 2);
+    try {
+      bytes = Cp932ToUtf8(relabelled);
+    } catch (const CodecError& e) {
+      // Keep the document; the undecodable bytes become U+FFFD and are named.
+      bytes = Cp932ToUtf8Lossy(relabelled);
+      ui.Warning("【 "_sj + path + " 】"_sj + "\r\n" +
+                 Sj("bytes that are not Shift_JIS were replaced, the first at byte offset " +
+                    std::to_string(e.offset())));
+    }
+  }
+  if (auto error = WriteFileAtomically(ToFsPath(path), bytes)) return fail(Sj(error->reason));
+  MessageFileSaved(doc, ui, path);
+  return 0;
+}
+
+bool CheckTryOutCSS(const Settings& settings, Document& doc, Ui& ui) {
+  const std::string& folder = settings.BtnEditHTMLSaveFolder;
+  if (folder.empty()) return false;
+  const std::string path = IncludeTrailingSeparator(folder) + std::string(tags::kTryOutCssName);
+  if (FileExists(path) && LoadLines(path, doc.TryOutCSSList)) return true;
+  ui.Information(TryOutCssMissingText(folder));
+  return false;
+}
+
+int SaveOverwrite(Settings& settings, Document& doc, Ui& ui) {
+  if (doc.MinutesFileName.empty()) {
+    ui.Beep();
+    return -1;
+  }
+  if (doc.BodyHTMLList.empty()) {
+    ui.ShowPage("PGLeftTab08HTMLBody");
+    ui.Beep();
+    return -1;
+  }
+  TakeLineIdPrefix(settings, doc);
+  doc.DocumentHTMLList.clear();
+  AddHead(doc, doc.DocumentHTMLList, doc.LocalHeadIncludeList, kHeadTrial);
+  for (const auto& line : doc.BodyHTMLList) {
+    doc.DocumentHTMLList.push_back(CleanAlternateChars(DeleteLayoutMarker(line)));
+  }
+  if (settings.CheckBoxBindCSS) {
+    AddStyle(doc.DocumentHTMLList, doc.TryOutCSSList);
+  } else {
+    AddFoot(doc.DocumentHTMLList, kHeadTrial);
+  }
+  doc.GeneratedHTMLText = sjis::JoinLines(doc.DocumentHTMLList, true);
+  // The save's own result: a trial copy that was not written is not reported done.
+  return SaveHTML(settings, doc, ui, kHeadStandard);
+}
+
+int MenuFileSaveOverwriteClick(Settings& settings, Document& doc, Ui& ui) {
+  StatusbarClearSaveMessage(doc, ui);
+  if (doc.MinutesTextList.empty() || !CheckRootFolder(settings, ui)) return -1;
+  ui.ShowPage("PageControlGlobalTab01Main");
+  if (CheckSaveHTMLFolderAndFile(settings, ui) != 0) {
+    ShowFolderSettings(ui);
+    return -1;
+  }
+  if (CheckTryOutCSS(settings, doc, ui) && !settings.BtnEditLocalCSSFile.empty() &&
+      FileExists(settings.LabelLocalCSSbsoluteRelativePath)) {
+    LoadLines(settings.LabelLocalCSSbsoluteRelativePath, doc.LocalCSSList);
+  }
+  const int result = SaveOverwrite(settings, doc, ui);
+  if (result == 0 && settings.CheckBoxOpenIEatSaved) ui.OpenInBrowser(doc.SavedDocumentPath);
+  return result;
+}
+
+int MakeNormalFile(const Settings& settings, Document& doc, int kind) {
+  StringList& out = doc.OutputFileList;
+  out.clear();
+  AddHead(doc, out, doc.LocalHeadIncludeList, kind);
+  Append(out, {"<div id=\"wrapper\">", "<div id=\"container\">", "<div id=\"contents\">",
+               "<div id=\"toplink\">", "<div class=\"tf-main\">"});
+  AddTopFrame(out, doc.LocalTopFrameIncludeList, kind);
+  Append(out, {"</div><!--  //<div id=\"tf-main\"  -->", "</div><!--  //<div id=\"toplink\"  -->",
+               "<div id=\"minutescontents-normal\">"});
+  for (const auto& line : doc.BodyHTMLList) out.push_back(DeleteLayoutMarker(line));
+  Append(out, {"</div><!-- //div id=\"minutescontents\"  -->", "",
+               "<div id=\"minutescontents-normal-right-nav\">"});
+  AddSidelink(out, doc.LocalSidelinkIncludeList, kind);
+  Append(out,
+         {"</div><!-- right-nav -->", "", "</div><!-- contents -->", "</div><!-- container -->",
+          "<div id=\"leftnormallink\">", "<div class=\"lf-main\">"});
+  out.insert(out.end(), doc.NavHTMLList.begin(), doc.NavHTMLList.end());
+  Append(out, {"</div><!-- // lf-main -->", "</div><!-- // leftnormallink -->",
+               "</div><!-- wrapper -->"});
+  if (settings.CheckBoxBindCSS) {
+    AddStyle(out, doc.LocalCSSList);
+  } else {
+    Append(out, {tags::kBodyClose, tags::kHtmlClose});
+  }
+  return 0;
+}
+
+int MenuFileSaveAsClick(Ui& ui, const StringList& lines) {
+  const auto name = ui.ChooseSaveFile(
+      "名前を付けて保存"_sj, "一般ファイル（ *.* ）|*.*|すべてのファイル（*.*）|*.*"_sj, "");
+  if (!name) return -1;
+  if (auto error = WriteFileAtomically(ToFsPath(*name), sjis::JoinLines(lines, true))) {
+    ui.Warning("【 "_sj + *name + " 】が 開けません！"_sj + "\r\n" + Sj(error->reason));
+    return -1;
+  }
+  ui.SetStatusPanel(1, " 保存：[ "_sj + *name + " ]");
+  return 0;
+}
+
+std::string BodyPaneText(const Document& doc) {
+  return DeleteLayoutMarker(doc.GeneratedHTMLText);
+}
+
+}  // namespace korva

@@ -1,0 +1,87 @@
+// Assembly of complete documents (head, body, foot, embedded style) and the
+// single-document commands: generate, save, trial save, save as.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "html/body.h"
+#include "session/document.h"
+#include "session/ui.h"
+#include "settings/settings.h"
+
+namespace korva {
+
+// Head kinds: 0 local (include file or standard), 1 and 2 web, 8 trial
+// (links "tryout.css"), 9 standard (links "@css@").
+inline constexpr int kHeadLocal = 0;
+inline constexpr int kHeadWeb = 1;
+inline constexpr int kHeadWebTwoPane = 2;
+inline constexpr int kHeadTrial = 8;
+inline constexpr int kHeadStandard = 9;
+
+// Appends the head of `kind` to `list`. Kind 0 with include lines empties
+// `list` and copies them; kinds 1 and 2 append the include lines when there
+// are any; otherwise the nine-line standard head. Returns 0.
+int AddHead(const Document& doc, StringList& list, const StringList& includeList, int kind);
+
+// Appends every line of `source`. Returns 0.
+int LoadHeadFromFile(StringList& list, const StringList& source);
+
+// Kind 0: "</div>", "</body>", "</html>"; kinds 8 and 9: "</body>", "</html>";
+// kinds 1 and 2: nothing. Returns 0.
+int AddFoot(StringList& list, int kind);
+
+// The CSS lines inside "<style type=\"text/css\">" ... "</style>" when there
+// are any, then "</body>", "</html>". Returns 0.
+int AddStyle(StringList& list, const StringList& css);
+
+// Wraps BodyHTMLList (freshly converted) into DocumentHTMLList and
+// GeneratedHTMLText. Returns 0.
+int BuildHTML(Settings& settings, Document& doc, int kind,
+              std::vector<UnclosedBlock>* unclosed = nullptr);
+
+// The generation command: checks, converts, builds and, with
+// CheckBoxSaveAtBuild, saves. Returns 0 when a document was generated (and,
+// when asked, saved), -1 when it stopped or the save failed.
+int MakeHTMLBody(Settings& settings, Document& doc, Ui& ui,
+                 std::vector<UnclosedBlock>* unclosed = nullptr);
+int MenuTextMakeBodyOnlyClick(Settings& settings, Document& doc, Ui& ui,
+                              std::vector<UnclosedBlock>* unclosed = nullptr);
+int tbMakeHTMLGoClick(Settings& settings, Document& doc, Ui& ui,
+                      std::vector<UnclosedBlock>* unclosed = nullptr);
+
+// The file name of the single document: ComboBoxHTMLFile with ".html" as its
+// extension ("dummy.html" when the name is empty).
+std::string SingleDocumentFileName(const Settings& settings);
+
+// Saves GeneratedHTMLText (kind 9) into the HTML save folder with the
+// placeholders resolved and "%hol%" removed. 0 when written, else -1.
+int SaveHTML(Settings& settings, Document& doc, Ui& ui, int kind);
+
+// Writes one file atomically in the chosen character set (UTF-8: declaration
+// rewritten, no byte-order mark) and reports it as saved. A failure is shown
+// with the path and the system's reason and gives -1.
+int HTMLSave(const Settings& settings, const Document& doc, Ui& ui, const std::string& path,
+             const std::string& text);
+
+// The trial save: the stored body in a document that links "tryout.css".
+bool CheckTryOutCSS(const Settings& settings, Document& doc, Ui& ui);
+int SaveOverwrite(Settings& settings, Document& doc, Ui& ui);
+int MenuFileSaveOverwriteClick(Settings& settings, Document& doc, Ui& ui);
+inline int tbFileSaveHTMLClick(Settings& settings, Document& doc, Ui& ui) {
+  return MenuFileSaveOverwriteClick(settings, doc, ui);
+}
+
+// Fills OutputFileList with the normal (one-pane) file around BodyHTMLList
+// and NavHTMLList; placeholders stay for the caller's save. Returns 0.
+int MakeNormalFile(const Settings& settings, Document& doc, int kind);
+
+// Saves `lines` (the active pane) under a name chosen in the save dialog.
+// 0 when written, -1 when cancelled or the write failed.
+int MenuFileSaveAsClick(Ui& ui, const StringList& lines);
+
+// The on-screen body pane: the generated document without "%hol%".
+std::string BodyPaneText(const Document& doc);
+
+}  // namespace korva
