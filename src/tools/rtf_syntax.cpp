@@ -1,0 +1,159 @@
+#include "tools/rtf_syntax.h"
+
+namespace korva {
+
+namespace {
+
+const char* FamilyKeyword(FontFamily family) {
+  switch (family) {
+    case FontFamily::DontCare:
+      return "fdontcare";
+    case FontFamily::Roman:
+      return "froman";
+    case FontFamily::Swiss:
+      return "fswiss";
+    case FontFamily::Modern:
+      return "fmodern";
+    case FontFamily::Script:
+      return "fscript";
+    case FontFamily::Decorative:
+      return "fdecorative";
+    case FontFamily::Other:
+      break;
+  }
+  return "froman";
+}
+
+std::string CharsetKeyword(int charset) {
+  switch (charset) {
+    case 0:
+    case 1:
+    case 2:
+    case 128:
+    case 255:
+      return "fcharset" + std::to_string(charset);
+    default:
+      return "";
+  }
+}
+
+bool IsLeadByte(unsigned char b) {
+  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+// Colour indexes are written once per token; avoid a temporary string.
+void AppendNumber(int n, std::string& out) {
+  if (n >= 0 && n < 10) {
+    out += static_cast<char>('0' + n);
+  } else if (n >= 10 && n < 100) {
+    out += static_cast<char>('0' + n / 10);
+    out += static_cast<char>('0' + n % 10);
+  } else {
+    out += std::to_string(n);
+  }
+}
+
+}  // namespace
+
+TqlxRTFSyntax::TqlxRTFSyntax() {
+  header_ = "{\\rtf1\\ansi\\ansicpg" + std::to_string(codePage_) + "\\deff0\\deftab720{\\fonttbl";
+  const RtfFont courier{"Courier New", FontFamily::Modern, 0};
+  SetFonts(std::span(&courier, 1));
+  SetColorTable({});
+}
+
+void TqlxRTFSyntax::EscapeText(std::string_view text, std::string& out) const {
+  // Document text is CP932: the second byte of a double-byte character may
+  // be "\", "{" or "}" and is not escaped, or the character would be split.
+  std::size_t plainFrom = 0;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (IsLeadByte(c) && i + 1 < text.size()) {
+      i += 2;
+    } else if (c == '\\' || c == '{' || c == '}') {
+      out.append(text.substr(plainFrom, i - plainFrom));
+      out += '\\';
+      out += static_cast<char>(c);
+      plainFrom = ++i;
+    } else {
+      ++i;
+    }
+  }
+  out.append(text.substr(plainFrom));
+}
+
+void TqlxRTFSyntax::FormatToken(int colorIndex, std::string_view text, std::string& out) const {
+  if (colorIndex == 9) {
+    out += "\\cf9 \\b ";
+    out += text;
+    out += "\\b0 ";
+    return;
+  }
+  std::size_t first = 0;
+  while (first < text.size() && static_cast<unsigned char>(text[first]) <= ' ') ++first;
+  if (text.substr(first).starts_with("//")) {
+    colorIndex = 2;
+  } else if (colorIndex == 10 && text.starts_with('"')) {
+    colorIndex = 6;
+  }
+  out += "\\cf";
+  AppendNumber(colorIndex, out);
+  out += ' ';
+  out += text;
+}
+
+std::string TqlxRTFSyntax::ColorToRTF(RgbColor color) const {
+  return "\\red" + std::to_string((color >> 16) & 0xFF) + "\\green" +
+         std::to_string((color >> 8) & 0xFF) + "\\blue" + std::to_string(color & 0xFF) + ";";
+}
+
+void TqlxRTFSyntax::SetText(std::string text) {
+  text_ = std::move(text);
+  SetTextBuffer(text_.data(), text_.size());
+}
+
+void TqlxRTFSyntax::SetFonts(std::span<const RtfFont> fonts) {
+  fontTable_.clear();
+  for (std::size_t n = 0; n < fonts.size(); ++n) {
+    fontTable_ += "{\\f" + std::to_string(n) + "\\" + FamilyKeyword(fonts[n].family) + "\\" +
+                  CharsetKeyword(fonts[n].charset) + " " + fonts[n].name + ";}";
+  }
+}
+
+void TqlxRTFSyntax::SetColorTable(std::span<const RgbColor> colors) {
+  colorTable_ = "{\\colortbl\\red0\\green0\\blue0;";
+  for (RgbColor color : colors) colorTable_ += ColorToRTF(color);
+  colorTable_ += "}\r\n";
+}
+
+void TqlxRTFSyntax::SetDefaultColors() {}
+
+std::string TqlxRTFSyntax::ConvertToString() {
+  SetTextBuffer(text_.data(), text_.size());
+  std::string out;
+  out.reserve(text_.size() * 2 + 512);
+  out += header_;
+  out += fontTable_;
+  out += fontTableEnd_;
+  out += colorTable_;
+  out += paragraphSetup_;
+  out += "\\f0 ";
+  std::string escaped;
+  for (; !AtEnd(); Next()) {
+    const std::string_view token = GetToken();
+    // A line feed alone also ends a paragraph, so LF-only text keeps its lines.
+    if (token == "\r\n" || token == "\r" || token == "\n") out += "\\par ";
+    escaped.clear();
+    EscapeText(token, escaped);
+    FormatToken(GetTokenKind(), escaped, out);
+  }
+  out += "\\par }";
+  return out;
+}
+
+void TqlxRTFSyntax::SaveToStream(std::ostream& stream) {
+  stream << ConvertToString();
+}
+
+}  // namespace korva

@@ -1,0 +1,70 @@
+// A writer that turns the tokens of a syntax into one coloured RTF document.
+// Derived classes supply the tokenizer; each token's kind names its colour
+// (the \cf index into the colour table).
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace korva {
+
+// 0xRRGGBB.
+using RgbColor = std::uint32_t;
+
+enum class FontFamily { DontCare, Roman, Swiss, Modern, Script, Decorative, Other };
+
+struct RtfFont {
+  std::string name;
+  FontFamily family = FontFamily::DontCare;
+  int charset = 0;  // 0, 1, 2, 128 and 255 have keywords; others get none
+};
+
+class TqlxRTFSyntax {
+ public:
+  TqlxRTFSyntax();
+  virtual ~TqlxRTFSyntax() = default;
+  TqlxRTFSyntax(const TqlxRTFSyntax&) = delete;
+  TqlxRTFSyntax& operator=(const TqlxRTFSyntax&) = delete;
+
+  // Appends `text` to `out` with "\", "{" and "}" escaped.
+  virtual void EscapeText(std::string_view text, std::string& out) const;
+  // Appends the coloured form of an already escaped token to `out`.
+  virtual void FormatToken(int colorIndex, std::string_view text, std::string& out) const;
+
+  // The tokenizer: the current token, its colour index, the next token.
+  virtual void Next() = 0;
+  virtual bool AtEnd() const = 0;
+  virtual std::string_view GetToken() const = 0;
+  virtual int GetTokenKind() const = 0;
+
+  std::string ColorToRTF(RgbColor color) const;
+  // Starts tokenizing `text` (kept by the writer) from its beginning.
+  void SetText(std::string text);
+  void SetFonts(std::span<const RtfFont> fonts);
+  void SetColorTable(std::span<const RgbColor> colors);
+  virtual void SetDefaultColors();
+
+  // The whole document; each call starts again at the beginning of the text.
+  void SaveToStream(std::ostream& stream);
+  std::string ConvertToString();
+
+  const std::string& ColorTable() const { return colorTable_; }
+  const std::string& FontTable() const { return fontTable_; }
+
+ protected:
+  virtual void SetTextBuffer(const char* chars, std::size_t length) = 0;
+
+ private:
+  std::string text_;
+  std::string header_;
+  std::string fontTableEnd_ = "}\r\n";
+  std::string paragraphSetup_ = "\\deflang1033\\pard\\plain\\f0\\fs20";
+  std::string colorTable_;
+  std::string fontTable_;
+  int codePage_ = 1252;
+};
+
+}  // namespace korva
