@@ -49,7 +49,19 @@ struct Document {
   // The analysed minutes (row 1 first) and the agenda-and-speaker list box.
   LineTable MinutesTextStringGrid;
   StringList ListBoxGidaiHatsugen;
+  StringList ListBoxMunicipalRoster;  // copy of SpeakerNameSet
   BlockMarkCounts MarkCounts;
+
+  // Pane texts and file-name labels that opening fills (CP932).
+  std::string EditorMainText;
+  std::string EditorMinutesText;
+  std::string EditorCSSText;
+  std::string LabelRightTab04CSSFilename;
+  // "【 file 】" labels of the include memos: local head, local top frame,
+  // local side link, web head, web top frame, web side link.
+  std::string IncludeFileLabels[6];
+  StringList ComboBoxHTMLFileItems;
+  int LastOpenResult = 0;
 
   // Scalars. Paths are CP932 text like everything the rules handle.
   std::string MinutesFileName;
@@ -71,6 +83,9 @@ struct Document {
   int CurrentLineCount = 0;
   bool TopPanelCollapsed = false;
   bool OptionPanelOpen = false;
+  // Set by the new-project command; cleared when settings or a project are
+  // read and when a project is saved under a new name.
+  bool ProjectClearedFlag = false;
 
   // HTML generation: the last document and where it went, and the per-run
   // values taken from the settings.

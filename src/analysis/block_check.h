@@ -1,0 +1,26 @@
+// Where the block marks of an analysed text fail to pair up, by line.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "analysis/line_table.h"
+
+namespace korva {
+
+struct BlockMarkProblem {
+  enum class Kind {
+    NotClosed,  // an opening mark with no closing mark before the next opening or the end
+    NotOpened,  // a closing mark with no opening mark before it
+  };
+  std::size_t line;  // 1-based row of the mark
+  Kind kind;
+  std::string opening;  // the pair's marks, CP932
+  std::string closing;
+};
+
+// Problems in row order.
+std::vector<BlockMarkProblem> FindBlockMarkProblems(const LineTable& table);
+
+}  // namespace korva

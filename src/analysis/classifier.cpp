@@ -1,0 +1,320 @@
+#include "analysis/classifier.h"
+
+#include <array>
+#include <string_view>
+
+#include "text/literal.h"
+#include "text/sjis.h"
+#include "text/string_helpers.h"
+
+namespace korva {
+using namespace literals;
+
+namespace {
+
+struct ClassifierState {
+  bool InComment = false;
+  bool InProceedings = false;
+  bool AfterClosing = false;
+  bool InRoster = false;
+  bool InPlainText = false;
+  bool InEnumeration = false;
+  bool InRawHTML = false;
+  bool InQuote = false;
+  bool QuoteStarted = false;
+  bool InParagraph = false;
+  bool ParagraphStarted = false;
+  bool NoteOpen = false;
+};
+
+bool StartsWith(std::string_view s, std::string_view prefix) {
+  return sjis::StartsWith(s, prefix);
+}
+bool Contains(std::string_view s, std::string_view sub) {
+  return sjis::Contains(s, sub);
+}
+
+bool IsControlOrSpace(char c) {
+  return static_cast<unsigned char>(c) <= 0x20;
+}
+
+std::string TrimTrailingControlAndSpaces(std::string s) {
+  while (!s.empty() && IsControlOrSpace(s.back())) s.pop_back();
+  return s;
+}
+
+// The last character ends a sentence (or was marked to be kept apart).
+bool EndsSentence(std::string_view last) {
+  return last == "。"_sj || last == "…"_sj || last == "、"_sj || last == "＼"_sj;
+}
+
+// The split point that a mark followed by a full-width space gives (1-based
+// position of that space); the last mark of the list that occurs wins.
+std::size_t MarkSplitPoint(std::string_view t) {
+  static const std::array<std::string, 14> marks = [] {
+    std::array<std::string, 14> out;
+    const std::array<std::string_view, 14> utf8 = {"○", "●", "◆", "◇", "◎", "＠", "■",
+                                                   "□", "▲", "▼", "△", "▽", "★",  "☆"};
+    for (std::size_t i = 0; i < utf8.size(); ++i) out[i] = Sj(std::string(utf8[i]) + "　");
+    return out;
+  }();
+  std::size_t k = 0;
+  for (const auto& mark : marks) {
+    if (std::size_t p = Pos(mark, t)) k = p + 2;
+  }
+  return k;
+}
+
+// Moves the previous row's block position to "last", or "only" when it was the first.
+void CloseBlock(LineRow* previous) {
+  if (previous) previous->BlockPos = previous->BlockPos == "1" ? "0" : "3";
+}
+
+void ClassifyLine(const std::string& R, LineRow& row, LineRow* previous, ClassifierState& st,
+                  BlockMarkCounts& counts) {
+  std::string T = ZenkakuTrimRight(R);
+  const std::string A = TrimControlAndSpaces(R);
+  const std::string C = DeleteAllSpaces(A);
+  if (std::size_t p = Pos("／／"_sj, T)) T = ZenkakuTrim(std::string_view(T).substr(0, p - 1));
+  const std::string U = ZenkakuTrim(T);
+
+  auto set = [&row](std::string text, const char* kind, const char* blockPos = "") {
+    row.Text = std::move(text);
+    row.LineKind = kind;
+    row.BlockPos = blockPos;
+  };
+  auto heading = [&row](const std::string& designation) {
+    row.Designation = designation;
+    row.LineKind = "4";
+  };
+
+  // Empty lines and the comment, drop, plain-comment and enumeration marks.
+  if (C.empty()) return set("", "0");
+  if (StartsWith(A, "＜＜"_sj)) {
+    ++counts.CommentStartCount;
+    st.InComment = true;
+    return set(T, "96");
+  }
+  if (StartsWith(A, "＞＞"_sj)) {
+    ++counts.CommentEndCount;
+    st.InComment = false;
+    return set(T, "97");
+  }
+  if (st.InComment) return set(T, "93");
+  if (StartsWith(U, "＼"_sj)) return set(U, "-");
+  if (StartsWith(U, "。。"_sj)) {
+    st.InPlainText = true;
+    return set(U, "99", "9");
+  }
+  if (StartsWith(U, "。"_sj)) return set(R, "0", "1");
+  if (StartsWith(T, "▼"_sj) || StartsWith(T, "▽"_sj)) return heading(U);
+  if (StartsWith(A, "「」"_sj)) return set(sjis::ReplaceFirst(T, "「」"_sj, ""), "73");
+  if (StartsWith(A, "￥"_sj) || st.AfterClosing) return set(T, "8");
+
+  T = TrimTrailingControlAndSpaces(std::move(T));
+  if (T.empty()) return set(T, "-");
+  std::string last(sjis::LastChar(T));
+
+  if (StartsWith(U, "－"_sj) && sjis::EndsWith(U, "－"_sj)) {
+    return set(sjis::ReplaceAll(T, "-", ""), "0");
+  }
+  if (IsSeparatorLine(T)) return set(T, "-");
+
+  // The proceedings: opened by the first "■" line, closed by the second or
+  // by the adjournment line.
+  if (StartsWith(A, "■"_sj) && !Contains(C, "。"_sj)) {
+    if (!st.InProceedings) {
+      st.InProceedings = true;
+      return heading(U);
+    }
+    st.InProceedings = false;
+    st.AfterClosing = true;
+    return set(T, "1");
+  }
+  if (st.InProceedings && !Contains(T, "。"_sj) && !Contains(C, "宣告"_sj) &&
+      !Contains(C, "閉会中"_sj) && !Contains(C, "議決"_sj) &&
+      (Contains(C, "散会"_sj) || Contains(C, "延会"_sj) || Contains(C, "閉会"_sj))) {
+    st.InProceedings = false;
+    return set(T, "8", "9");
+  }
+
+  // Marked blocks.
+  if (StartsWith(U, "｛｛"_sj)) {
+    ++counts.RosterStartCount;
+    st.InRoster = true;
+    return set(T, "51");
+  }
+  if (StartsWith(U, "｝｝"_sj)) {
+    ++counts.RosterEndCount;
+    st.InRoster = false;
+    return set(T, "52");
+  }
+  if (st.InRoster) return set(T, "5");
+  if (StartsWith(A, "（（"_sj)) {
+    st.InPlainText = true;
+    return set(T, "94");
+  }
+  if (StartsWith(A, "））"_sj)) {
+    st.InPlainText = false;
+    return set(T, "95");
+  }
+  if (st.InPlainText) return set(T, "1");
+  if (StartsWith(U, "「「"_sj)) {
+    ++counts.EnumStartCount;
+    st.InEnumeration = true;
+    return set(T, "71");
+  }
+  if (StartsWith(U, "」」"_sj)) {
+    ++counts.EnumEndCount;
+    st.InEnumeration = false;
+    return set(T, "72");
+  }
+  if (st.InEnumeration) return set(T, "7");
+  if (StartsWith(U, "『『"_sj)) {
+    ++counts.HTMLStartCount;
+    st.InRawHTML = true;
+    return set(T, "61");
+  }
+  if (StartsWith(U, "』』"_sj)) {
+    ++counts.HTMLEndCount;
+    st.InRawHTML = false;
+    return set(T, "62");
+  }
+  if (st.InRawHTML) return set(R, "6");
+  if (StartsWith(U, "【【"_sj)) {
+    ++counts.QuoteStartCount;
+    st.InQuote = true;
+    st.QuoteStarted = false;
+    return set(T, "91");
+  }
+  if (StartsWith(U, "】】"_sj)) {
+    ++counts.QuoteEndCount;
+    st.InQuote = false;
+    CloseBlock(previous);
+    return set(T, "92");
+  }
+  if (st.InQuote) {
+    const char* pos = st.QuoteStarted ? "2" : "1";
+    st.QuoteStarted = true;
+    return set(R, "9", pos);
+  }
+  if (StartsWith(U, "〔〔"_sj)) {
+    ++counts.ParagraphStartCount;
+    st.InParagraph = true;
+    st.ParagraphStarted = false;
+    return set(T, "11");
+  }
+  if (StartsWith(U, "〕〕"_sj)) {
+    ++counts.ParagraphEndCount;
+    st.InParagraph = false;
+    CloseBlock(previous);
+    return set(T, "12");
+  }
+  if (st.InParagraph) {
+    const char* pos = st.ParagraphStarted ? "2" : "1";
+    st.ParagraphStarted = true;
+    return set(R, "10", pos);
+  }
+
+  // Recess and resumption.
+  if (st.InProceedings && StartsWith(T, "　"_sj) && !Contains(U, "。"_sj) &&
+      (Contains(C, "休憩"_sj) || Contains(C, "再開"_sj))) {
+    return set(T, "8");
+  }
+
+  // Bracketed notes, possibly over several lines.
+  if (!EndsSentence(last)) {
+    const std::size_t oP = Pos("（"_sj, C), cP = Pos("）"_sj, U);
+    const std::size_t oK = Pos("〔"_sj, U), cK = Pos("〕"_sj, U);
+    const std::size_t oS = Pos("［"_sj, U), cS = Pos("］"_sj, U);
+    const std::size_t oB = Pos("【"_sj, U), cB = Pos("】"_sj, U);
+    const std::size_t y = Pos("＼"_sj, U);
+    if (st.InProceedings && y == 0 &&
+        ((oP == 1 && cP > 0) || (oK > 0 && cK > 0) || (oS > 0 && cS > 0) || (oB > 0 && cB > 0))) {
+      st.NoteOpen = false;
+      return set(T, "8", "0");
+    }
+    if (st.InProceedings && ((oP == 1 && cP == 0) || (oK > 0 && cK == 0) || (oS > 0 && cS == 0))) {
+      st.NoteOpen = true;
+      return set(T, "8", "1");
+    }
+    if (st.InProceedings &&
+        ((oP == 0 && cP > 0) || (oK == 0 && cK > 0) || (oS == 0 && cS > 0) || (oB > 0 && cB > 0))) {
+      st.NoteOpen = false;
+      return set(T, "8", "3");
+    }
+    if (st.NoteOpen) return set(T, "8", "2");
+  }
+
+  // Applause inside a sentence line keeps the line apart.
+  if (Pos("　"_sj, T) > 1 && Pos("拍手"_sj, T) > 1 && Contains(T, "。"_sj) &&
+      !Contains(T, "＼"_sj)) {
+    T += "＼"_sj;
+    last = "＼"_sj;
+  }
+
+  if (st.InProceedings && (StartsWith(C, "▼"_sj) || StartsWith(C, "▽"_sj)) &&
+      !Contains(C, "。"_sj)) {
+    return heading(U);
+  }
+
+  // Speaker split by a mark, or by a half-width space after a title.
+  std::size_t k = MarkSplitPoint(T);
+  if (k == 0) k = MarkSplitPoint(T + "　"_sj);
+  if (Contains(T, "長 "_sj) || Contains(T, "） "_sj) || Contains(T, "員 "_sj)) {
+    T = sjis::ReplaceFirst(T, " ", "　"_sj);
+    k = Pos("　"_sj, T);
+  }
+  if (k > 1) {
+    const std::string_view t(T);
+    row.Designation = std::string(t.substr(0, k - 1));
+    row.Text = "　"_sj + ZenkakuTrim(k + 1 <= t.size() ? t.substr(k + 1) : std::string_view());
+    row.LineKind = "2";
+    return;
+  }
+
+  // Lines without a mark: a designation-like first segment of a sentence
+  // line makes a speaker line; short lines without a sentence are headings.
+  const std::size_t f = Pos("　"_sj, T);
+  if (EndsSentence(last)) {
+    if (f > 1 && f < 51) {
+      k = f;
+      const std::size_t second = SearchFrom("　"_sj, T, f + 1);
+      if (second > 0 && second < 41) k = second;
+      const std::size_t q = Pos("）　"_sj, T);
+      if (q > 0 && q < 51) k = q + 2;
+      const std::string_view t(T);
+      const std::string_view D = t.substr(0, k - 1);
+      if (Contains(D, "、"_sj) || Contains(D, "議案"_sj) || Contains(D, "日程"_sj)) {
+        return set("　"_sj + TrimAllSpaces(T), "3");
+      }
+      row.Designation = TrimAllSpaces(D);
+      row.Text = "　"_sj + TrimAllSpaces(k + 1 <= t.size() ? t.substr(k + 1) : std::string_view());
+      row.LineKind = "2";
+      if (!st.AfterClosing) st.InProceedings = true;
+      st.NoteOpen = false;
+      return;
+    }
+    return set("　"_sj + TrimAllSpaces(T), st.InProceedings ? "3" : "1");
+  }
+  if (!st.InProceedings) return set(T, "1");
+  if (Contains(T, "。"_sj)) return set(T, "3");
+  heading(U);
+}
+
+}  // namespace
+
+int MoveGrid2Roster(const std::vector<std::string>& preparedLines, LineTable& target,
+                    BlockMarkCounts& counts) {
+  if (preparedLines.empty()) return -1;
+  target.Resize(preparedLines.size());
+  ClassifierState state;
+  for (std::size_t r = 1; r <= preparedLines.size(); ++r) {
+    LineRow& row = target.Row(r);
+    row.LineNo = PadNumber(static_cast<long long>(r), 4);
+    ClassifyLine(preparedLines[r - 1], row, r > 1 ? &target.Row(r - 1) : nullptr, state, counts);
+  }
+  return 0;
+}
+
+}  // namespace korva

@@ -1,0 +1,19 @@
+// The line classifier: gives every minutes line its kind, splits speaker
+// lines into designation and speech, and counts the block marks.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "analysis/line_table.h"
+#include "session/document.h"
+
+namespace korva {
+
+// Classifies the prepared lines (line r of the text is preparedLines[r - 1])
+// into rows 1..N of `target`, incrementing `counts` for every block mark.
+// Returns -1 and leaves `target` untouched when there are no lines, else 0.
+int MoveGrid2Roster(const std::vector<std::string>& preparedLines, LineTable& target,
+                    BlockMarkCounts& counts);
+
+}  // namespace korva

@@ -1,0 +1,58 @@
+#include "analysis/minutes_grid.h"
+
+#include <charconv>
+
+#include "analysis/class_presets.h"
+#include "analysis/classifier.h"
+#include "analysis/speaker_lists.h"
+#include "text/string_helpers.h"
+
+namespace korva {
+
+std::string PrepareMinutesLine(std::string_view line) {
+  std::string out = ZenkakuTrimRight(line);
+  if (!out.empty() && out[0] == ' ' && (out.size() < 2 || out[1] != ' ')) out.erase(0, 1);
+  return out;
+}
+
+void StringGridClear(Document& doc) {
+  doc.MinutesTextStringGrid.Clear();
+}
+
+int LoadMinutesTextStringGrid(const Settings& settings, Document& doc) {
+  if (doc.MinutesTextList.empty()) return -1;
+
+  // Everything derived from an earlier text goes; the text itself stays.
+  StringList text = std::move(doc.MinutesTextList);
+  doc.StringListAllClear();
+  doc.MinutesTextList = std::move(text);
+  doc.ListBoxGidaiHatsugen.clear();
+  doc.ListBoxMunicipalRoster.clear();
+  // The counters describe this text only, however often it is loaded.
+  doc.MarkCounts = BlockMarkCounts{};
+
+  std::vector<std::string> prepared;
+  prepared.reserve(doc.MinutesTextList.size());
+  for (const auto& line : doc.MinutesTextList) prepared.push_back(PrepareMinutesLine(line));
+
+  MoveGrid2Roster(prepared, doc.MinutesTextStringGrid, doc.MarkCounts);
+  const int category = settings.RadioGroupCategory;
+  if (category >= 0 && category < kGeneralDocumentCategory) {
+    BuildYakushoku(doc.MinutesTextStringGrid, category);
+  }
+  CatTypeCode2Desc(doc.MinutesTextStringGrid);
+  MakeGidaihatugenShaList(doc);
+  return 0;
+}
+
+std::uint32_t CategoryCodeColour(std::string_view categoryCode) {
+  static constexpr std::uint32_t kColours[10] = {0xFFFFFF, 0xE6E6FA, 0xFA8072, 0xFFFF00, 0xFFB6C1,
+                                                 0x99FFCC, 0xE6E6FA, 0xFFE4B5, 0xF0E68C, 0xFAF0E6};
+  int code = 0;
+  const char* end = categoryCode.data() + categoryCode.size();
+  auto [ptr, ec] = std::from_chars(categoryCode.data(), end, code);
+  if (ec != std::errc() || ptr != end) code = 0;
+  return code >= 0 && code < 10 ? kColours[code] : 0xFFFFFF;
+}
+
+}  // namespace korva

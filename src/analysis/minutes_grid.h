@@ -1,0 +1,28 @@
+// Building the line table from the loaded minutes text.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "session/document.h"
+#include "settings/settings.h"
+
+namespace korva {
+
+// A text line as the classifier sees it: trailing blanks removed, and one
+// single leading space dropped (two leading spaces stay).
+std::string PrepareMinutesLine(std::string_view line);
+
+// The cleared state of the line table: one empty row.
+void StringGridClear(Document& doc);
+
+// Empties the lists derived from the text, then classifies MinutesTextList
+// into MinutesTextStringGrid and runs the speaker analysis with the meeting
+// category of `settings`. Returns -1 (changing nothing) for a text without lines.
+int LoadMinutesTextStringGrid(const Settings& settings, Document& doc);
+
+// Background colour (0xRRGGBB) of the Text cell of a row with this category code.
+std::uint32_t CategoryCodeColour(std::string_view categoryCode);
+
+}  // namespace korva

@@ -1,0 +1,47 @@
+// Completing the line table after classification: speaker categories, kind
+// labels, speech numbers, the agenda-and-speaker list, the speaker names and
+// the navigation entries; and the block-mark balance.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "session/document.h"
+
+namespace korva {
+
+// Turns lone designations into speaker lines and gives every speech its
+// category code; `category` is the meeting category (0..6).
+int BuildYakushoku(LineTable& table, int category);
+
+// "発言者" / "議題" labels for rows with a designation.
+int CatTypeCode2Desc(LineTable& table);
+
+// Numbers the speeches and fills ListBoxGidaiHatsugen, SpeakerNameSet and
+// SpeakerNavEntryList of `doc` from its line table.
+int MakeGidaihatugenShaList(Document& doc);
+
+// ListBoxMunicipalRoster := the entries of SpeakerNameSet.
+void BuildCategoty(Document& doc);
+
+// One opening/closing pair of block marks and its counts.
+struct MarkPairCount {
+  std::string opening;  // "「「" (CP932)
+  std::string closing;  // "」」"
+  std::string caption;  // row caption of the counter group, empty when it has none
+  int openCount = 0;
+  int closeCount = 0;
+  bool Balanced() const { return openCount == closeCount; }
+};
+
+struct MarkCountCheck {
+  // Enumeration, raw HTML, roster, comment, quotation, paragraph.
+  std::array<MarkPairCount, 6> pairs;
+  bool balanced = true;
+};
+
+// The counters of the six pairs; `balanced` is true when every pair agrees.
+// The desktop shows a pair that does not agree in bold, its closing count red.
+MarkCountCheck CheckProcessMarkCount(const Document& doc);
+
+}  // namespace korva

@@ -1,0 +1,150 @@
+#include "analysis/title_tables.h"
+
+#include <vector>
+
+#include "text/literal.h"
+#include "text/sjis.h"
+
+namespace korva {
+using namespace literals;
+
+namespace {
+
+// Tables are written as "key code, key code, ..." in UTF-8 and converted to
+// CP932 records once; the order of the records is significant.
+std::vector<YakushokuTable> ParseTable(std::string_view utf8) {
+  std::vector<YakushokuTable> table;
+  while (!utf8.empty()) {
+    const std::size_t comma = utf8.find(", ");
+    const std::string_view item = utf8.substr(0, comma);
+    const std::size_t space = item.rfind(' ');
+    table.push_back({Sj(item.substr(0, space)), std::string(item.substr(space + 1))});
+    utf8 = comma == std::string_view::npos ? std::string_view() : utf8.substr(comma + 2);
+  }
+  return table;
+}
+
+const std::vector<YakushokuTable>& Table(int which) {
+  static const std::vector<YakushokuTable> tables[] = {
+      ParseTable("副知 2, 副市 2, 副町 2, 副村 2, 副会 2, 副学 2, 副総 2, 副理 2, 会長 1, 議長 3, "
+                 "座長 3, 理人 3, 代理 7, 佐人 8, 補佐 7, 員長 4, 議員 5, 番 5, 務局 7, 理者 7, "
+                 "育長 7, 局長 7, 部長 7, 次長 7, 課長 7, 係長 7, 主任 7, 主査 7, 主幹 7, 技監 7, "
+                 "技幹 7, 総監 7, 場長 7, 院長 7, 合長 7, 事官 7, 理事 7, 参事 7, 議官 7, 防長 7, "
+                 "書記 7, 所長 7, 理監 7, 興監 7, 進監 7, 員監 7, 画監 7, 設長 7, 園長 7, ー長 7, "
+                 "館長 7, 記長 7, プ長 7, 務長 7, 考人 9, 述人 12, 理人 5, 室長 7, 知事 1, 市長 1, "
+                 "町長 1, 村長 1, 房長 7, 門員 7, 総理 1, 国務 2, 大臣 2, 監査 6, 君 5, さん 5, "
+                 "証人 8, 察官 7, 護人 5, 判長 1, 判官 3, 委員 5, ー長 7, 室長 7, 事長 2, 幹事 7, "
+                 "司会 4, 学長 1, 総長 1, 理事 2"),
+      ParseTable(
+          "総理 1, 副大 2, 大臣 2, 務官 2, 長官 2, 総裁 8, 総長 11, 院長 9, 館長 11, 局者 7, "
+          "参事 7, 理人 10, 代理 4, 議長 3, 員長 4, 委員 5, 考人 9, 佐人 8, 理事 7, 事長 2, "
+          "幹事 7, 門員 7, 局長 7, 部長 7, 課長 7, 主査 4, 次長 7, 室長 7, 議官 7, 科員 5, "
+          "述人 12, 君 5, さん 5"),
+      ParseTable(
+          "副会 2, 副学 2, 副総 2, 副理 2, 理事 2, 会長 1, 副座 4, 座長 3, 員長 3, 委員 5, "
+          "務局 7, 社長 11, 部長 7, 課長 7, 係長 7, 主任 7, 主査 7, 公述 12, 陳述 12, 顧問 8, "
+          "事務 7, 局長 8, 表者 11, 育長 7, 館長 7, 所長 7, ー長 7, 室長 7, 総理 1, 副大 2, "
+          "大臣 2, 務官 2, 学長 1, 総長 1, 司会 3, 事長 2, 幹事 7"),
+      ParseTable(
+          "室長 7, 知事 1, 市長 1, 町長 1, 村長 1, 司会 3, 座長 3, 員長 3, 委員 5, スト 5, "
+          "会員 7, 加者 8, 総理 1, 副大 2, 大臣 2, 長官 2, 総裁 8, 総長 11, 院長 9, 館長 11, "
+          "局者 7, 参事 7, 理人 10, 代理 4, 事務 7, 局員 7, 総理 1, 副大 2, 大臣 2, 務官 2, "
+          "司会 4, 学長 11, 総長 11, 事長 2, 幹事 7"),
+      ParseTable(
+          "会長 1, 副座 4, 座長 3, 員長 3, 委員 5, 務局 7, 社長 11, 部長 7, 課長 7, 主任 7, "
+          "主査 7, 公述 12, 陳述 12, 顧問 8, 事務 7, 局長 8, 表者 11, 総理 1, 副大 2, 大臣 2, "
+          "務官 2, 司会 3"),
+      ParseTable("陪席 4, 判長 1, 判官 3, 察官 7, 護人 5, 告人 11, 証人 9, 考人 9, 原告 8, 被告 6, "
+                 "理人 5, さん 9, 氏 9, 君 9, 本人 14"),
+  };
+  return tables[which];
+}
+
+}  // namespace
+
+std::span<const YakushokuTable> AssemblyYakushoku() {
+  return Table(0);
+}
+std::span<const YakushokuTable> DietYakushoku() {
+  return Table(1);
+}
+std::span<const YakushokuTable> MeetingYakushoku() {
+  return Table(2);
+}
+std::span<const YakushokuTable> DiscussYakushoku() {
+  return Table(3);
+}
+std::span<const YakushokuTable> HearingYakushoku() {
+  return Table(4);
+}
+std::span<const YakushokuTable> TrialYakushoku() {
+  return Table(5);
+}
+
+std::span<const YakushokuTable> TitleTableForCategory(int category) {
+  switch (category) {
+    case 0:
+    case 2:
+      return AssemblyYakushoku();
+    case 1:
+      return DietYakushoku();
+    case 3:
+      return MeetingYakushoku();
+    case 4:
+      return DiscussYakushoku();
+    case 5:
+      return HearingYakushoku();
+    case 6:
+      return TrialYakushoku();
+    default:
+      return {};
+  }
+}
+
+std::span<const MarkCode> SpeakerMarkCodes() {
+  static const std::vector<MarkCode> marks = [] {
+    std::vector<MarkCode> out;
+    for (const auto& record : ParseTable("○ 3, ● 11, ◆ 5, ◇ 7, ◎ 1, ＠ 2, ■ 2, □ 4, ▲ 12, "
+                                         "▼ 13, △ 9, ▽ 14, ★ 6, ☆ 8, ※ 10, ∇ 2")) {
+      out.push_back({record.Key, record.Code});
+    }
+    return out;
+  }();
+  return marks;
+}
+
+std::string YakushokuCodeByTail(std::string_view designation, const std::string& fallback) {
+  std::string_view title = designation;
+  const std::size_t paren = sjis::Find(designation, "（"_sj);
+  if (paren != sjis::npos && paren > 0) title = designation.substr(0, paren);
+
+  const std::vector<std::size_t> starts = sjis::CharStarts(title);
+  if (starts.empty()) return "0";
+  const std::string_view tail =
+      title.substr(starts.size() >= 2 ? starts[starts.size() - 2] : starts.back());
+  for (const auto& record : AssemblyYakushoku()) {
+    if (!record.Key.empty() && record.Key == tail) return record.Code;
+  }
+  const std::string_view last = sjis::LastChar(title);
+  if (last == "番"_sj || last == "君"_sj) return fallback;
+  return "0";
+}
+
+std::string YakushokuCodeByCategory(std::string_view designation, const std::string& fallback,
+                                    int category) {
+  const std::string padded = std::string(designation) + "　"_sj;
+  const std::string* markCode = nullptr;
+  for (const auto& mark : SpeakerMarkCodes()) {
+    if (sjis::Contains(padded, mark.Mark + "　"_sj)) markCode = &mark.Code;
+  }
+  if (markCode) return *markCode;
+
+  if (category < 0 || category > 6) return "0";
+  if (category == 2 && sjis::Contains(designation, "組合長"_sj)) return "1";
+  for (const auto& record : TitleTableForCategory(category)) {
+    if (sjis::Contains(designation, record.Key)) return record.Code;
+  }
+  return fallback;
+}
+
+}  // namespace korva

@@ -1,0 +1,107 @@
+#include "cli/minutes_input.h"
+
+#include <algorithm>
+
+#include "intake/open_minutes.h"
+#include "session/files.h"
+#include "text/codec.h"
+#include "text/path_text.h"
+#include "text/sjis.h"
+
+namespace korva::cli {
+
+namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+bool HasNonAscii(std::string_view bytes) {
+  return std::any_of(bytes.begin(), bytes.end(),
+                     [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
+
+// Byte offsets where each line starts (CR LF, LF and CR end lines).
+std::vector<std::size_t> LineStarts(std::string_view text) {
+  std::vector<std::size_t> starts{0};
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    if (text[i] == '\r' || text[i] == '\n') starts.push_back(i + 1);
+  }
+  return starts;
+}
+
+std::size_t LineOf(const std::vector<std::size_t>& starts, std::size_t offset) {
+  return static_cast<std::size_t>(std::upper_bound(starts.begin(), starts.end(), offset) -
+                                  starts.begin());
+}
+
+std::string LineList(const std::vector<std::size_t>& lines) {
+  std::string out;
+  const std::size_t shown = std::min<std::size_t>(lines.size(), 20);
+  for (std::size_t i = 0; i < shown; ++i) out += (i ? ", " : "") + std::to_string(lines[i]);
+  if (lines.size() > shown) out += " and " + std::to_string(lines.size() - shown) + " more";
+  return out;
+}
+
+}  // namespace
+
+std::string DecodeMinutesBytes(std::string bytes, InputEncoding encoding,
+                               MinutesInputReport& report) {
+  const bool bom = bytes.compare(0, kUtf8Bom.size(), kUtf8Bom) == 0;
+  if (encoding == InputEncoding::Auto) {
+    encoding = bom || (HasNonAscii(bytes) && IsValidUtf8(bytes) && !IsValidCp932(bytes))
+                   ? InputEncoding::Utf8
+                   : InputEncoding::Cp932;
+  }
+  std::string text;
+  if (encoding == InputEncoding::Utf8) {
+    if (bom) bytes.erase(0, kUtf8Bom.size());
+    std::vector<std::size_t> replacedAt;
+    text = Utf8ToCp932(bytes, &replacedAt);
+    const std::vector<std::size_t> starts = LineStarts(bytes);
+    for (std::size_t offset : replacedAt) {
+      const std::size_t line = LineOf(starts, offset);
+      if (report.replacedLines.empty() || report.replacedLines.back() != line) {
+        report.replacedLines.push_back(line);
+      }
+    }
+    report.convertedFromUtf8 = true;
+  } else {
+    text = std::move(bytes);
+    if (!IsValidCp932(text)) {
+      const std::vector<std::string> lines = sjis::SplitLines(text);
+      for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (!IsValidCp932(lines[i])) report.invalidLines.push_back(i + 1);
+      }
+    }
+  }
+  report.hasNulBytes = text.find('\0') != std::string::npos;
+  return text;
+}
+
+std::optional<MinutesInputReport> LoadMinutesInput(CliContext& ctx, Document& doc,
+                                                   const std::filesystem::path& file) {
+  ctx.ui.SetSubject(file.string());
+  ReadResult read = ReadFileBytes(file);
+  if (read.error) {
+    ctx.ui.Error("cannot read the minutes file: " + read.error->reason);
+    return std::nullopt;
+  }
+  MinutesInputReport report;
+  const std::string text = DecodeMinutesBytes(std::move(read.bytes), ctx.inputEncoding, report);
+  OpenMinutesText(ctx.settings, doc, ctx.ui, FromFsPath(file), text);
+  report.lineCount = doc.MinutesTextList.size();
+
+  if (!report.replacedLines.empty()) {
+    ctx.ui.Error("characters that Shift_JIS cannot hold were replaced by \"〓\" on line(s) " +
+                 LineList(report.replacedLines));
+  }
+  if (!report.invalidLines.empty()) {
+    ctx.ui.Error("bytes that are not Shift_JIS (CP932) on line(s) " +
+                 LineList(report.invalidLines) +
+                 "; they are kept as they are (try --input-encoding utf-8 or auto)");
+  }
+  if (report.hasNulBytes) ctx.ui.Error("the file holds NUL bytes: is it a binary file?");
+  return report;
+}
+
+}  // namespace korva::cli
