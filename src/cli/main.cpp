@@ -5,6 +5,7 @@
 
 #include "cli/cli_context.h"
 #include "cli/commands.h"
+#include "cli/settings_source.h"
 #include "settings/settings_table.h"
 #include "text/codec.h"
 
@@ -19,6 +20,8 @@ void PrintHelp() {
     std::cout << "  korva-cli " << command.usage << "\n      " << command.summary << '\n';
   }
   std::cout << "\noptions:\n"
+               "  --settings FILE         read settings from this INI settings file\n"
+               "  --project FILE.mpr      read settings from this project file instead\n"
                "  --set NAME=VALUE        override one setting by its control name (repeatable)\n"
                "  --input-encoding auto|cp932|utf-8\n"
                "                          how minutes files are read (default cp932)\n"
@@ -58,6 +61,7 @@ int Run(int argc, char** argv) {
   Verbosity verbosity = Verbosity::Normal;
   InputEncoding encoding = InputEncoding::Cp932;
   bool help = false;
+  std::optional<std::string> settingsFile, projectFile;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     auto value = [&]() -> std::string {
@@ -73,6 +77,10 @@ int Run(int argc, char** argv) {
       verbosity = Verbosity::Quiet;
     } else if (arg == "-v" || arg == "--verbose") {
       verbosity = Verbosity::Verbose;
+    } else if (arg == "--settings") {
+      settingsFile = value();
+    } else if (arg == "--project") {
+      projectFile = value();
     } else if (arg == "--set") {
       assignments.push_back(value());
       ApplySet(scratch, assignments.back());
@@ -89,6 +97,7 @@ int Run(int argc, char** argv) {
   if (rest.empty()) throw UsageError{"no command given (see korva-cli --help)"};
 
   CliContext ctx{Settings{}, CliUi(verbosity), encoding};
+  LoadCliSettings(ctx, settingsFile, projectFile, argc > 0 ? argv[0] : nullptr);
   // --set applies after any settings file.
   for (const auto& assignment : assignments) ApplySet(ctx.settings, assignment);
 

@@ -92,7 +92,7 @@ const std::array kRows = std::to_array<SettingRow>({
     {"SpinEditQuotationLeadingZSP", &S::SpinEditQuotationLeadingZSP, "Quotation", "LeadingZSP", R::PositiveOrFallback, "0"},
     {"SpinEditDocumentColorCount", &S::SpinEditDocumentColorCount, "Document", "ColorCount", R::PositiveOrFallback, "0"},
     {"PaneWidth", &S::PaneWidth, "Pane", "Width", R::PositiveOrFallback, "230"},
-    {"RadioGroupCategory", &S::RadioGroupCategory, "Minutes", "Category", R::PositiveOrFallback, "0"},
+    {"RadioGroupCategory", &S::RadioGroupCategory, "Minutes", "Category", R::CategoryIndex, "0"},
 
     {"MenuViewMaximized", &S::MenuViewMaximized, "Menu", "Maximized"},
     {"MenuViewStayOnTop", &S::MenuViewStayOnTop, "Menu", "StayOnTop", R::NotRead},

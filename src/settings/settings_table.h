@@ -23,6 +23,7 @@ enum class ReadRule {
   RelativeTo3FileFolder,  // kept only when it resolves, against the 3-file folder, to a file
   PositiveOrFallback,     // a missing or non-positive integer becomes `fallback`
   NonEmptyOrFallback,     // an empty text becomes `fallback` (UTF-8 in the table)
+  CategoryIndex,          // a meeting category 0..7; anything else becomes `fallback`
 };
 
 using SettingMember = std::variant<std::string Settings::*, int Settings::*, bool Settings::*>;

@@ -1,0 +1,272 @@
+#include "settings/ini_settings.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <system_error>
+
+#include "session/captions.h"
+#include "settings/path_rules.h"
+#include "settings/settings_table.h"
+#include "text/literal.h"
+#include "text/path_text.h"
+
+namespace korva {
+using namespace literals;
+
+namespace {
+
+// Sections in the order the reader visits them: [HTML] SaveFile must come
+// before [Local] Html, and the three-file folder before the paths relative to it.
+constexpr std::string_view kReadOrder[] = {
+    "File",     "HTML", "Local",        "Web",    "Minutes",    "Sentense",
+    "Speaker",  "Mark", "LeftLink",     "Roster", "Annotation", "Quotation",
+    "Document", "Menu", "FormPosition", "Pane",   "CheckBox",
+};
+
+bool FolderExists(const std::string& cp932) {
+  std::error_code ec;
+  return !cp932.empty() && std::filesystem::is_directory(ToFsPath(cp932), ec);
+}
+
+bool FileExists(const std::string& cp932) {
+  std::error_code ec;
+  return !cp932.empty() && std::filesystem::is_regular_file(ToFsPath(cp932), ec);
+}
+
+std::optional<long long> ParseWhole(const std::string& text) {
+  if (text.empty()) return std::nullopt;
+  char* end = nullptr;
+  errno = 0;
+  const long long value = std::strtoll(text.c_str(), &end, 10);
+  if (errno != 0 || end != text.c_str() + text.size()) return std::nullopt;
+  return value;
+}
+
+// The label that shows the absolute path of a setting kept relative.
+std::string* LabelFor(Settings& s, std::string_view name) {
+  if (name == "BtnEditLocalCSSFile") return &s.LabelLocalCSSbsoluteRelativePath;
+  if (name == "BtnEditLocalReturn2Home") return &s.LabelLocalReturn2HomePath;
+  if (name == "BtnEditLocalReturn2Top") return &s.LabelLocalReturn2TopPath;
+  if (name == "BtnEditLocalReturn2list") return &s.LabelLocalReturn2listPath;
+  return nullptr;
+}
+
+void ReadRow(const SettingRow& row, const IniFile& ini, Settings& s) {
+  if (row.rule == ReadRule::NotRead) return;
+  const std::optional<std::string> stored = ini.Get(row.section, row.key);
+  const std::string current = SettingValueText(s, row);
+  const std::string fallback(row.fallback);
+
+  switch (KindOf(row)) {
+    case SettingKind::Boolean: {
+      // Any non-zero integer is true; missing or not a number is false.
+      const auto number = stored ? ParseWhole(*stored) : std::nullopt;
+      SetSettingFromText(s, row, number && *number != 0 ? "1" : "0");
+      return;
+    }
+    case SettingKind::Integer: {
+      const auto number = stored ? ParseWhole(*stored) : std::nullopt;
+      bool usable = number && *number > 0 && *number <= INT32_MAX;
+      if (row.rule == ReadRule::CategoryIndex) usable = number && *number >= 0 && *number <= 7;
+      if (row.rule == ReadRule::Set)
+        usable = number && *number >= INT32_MIN && *number <= INT32_MAX;
+      SetSettingFromText(s, row, usable ? std::to_string(*number) : fallback);
+      return;
+    }
+    case SettingKind::String:
+      break;
+  }
+
+  // A key the file lacks keeps the value the control already has.
+  std::string value = stored.value_or(current);
+  switch (row.rule) {
+    case ReadRule::FolderMustExist:
+      if (!FolderExists(value)) value.clear();
+      break;
+    case ReadRule::FileMustExist:
+      if (!FileExists(value)) value.clear();
+      break;
+    case ReadRule::RelativeTo3FileFolder: {
+      std::string* label = LabelFor(s, row.name);
+      std::string resolved;
+      if (!s.BtnEdit3FileFolder.empty() && !value.empty()) {
+        resolved = ResolveAgainstFolder(s.BtnEdit3FileFolder, value);
+      }
+      if (resolved.empty() || !FileExists(resolved)) {
+        value.clear();
+        resolved.clear();
+      }
+      if (label) *label = resolved;
+      break;
+    }
+    case ReadRule::NonEmptyOrFallback:
+      if (value.empty()) value = Sj(fallback);
+      break;
+    default:
+      break;
+  }
+  SetSettingFromText(s, row, value);
+}
+
+}  // namespace
+
+std::string SaveFailedMessage(const FileError& error) {
+  return "【 "_sj + Sj(error.path) + " 】を保存できませんでした。"_sj + "\r\n\r\n" +
+         Sj(error.reason) + "\r\n\r\n" + "前のファイルは、そのまま残っています。"_sj;
+}
+
+IniLoadResult LoadIniSettings(const std::string& path, Settings& settings, Document& doc, Ui& ui) {
+  IniLoadResult result;
+  const std::filesystem::path fsPath = ToFsPath(path);
+  std::error_code ec;
+  if (path.empty() || !std::filesystem::exists(fsPath, ec)) {
+    doc.ProjectClearedFlag = false;
+    return result;
+  }
+  ReadResult read = ReadFileBytes(fsPath);
+  if (read.error) {
+    result.error = read.error;
+    ui.Warning(Sj(read.error->Describe()));
+    doc.ProjectClearedFlag = false;
+    return result;
+  }
+  const IniFile ini = IniFile::Parse(read.bytes);
+  result.problems = ini.Problems();
+
+  const auto table = SettingsTable();
+  for (std::string_view section : kReadOrder) {
+    for (const auto& row : table) {
+      if (row.section == section) ReadRow(row, ini, settings);
+    }
+  }
+
+  doc.DefaultFolder = settings.SavedDefaultFolder;
+  StatusbarDefFolder(ui, doc.DefaultFolder);
+  doc.MinutesFileName = settings.SavedMinutesFileName;
+  if (settings.SavedProjectFileName.empty()) MessageProjectLoaded(doc, ui, "", 2);
+
+  result.loaded = true;
+  doc.ProjectClearedFlag = false;
+  return result;
+}
+
+namespace {
+
+template <typename Keep>
+int WriteRows(const std::string& path, const Settings& settings, Ui& ui, const FileWriter& writer,
+              Keep keep) {
+  const std::filesystem::path fsPath = ToFsPath(path);
+  IniFile ini;
+  std::error_code ec;
+  if (std::filesystem::exists(fsPath, ec)) {
+    // Without the old text its unknown lines would be lost: do not write.
+    ReadResult read = ReadFileBytes(fsPath);
+    if (read.error) {
+      ui.Warning(SaveFailedMessage(*read.error));
+      return -1;
+    }
+    ini = IniFile::Parse(read.bytes);
+  }
+  for (const auto& row : SettingsTable()) {
+    if (row.section.empty() || !keep(row)) continue;
+    ini.Set(row.section, row.key, SettingValueText(settings, row));
+  }
+  if (auto error = writer(fsPath, ini.Serialize())) {
+    ui.Warning(SaveFailedMessage(*error));
+    return -1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int SaveIniSettings(const std::string& path, Settings& settings, Document& doc, Ui& ui,
+                    const FileWriter& writer) {
+  settings.SavedProjectFileName = doc.ProjectFileName;
+  settings.SavedDefaultFolder = doc.DefaultFolder;
+  settings.SavedMinutesFileName = doc.MinutesFileName;
+  const int result = WriteRows(path, settings, ui, writer,
+                               [](const SettingRow& row) { return row.writtenBySave; });
+  if (result == 0) StatusbarClearSaveMessage(doc, ui);
+  return result;
+}
+
+std::filesystem::path GetInf(const std::filesystem::path& folder, std::string_view baseName) {
+  std::error_code ec;
+  std::vector<std::filesystem::path> matches;
+  std::filesystem::directory_iterator it(folder, ec);
+  if (ec) return {};
+  auto lower = [](std::string text) {
+    for (char& c : text) {
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return text;
+  };
+  // File names are UTF-8 here, where ASCII folding never touches a multi-byte character.
+  const std::string prefix = lower(std::string(baseName));
+  for (const auto& entry : it) {
+    const std::string name = lower(entry.path().filename().string());
+    if (name.size() < prefix.size() + 4 || name.compare(0, prefix.size(), prefix) != 0 ||
+        name.compare(name.size() - 4, 4, ".inf") != 0) {
+      continue;
+    }
+    std::error_code dirEc;
+    if (entry.is_directory(dirEc)) continue;
+    matches.push_back(entry.path().filename());
+  }
+  if (matches.empty()) return {};
+  return *std::min_element(matches.begin(), matches.end());
+}
+
+std::optional<std::filesystem::path> UserConfigFolder() {
+  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
+    return std::filesystem::path(xdg) / "korva";
+  }
+  if (const char* home = std::getenv("HOME"); home && *home) {
+    return std::filesystem::path(home) / ".config" / "korva";
+  }
+  return std::nullopt;
+}
+
+std::optional<std::filesystem::path> FindSettingsFile(
+    const std::filesystem::path& programFolder, std::string_view baseName,
+    const std::optional<std::filesystem::path>& userFolder) {
+  if (auto name = GetInf(programFolder, baseName); !name.empty()) return programFolder / name;
+  if (userFolder) {
+    if (auto name = GetInf(*userFolder, baseName); !name.empty()) return *userFolder / name;
+  }
+  return std::nullopt;
+}
+
+int ManuSettingsSaveClick(Settings& settings, Document& doc, Ui& ui, const FileWriter& writer) {
+  if (doc.IniFileName.empty()) return -1;
+  settings.MenuSettingsReInitialize = false;
+  return SaveIniSettings(doc.IniFileName, settings, doc, ui, writer);
+}
+
+int MenuSettingsThisPositionAndSizeClick(Settings& settings, Document& doc, Ui& ui,
+                                         const WindowGeometry& geometry, const FileWriter& writer) {
+  if (!FileExists(doc.IniFileName)) return -1;
+  settings.FormPositionTop = geometry.top;
+  settings.FormPositionLeft = geometry.left;
+  settings.FormPositionWidth = geometry.width;
+  settings.FormPositionHeight = geometry.height;
+  settings.PaneWidth = geometry.paneWidth;
+  return WriteRows(doc.IniFileName, settings, ui, writer, [](const SettingRow& row) {
+    return row.section == "FormPosition" || (row.section == "Pane" && row.key == "Width");
+  });
+}
+
+std::string WarningMsgFileNotFoudText(const std::string& fileName, const std::string& folder) {
+  const std::string gap = "\r\n\r\n";
+  return "【 "_sj + fileName + " 】が"_sj + gap + "フォルダー【 "_sj + folder + " 】"_sj + gap +
+         "に存在しません。"_sj + gap +
+         "保存する［ ｈｔｍｌ ］ファイルと、同じ［ フォルダー ］に"_sj + gap +
+         "             【  tryout.css  】"_sj + gap + "　入れてください。"_sj;
+}
+
+void WarningMsgFileNotFoud(Ui& ui, const std::string& fileName, const std::string& folder) {
+  ui.Warning(WarningMsgFileNotFoudText(fileName, folder));
+}
+
+}  // namespace korva

@@ -1,0 +1,75 @@
+// Reading and writing the settings file (and project files, which share its
+// layout) through the settings table, and finding the settings file.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "session/document.h"
+#include "session/files.h"
+#include "session/ui.h"
+#include "settings/ini_file.h"
+#include "settings/settings.h"
+
+namespace korva {
+
+// How files are written; tests put a failing writer here.
+using FileWriter =
+    std::function<std::optional<FileError>(const std::filesystem::path&, std::string_view)>;
+
+struct IniLoadResult {
+  bool loaded = false;               // the file existed and was read
+  std::optional<FileError> error;    // it exists but could not be read
+  std::vector<IniProblem> problems;  // lines that were kept but not understood
+};
+
+// Reads every key of the table and applies its reading rule. A missing file
+// only clears ProjectClearedFlag. Restores DefaultFolder (shown in the status
+// bar) and MinutesFileName into `doc`; the project path stays in
+// `settings.SavedProjectFileName` for the caller.
+IniLoadResult LoadIniSettings(const std::string& path, Settings& settings, Document& doc, Ui& ui);
+
+// Writes every saved setting into `path`, updating an existing file in place.
+// A failure is reported through the Ui and leaves the old file intact.
+// Returns 0 when written, -1 otherwise.
+int SaveIniSettings(const std::string& path, Settings& settings, Document& doc, Ui& ui,
+                    const FileWriter& writer = WriteFileAtomically);
+
+// The first entry of `folder` (in name order) that is not a folder and whose
+// name is `baseName` + anything + ".inf"; empty when none.
+std::filesystem::path GetInf(const std::filesystem::path& folder, std::string_view baseName);
+
+// The per-user settings folder: $XDG_CONFIG_HOME/korva, else ~/.config/korva.
+std::optional<std::filesystem::path> UserConfigFolder();
+
+// GetInf in the program's folder, then in the per-user folder.
+std::optional<std::filesystem::path> FindSettingsFile(
+    const std::filesystem::path& programFolder, std::string_view baseName,
+    const std::optional<std::filesystem::path>& userFolder);
+
+// "設定を保存する": saves to IniFileName when it is set.
+int ManuSettingsSaveClick(Settings& settings, Document& doc, Ui& ui,
+                          const FileWriter& writer = WriteFileAtomically);
+
+struct WindowGeometry {
+  int top = 0, left = 0, width = 0, height = 0, paneWidth = 0;
+};
+
+// "この位置に、このこサイズで出現させる": keeps the window geometry and writes
+// only [FormPosition] and [Pane] Width, when the settings file exists.
+int MenuSettingsThisPositionAndSizeClick(Settings& settings, Document& doc, Ui& ui,
+                                         const WindowGeometry& geometry,
+                                         const FileWriter& writer = WriteFileAtomically);
+
+// The text of the dialog that tells a needed file is missing from a folder.
+std::string WarningMsgFileNotFoudText(const std::string& fileName, const std::string& folder);
+void WarningMsgFileNotFoud(Ui& ui, const std::string& fileName, const std::string& folder);
+
+// The message for a file that could not be written (CP932).
+std::string SaveFailedMessage(const FileError& error);
+
+}  // namespace korva
