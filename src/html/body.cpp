@@ -131,7 +131,8 @@ class BodyConverter {
     if (k == "0") {
       Blank(row);
     } else if (k == "1") {
-      if (!bodyStarted_ && !preOpen_) {
+      // Never a header block inside an open footer: the end closes only one.
+      if (!bodyStarted_ && !preOpen_ && !footerPreOpen_) {
         Emit(tags::kPreHeader);
         preOpen_ = headerPreOpen_ = true;
       }
