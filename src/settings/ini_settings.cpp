@@ -51,7 +51,18 @@ std::string* LabelFor(Settings& s, std::string_view name) {
   return nullptr;
 }
 
-void ReadRow(const SettingRow& row, const IniFile& ini, Settings& s) {
+// The "【 file 】" label slot of an include-file setting, or -1.
+int IncludeSlot(std::string_view name) {
+  constexpr std::string_view kNames[] = {
+      "BtnEditLocalHeadInclude", "BtnEditLocalTopFrameInclude", "BtnEditLocalSidelinkInclude",
+      "BtnEditWebHeadInclude",   "BtnEditWebTopframeInclude",   "BtnEditWebSidelinkInclude"};
+  for (int i = 0; i < 6; ++i) {
+    if (kNames[i] == name) return i;
+  }
+  return -1;
+}
+
+void ReadRow(const SettingRow& row, const IniFile& ini, Settings& s, Document& doc) {
   if (row.rule == ReadRule::NotRead) return;
   const std::optional<std::string> stored = ini.Get(row.section, row.key);
   const std::string current = SettingValueText(s, row);
@@ -85,6 +96,10 @@ void ReadRow(const SettingRow& row, const IniFile& ini, Settings& s) {
       break;
     case ReadRule::FileMustExist:
       if (!FileExists(value)) value.clear();
+      if (const int slot = IncludeSlot(row.name); slot >= 0) {
+        doc.IncludeFileLabels[slot] =
+            value.empty() ? std::string() : "【 "_sj + ExtractFileName(value) + " 】"_sj;
+      }
       break;
     case ReadRule::RelativeTo3FileFolder: {
       std::string* label = LabelFor(s, row.name);
@@ -97,6 +112,10 @@ void ReadRow(const SettingRow& row, const IniFile& ini, Settings& s) {
         resolved.clear();
       }
       if (label) *label = resolved;
+      if (row.name == "BtnEditLocalCSSFile") {
+        doc.EditorCSSText.clear();
+        doc.LabelRightTab04CSSFilename.clear();
+      }
       break;
     }
     case ReadRule::NonEmptyOrFallback:
@@ -136,7 +155,7 @@ IniLoadResult LoadIniSettings(const std::string& path, Settings& settings, Docum
   const auto table = SettingsTable();
   for (std::string_view section : kReadOrder) {
     for (const auto& row : table) {
-      if (row.section == section) ReadRow(row, ini, settings);
+      if (row.section == section) ReadRow(row, ini, settings, doc);
     }
   }
 

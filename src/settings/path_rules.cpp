@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "intake/open_minutes.h"
 #include "publishing/folder_checks.h"
 #include "session/captions.h"
 #include "session/files.h"
@@ -65,17 +66,6 @@ int SaveAfterChange(Settings& s, Document& doc, Ui& ui) {
   return SaveIniSettings(doc.IniFileName, s, doc, ui) == 0 ? 0 : -1;
 }
 
-// Reads an include file into its list; false (with a message) when it cannot be read.
-bool LoadLines(Ui& ui, const std::string& path, StringList& list) {
-  ReadResult read = ReadFileBytes(ToFsPath(path));
-  if (read.error) {
-    ui.Warning(Sj(read.error->Describe()));
-    return false;
-  }
-  list = sjis::SplitLines(read.bytes);
-  return true;
-}
-
 // A folder picked inside the root folder: the HTML save and three-file folders.
 int PickFolderInsideRoot(Settings& s, Document& doc, Ui& ui, std::string& setting) {
   if (!CheckRootFolder(s, ui)) return -1;
@@ -107,12 +97,19 @@ int PickLocalReturnLink(Settings& s, Document& doc, Ui& ui, std::string& setting
 }
 
 int PickInclude(Settings& s, Document& doc, Ui& ui, bool needsRoot, const std::string& filter,
-                const char* page, std::string& setting, StringList& list) {
+                const char* page, std::string& setting, int slot) {
+  static StringList Document::*const kLists[] = {
+      &Document::LocalHeadIncludeList,     &Document::LocalTopFrameIncludeList,
+      &Document::LocalSidelinkIncludeList, &Document::WebHeadIncludeList,
+      &Document::WebTopFrameIncludeList,   &Document::WebSidelinkIncludeList};
   if (needsRoot && !CheckRootFolder(s, ui)) return -1;
   ui.ShowPage(page);
   auto chosen = ui.ChooseOpenFile(OpenTitle(), filter, PickStart(doc));
   if (!chosen) return -1;
-  if (!LoadLines(ui, *chosen, list)) return -1;
+  if (LoadMemoFromFile(*chosen, doc.*kLists[slot], 0, doc.IncludeFileLabels[slot]) != 0) {
+    ui.Warning("【 "_sj + *chosen + " 】を読み込めませんでした。"_sj);
+    return -1;
+  }
   setting = *chosen;
   return SaveAfterChange(s, doc, ui);
 }
@@ -143,11 +140,6 @@ bool IsInsideFolder(const std::string& root, const std::string& path) {
 bool HasCssExtension(const std::string& path) {
   const std::string ext = ExtractFileExt(path);
   return ext.size() == 4 && sjis::Find(ext, ".css", 0, sjis::Case::IgnoreAscii) == 0;
-}
-
-std::string LimitedClipboardText(Ui& ui, std::size_t maxLength) {
-  std::string text = ui.ClipboardText();
-  return text.size() <= maxLength ? text : std::string();
 }
 
 bool CheckRootFolderExists(const Settings& settings, Ui& ui, const std::string& path) {
@@ -214,10 +206,11 @@ int BtnEditLocalCSSFileButtonClick(Settings& s, Document& doc, Ui& ui) {
   }
   if (!CheckRootFolderExists(s, ui, *chosen)) return -1;
   s.LabelLocalCSSbsoluteRelativePath = *chosen;
+  doc.LabelRightTab04CSSFilename = *chosen;
   s.BtnEditLocalCSSFile = RelativeToFolder(s.BtnEdit3FileFolder, *chosen);
-  if (!s.BtnEditLocalCSSFile.empty()) {
-    std::error_code ec;
-    if (fs::is_regular_file(ToFsPath(*chosen), ec)) LoadLines(ui, *chosen, doc.LocalCSSList);
+  std::error_code ec;
+  if (!s.BtnEditLocalCSSFile.empty() && fs::is_regular_file(ToFsPath(*chosen), ec)) {
+    LoadCSSFromFile(*chosen, doc.EditorCSSText, 0, doc.LabelRightTab04CSSFilename);
   }
   return SaveAfterChange(s, doc, ui);
 }
@@ -234,27 +227,27 @@ int BtnEditLocalReturn2listButtonClick(Settings& s, Document& doc, Ui& ui) {
 
 int BtnEditLocalHeadIncludeButtonClick(Settings& s, Document& doc, Ui& ui) {
   return PickInclude(s, doc, ui, true, HeadFilter(), "PGRightTab08LocalInclude",
-                     s.BtnEditLocalHeadInclude, doc.LocalHeadIncludeList);
+                     s.BtnEditLocalHeadInclude, 0);
 }
 int BtnEditLocalTopFrameIncludeButtonClick(Settings& s, Document& doc, Ui& ui) {
   return PickInclude(s, doc, ui, true, TopFilter(), "PGRightTab08LocalInclude",
-                     s.BtnEditLocalTopFrameInclude, doc.LocalTopFrameIncludeList);
+                     s.BtnEditLocalTopFrameInclude, 1);
 }
 int BtnEditLocalSidelinkIncludeButtonClick(Settings& s, Document& doc, Ui& ui) {
   return PickInclude(s, doc, ui, true, SideFilter(), "PGRightTab12SidelinkInclude",
-                     s.BtnEditLocalSidelinkInclude, doc.LocalSidelinkIncludeList);
+                     s.BtnEditLocalSidelinkInclude, 2);
 }
 int BtnEditWebHeadIncludeButtonClick(Settings& s, Document& doc, Ui& ui) {
   return PickInclude(s, doc, ui, false, HeadFilter(), "PGRightTab09WebInclude",
-                     s.BtnEditWebHeadInclude, doc.WebHeadIncludeList);
+                     s.BtnEditWebHeadInclude, 3);
 }
 int BtnEditWebTopframeIncludeButtonClick(Settings& s, Document& doc, Ui& ui) {
   return PickInclude(s, doc, ui, false, TopFilter(), "PGRightTab09WebInclude",
-                     s.BtnEditWebTopframeInclude, doc.WebTopFrameIncludeList);
+                     s.BtnEditWebTopframeInclude, 4);
 }
 int BtnEditWebSidelinkIncludeButtonClick(Settings& s, Document& doc, Ui& ui) {
   return PickInclude(s, doc, ui, false, SideFilter(), "PGRightTab12SidelinkInclude",
-                     s.BtnEditWebSidelinkInclude, doc.WebSidelinkIncludeList);
+                     s.BtnEditWebSidelinkInclude, 5);
 }
 
 int BtnEditWebHTMLFolderButtonClick(Settings& s, Document& doc, Ui& ui) {
@@ -269,7 +262,7 @@ int BtnEditWebCSSFileButtonClick(Settings& s, Document& doc, Ui& ui) {
   if (text.size() > 200) return -1;
   // An address may carry a query after the name ("minutes.css?v=2"), so contains, not ends with.
   if (sjis::Contains(text, ".css", sjis::Case::IgnoreAscii)) {
-    s.BtnEditWebCSSFile = LimitedClipboardText(ui, 100);
+    s.BtnEditWebCSSFile = GetFromClipboard(ui, 100);
     ui.ShowPage("PGRightTab04CSSJS");
   } else {
     s.BtnEditWebCSSFile.clear();
@@ -278,24 +271,24 @@ int BtnEditWebCSSFileButtonClick(Settings& s, Document& doc, Ui& ui) {
 }
 
 int BtnEditWebDomainButtonClick(Settings& s, Ui& ui) {
-  s.BtnEditWebDomain = LimitedClipboardText(ui, 100);
+  s.BtnEditWebDomain = GetFromClipboard(ui, 100);
   return 0;
 }
 int BtnEditWebReturn2HomeButtonClick(Settings& s, Ui& ui) {
-  s.BtnEditWebReturn2Home = LimitedClipboardText(ui, 100);
+  s.BtnEditWebReturn2Home = GetFromClipboard(ui, 100);
   return 0;
 }
 int BtnEditWebReturn2TopButtonClick(Settings& s, Ui& ui) {
-  s.BtnEditWebReturn2Top = LimitedClipboardText(ui, 100);
+  s.BtnEditWebReturn2Top = GetFromClipboard(ui, 100);
   return 0;
 }
 int BtnEditWebReturn2ListButtonClick(Settings& s, Ui& ui) {
-  s.BtnEditWebReturn2List = LimitedClipboardText(ui, 100);
+  s.BtnEditWebReturn2List = GetFromClipboard(ui, 100);
   return 0;
 }
 
 int sbLocalTopFrameCaptionPasteClick(Settings& s, Ui& ui) {
-  s.BtnEditLocalTopFrameCaption = LimitedClipboardText(ui, 255);
+  s.BtnEditLocalTopFrameCaption = GetFromClipboard(ui, 255);
   return 0;
 }
 

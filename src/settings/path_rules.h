@@ -24,8 +24,6 @@ std::string RelativeToFolder(const std::string& folder, const std::string& path)
 bool IsInsideFolder(const std::string& root, const std::string& path);
 // True when the file name ends in ".css" in any letter case.
 bool HasCssExtension(const std::string& path);
-// The clipboard text when it is at most `maxLength` bytes long, else "".
-std::string LimitedClipboardText(Ui& ui, std::size_t maxLength);
 
 // --- root-folder checks ----------------------------------------------------
 
