@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <map>
 
 #include "analysis/roster.h"
 #include "html/blank_trim.h"
@@ -45,25 +44,12 @@ bool IsSpeakerCode(std::string_view code) {
   return false;
 }
 
-// Opening kinds of the marked blocks with their marks, and the kind closing each.
-struct BlockKind {
-  std::string_view open, close;
-  const char* markUtf8;
-};
-constexpr std::array<BlockKind, 7> kBlockKinds = {{{"71", "72", "「「"},
-                                                   {"61", "62", "『『"},
-                                                   {"51", "52", "｛｛"},
-                                                   {"96", "97", "＜＜"},
-                                                   {"91", "92", "【【"},
-                                                   {"11", "12", "〔〔"},
-                                                   {"94", "95", "（（"}}};
-
 class BodyConverter {
  public:
   BodyConverter(const Settings& settings, Document& doc)
       : s_(settings), doc_(doc), table_(doc.MinutesTextStringGrid) {}
 
-  void Run(std::vector<UnclosedBlock>* unclosed) {
+  void Run() {
     const std::size_t n = table_.RowCount();
     for (std::size_t r = 1; r <= n; ++r) {
       row_ = r;
@@ -74,12 +60,10 @@ class BodyConverter {
       if (kind_.empty() || kind_ == "-") continue;
       if (kind_ == "97") {
         inComment_ = false;
-        Track();
         continue;
       }
       if (kind_ == "96") inComment_ = true;
       if (inComment_ && kind_ != "96") continue;
-      Track();
       Dispatch(row);
     }
     if (inRoster_ && !doc_.ContentsWorkList1.empty()) {
@@ -87,13 +71,6 @@ class BodyConverter {
       CleanupMeiboLine(s_, doc_);
     }
     if (headerPreOpen_ || preOpen_ || footerPreOpen_) Emit(tags::kPreClose);
-    if (unclosed) {
-      for (const auto& [kindIndex, rows] : openBlocks_) {
-        for (std::size_t r : rows) unclosed->push_back({Sj(kBlockKinds[kindIndex].markUtf8), r});
-      }
-      std::sort(unclosed->begin(), unclosed->end(),
-                [](const UnclosedBlock& a, const UnclosedBlock& b) { return a.Row < b.Row; });
-    }
   }
 
  private:
@@ -107,16 +84,6 @@ class BodyConverter {
   std::string OpenWithId(std::string_view tagOpen, std::string_view cls) const {
     return std::string(tagOpen) + Id() + std::string(tags::kClassAttr) + ClassValue(cls) +
            std::string(tags::kTagEnd);
-  }
-
-  void Track() {
-    for (std::size_t i = 0; i < kBlockKinds.size(); ++i) {
-      if (kind_ == kBlockKinds[i].open) {
-        openBlocks_[i].push_back(row_);
-      } else if (kind_ == kBlockKinds[i].close && !openBlocks_[i].empty()) {
-        openBlocks_[i].pop_back();
-      }
-    }
   }
 
   void ClosePreIfAny() {
@@ -157,8 +124,6 @@ class BodyConverter {
     } else if (k == "52") {
       inRoster_ = false;
       if (!doc_.ContentsWorkList1.empty()) CleanupMeiboLine(s_, doc_);
-      // Laid out once: a later unclosed block must not repeat these lines.
-      doc_.ContentsWorkList1.clear();
     } else if (k == "6") {
       Emit(row.Text);
     } else if (k == "61") {
@@ -431,14 +396,12 @@ class BodyConverter {
   bool shortParagraphPending_ = false, speakerSeen_ = false;
   long long longParagraphCounter_ = 0;
   std::string lastCategoryCode_;
-  std::map<std::size_t, std::vector<std::size_t>> openBlocks_;
 };
 
 }  // namespace
 
-int MakeContentsHTML(const Settings& settings, Document& doc,
-                     std::vector<UnclosedBlock>* unclosed) {
-  BodyConverter(settings, doc).Run(unclosed);
+int MakeContentsHTML(const Settings& settings, Document& doc) {
+  BodyConverter(settings, doc).Run();
   return 0;
 }
 

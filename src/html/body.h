@@ -12,20 +12,12 @@
 
 namespace korva {
 
-// A block opened in the minutes and never closed: its opening mark (CP932,
-// e.g. "「「") and the line-table row of that mark.
-struct UnclosedBlock {
-  std::string Mark;
-  std::size_t Row;
-};
-
 // Converts MinutesTextStringGrid into BodyHTMLList (which the caller emptied)
 // and adds the speaker legend to SpeakerSentenceSet. Uses doc.LineIdPrefix,
 // doc.AnnotationIndent, doc.QuotationLeadSpaces and advances
-// doc.DocumentColorCounter. Blocks left open are listed in `unclosed` when
-// given. Returns 0.
-int MakeContentsHTML(const Settings& settings, Document& doc,
-                     std::vector<UnclosedBlock>* unclosed = nullptr);
+// doc.DocumentColorCounter. A roster block whose closing row is missing is
+// laid out at the end. Returns 0.
+int MakeContentsHTML(const Settings& settings, Document& doc);
 
 // The id of a body line: prefix + row padded with "0" to at least four digits.
 std::string LineId(std::string_view prefix, std::size_t row);

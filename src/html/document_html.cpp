@@ -10,6 +10,7 @@
 #include "publishing/frames.h"
 #include "session/captions.h"
 #include "session/files.h"
+#include "settings/ini_settings.h"
 #include "text/codec.h"
 #include "text/literal.h"
 #include "text/path_text.h"
@@ -58,14 +59,6 @@ bool LoadLines(const std::string& cp932Path, StringList& into) {
   if (read.error) return false;
   into = sjis::SplitLines(read.bytes);
   return true;
-}
-
-std::string TryOutCssMissingText(const std::string& folder) {
-  const std::string breaks = "\r\n\r\n";
-  return "【 "_sj + std::string(tags::kTryOutCssName) + " 】が"_sj + breaks + "フォルダー【 "_sj +
-         folder + " 】"_sj + breaks + "に存在しません。"_sj + breaks +
-         "保存する［ ｈｔｍｌ ］ファイルと、同じ［ フォルダー ］に"_sj + breaks +
-         "             【  tryout.css  】"_sj + breaks + "　入れてください。"_sj;
 }
 
 }  // namespace
@@ -121,12 +114,12 @@ int AddStyle(StringList& list, const StringList& css) {
   return 0;
 }
 
-int BuildHTML(Settings& settings, Document& doc, int kind, std::vector<UnclosedBlock>* unclosed) {
+int BuildHTML(Settings& settings, Document& doc, int kind) {
   TakeLineIdPrefix(settings, doc);
   if (TrimAllSpaces(settings.ComboBoxDOC_ID).empty()) settings.ComboBoxDOC_ID = "sentence";
   doc.DocumentHTMLList.clear();
   AddHead(doc, doc.DocumentHTMLList, doc.LocalHeadIncludeList, kHeadStandard);
-  MakeContentsHTML(settings, doc, unclosed);
+  MakeContentsHTML(settings, doc);
   for (const auto& line : doc.BodyHTMLList)
     doc.DocumentHTMLList.push_back(CleanAlternateChars(line));
   AddFoot(doc.DocumentHTMLList, kind);
@@ -134,7 +127,7 @@ int BuildHTML(Settings& settings, Document& doc, int kind, std::vector<UnclosedB
   return 0;
 }
 
-int MakeHTMLBody(Settings& settings, Document& doc, Ui& ui, std::vector<UnclosedBlock>* unclosed) {
+int MakeHTMLBody(Settings& settings, Document& doc, Ui& ui) {
   StatusbarClearSaveMessage(doc, ui);
   const LineTable& table = doc.MinutesTextStringGrid;
   // The cleared table and a one-line table both have one row; only the
@@ -153,14 +146,13 @@ int MakeHTMLBody(Settings& settings, Document& doc, Ui& ui, std::vector<Unclosed
   doc.QuotationLeadSpaces = MakeZSP(settings.SpinEditQuotationLeadingZSP);
   HTMLStringListClear(doc);
   ui.SetWaitCursor(true);
-  BuildHTML(settings, doc, kHeadStandard, unclosed);
+  BuildHTML(settings, doc, kHeadStandard);
   ui.SetWaitCursor(false);
   if (settings.CheckBoxSaveAtBuild) return SaveHTML(settings, doc, ui, kHeadStandard);
   return 0;
 }
 
-int MenuTextMakeBodyOnlyClick(Settings& settings, Document& doc, Ui& ui,
-                              std::vector<UnclosedBlock>* unclosed) {
+int MenuTextMakeBodyOnlyClick(Settings& settings, Document& doc, Ui& ui) {
   StatusbarClearSaveMessage(doc, ui);
   if (doc.MinutesTextList.empty() || !CheckRootFolder(settings, ui)) {
     ui.Beep();
@@ -168,15 +160,14 @@ int MenuTextMakeBodyOnlyClick(Settings& settings, Document& doc, Ui& ui,
   }
   ui.SetWaitCursor(true);
   ui.ShowPage("PageControlGlobalTab01Main");
-  const int result = MakeHTMLBody(settings, doc, ui, unclosed);
+  const int result = MakeHTMLBody(settings, doc, ui);
   ui.SetWaitCursor(false);
   return result;
 }
 
-int tbMakeHTMLGoClick(Settings& settings, Document& doc, Ui& ui,
-                      std::vector<UnclosedBlock>* unclosed) {
+int tbMakeHTMLGoClick(Settings& settings, Document& doc, Ui& ui) {
   ui.SetWaitCursor(true);
-  const int result = MenuTextMakeBodyOnlyClick(settings, doc, ui, unclosed);
+  const int result = MenuTextMakeBodyOnlyClick(settings, doc, ui);
   ui.SetWaitCursor(false);
   return result;
 }
@@ -231,7 +222,7 @@ bool CheckTryOutCSS(const Settings& settings, Document& doc, Ui& ui) {
   if (folder.empty()) return false;
   const std::string path = IncludeTrailingSeparator(folder) + std::string(tags::kTryOutCssName);
   if (FileExists(path) && LoadLines(path, doc.TryOutCSSList)) return true;
-  ui.Information(TryOutCssMissingText(folder));
+  ui.Information(WarningMsgFileNotFoudText(std::string(tags::kTryOutCssName), folder));
   return false;
 }
 

@@ -38,18 +38,14 @@ int AddStyle(StringList& list, const StringList& css);
 
 // Wraps BodyHTMLList (freshly converted) into DocumentHTMLList and
 // GeneratedHTMLText. Returns 0.
-int BuildHTML(Settings& settings, Document& doc, int kind,
-              std::vector<UnclosedBlock>* unclosed = nullptr);
+int BuildHTML(Settings& settings, Document& doc, int kind);
 
 // The generation command: checks, converts, builds and, with
 // CheckBoxSaveAtBuild, saves. Returns 0 when a document was generated (and,
 // when asked, saved), -1 when it stopped or the save failed.
-int MakeHTMLBody(Settings& settings, Document& doc, Ui& ui,
-                 std::vector<UnclosedBlock>* unclosed = nullptr);
-int MenuTextMakeBodyOnlyClick(Settings& settings, Document& doc, Ui& ui,
-                              std::vector<UnclosedBlock>* unclosed = nullptr);
-int tbMakeHTMLGoClick(Settings& settings, Document& doc, Ui& ui,
-                      std::vector<UnclosedBlock>* unclosed = nullptr);
+int MakeHTMLBody(Settings& settings, Document& doc, Ui& ui);
+int MenuTextMakeBodyOnlyClick(Settings& settings, Document& doc, Ui& ui);
+int tbMakeHTMLGoClick(Settings& settings, Document& doc, Ui& ui);
 
 // The file name of the single document: ComboBoxHTMLFile with ".html" as its
 // extension ("dummy.html" when the name is empty).

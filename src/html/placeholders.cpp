@@ -1,9 +1,7 @@
 #include "html/placeholders.h"
 
 #include "html/tags.h"
-#include "session/files.h"
 #include "text/literal.h"
-#include "text/path_text.h"
 #include "text/sjis.h"
 
 namespace korva {
@@ -73,17 +71,6 @@ void HTMLStringListClear(Document& doc) {
     list->clear();
   }
   doc.SpeakerSentenceSet.Clear();
-}
-
-int LoadCSSFromFile(const std::string& fileName, StringList& pane, int mode, std::string& label) {
-  pane.clear();
-  label.clear();
-  if (mode == 1 || fileName.empty()) return mode == 1 ? 0 : -1;
-  ReadResult read = ReadFileBytes(ToFsPath(fileName));
-  if (read.error) return -1;
-  pane = sjis::SplitLines(read.bytes);
-  label = fileName;
-  return 0;
 }
 
 }  // namespace korva

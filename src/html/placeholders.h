@@ -32,8 +32,4 @@ void GlobalHTMLVarClear(Document& doc, Ui& ui);
 // Empties the HTML lists and the speaker legend before a generation.
 void HTMLStringListClear(Document& doc);
 
-// Loads a CSS file into `pane` and names it in `label`. Mode 1 only empties
-// both. Returns 0, or -1 (both emptied) when the file is missing or unreadable.
-int LoadCSSFromFile(const std::string& fileName, StringList& pane, int mode, std::string& label);
-
 }  // namespace korva
