@@ -1,0 +1,105 @@
+#include "publishing/two_pane.h"
+
+#include "html/document_html.h"
+#include "html/tags.h"
+#include "publishing/frames.h"
+#include "text/literal.h"
+#include "text/sjis.h"
+
+namespace korva {
+using namespace literals;
+
+namespace {
+
+void Append(StringList& list, std::initializer_list<std::string_view> lines) {
+  for (std::string_view line : lines) list.emplace_back(line);
+}
+
+const char* LayoutClassPrefix(int mode) {
+  switch (mode) {
+    case kPaneHorizontal:
+      return "h2pane-";
+    case kPaneVertical:
+      return "v2pane-";
+    default:
+      return "";
+  }
+}
+
+}  // namespace
+
+PaneFrame TopPane() {
+  return {"<div id=\"minutescontents-top\">", "</div><!-- //div id=\"minutescontents-top\"  -->"};
+}
+PaneFrame BottomPane() {
+  return {"<div id=\"minutescontents-bottom\">", "</div><!-- minutescontents-bottom -->"};
+}
+PaneFrame LeftPane() {
+  return {"<div id=\"minutescontents-left\">", "</div><!-- //div id=\"minutescontents-left\"  -->"};
+}
+PaneFrame RightPane() {
+  return {"<div id=\"minutescontents-right\">", "</div><!-- minutescontents-right -->"};
+}
+
+std::string TwoPaneBodyLine(const std::string& line, int mode, const std::string& idPrefix) {
+  const std::string withIds =
+      sjis::ReplaceAll(line, "id=\"", "id=\"" + idPrefix, sjis::Case::IgnoreAscii);
+  return sjis::ReplaceAll(withIds, tags::kLayoutMarker, LayoutClassPrefix(mode),
+                          sjis::Case::IgnoreAscii);
+}
+
+StringList TwoPaneNavLines(const std::string& line, bool duplicate) {
+  if (!duplicate) return {line};
+  const std::string first = sjis::ReplaceFirst(line, "rb-", "lt-");
+  if (sjis::Contains(first, "lf-top") || sjis::Contains(first, "lf-bottom")) return {first};
+  std::string second = sjis::ReplaceFirst(first, "▼"_sj, "　　"_sj);
+  second = sjis::ReplaceFirst(second, "▽"_sj, "　　"_sj);
+  const std::string numberEnd = ".&nbsp;";
+  const std::size_t at = sjis::Find(second, numberEnd);
+  if (at != sjis::npos) second = "　　　　　　"_sj + second.substr(at + numberEnd.size());
+  second = sjis::ReplaceFirst(second, "lt-", "rb-");
+  return {first, second};
+}
+
+int Make2PaneList(const Settings& settings, Document& doc, StringList& out,
+                  const StringList& headList, int mode, const std::string& firstPrefix,
+                  const std::string& secondPrefix, const PaneFrame& first, const PaneFrame& second,
+                  const StringList& topFrameList) {
+  out.clear();
+  if (!headList.empty()) {
+    out = headList;
+  } else {
+    AddHead(doc, out, headList, mode);
+  }
+  Append(out, {"<div id=\"wrapper\">", "<div id=\"container\">", "<div id=\"contents\">",
+               "<div id=\"toplink\">", "<div class=\"tf-main\">"});
+  AddTopFrame(out, topFrameList, kHeadStandard);
+  Append(out,
+         {"</div><!--  //<div tf-main          -->", "</div><!--  //<div id=\"toplink\"  -->"});
+
+  for (const auto& [frame, prefix] : {std::pair{&first, &firstPrefix}, {&second, &secondPrefix}}) {
+    out.push_back(frame->open);
+    for (const std::string& line : doc.BodyHTMLList) {
+      out.push_back(TwoPaneBodyLine(line, mode, *prefix));
+    }
+    out.push_back(frame->close);
+  }
+
+  Append(out, {"</div><!-- contents -->", "</div><!-- container -->", "<div id=\"leftnormallink\">",
+               "<div class=\"lf-main\">"});
+  for (const std::string& line : doc.TwoPaneListHTMLList) {
+    for (std::string& written : TwoPaneNavLines(line, settings.CheckBoxLeftLinkDuplicate)) {
+      out.push_back(std::move(written));
+    }
+  }
+  Append(out, {"</div><!-- // lf-main -->", "</div><!-- // leftnormallink -->",
+               "</div><!-- wrapper -->"});
+  if (settings.CheckBoxBindCSS) {
+    AddStyle(out, doc.LocalCSSList);
+  } else {
+    Append(out, {tags::kBodyClose, tags::kHtmlClose});
+  }
+  return 0;
+}
+
+}  // namespace korva

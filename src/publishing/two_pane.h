@@ -1,0 +1,43 @@
+// Assembly of one two-pane file: the body twice, once per pane, with the ids
+// of each pane prefixed apart, and the two-pane navigation list.
+#pragma once
+
+#include <string>
+
+#include "session/document.h"
+#include "settings/settings.h"
+
+namespace korva {
+
+// Two-pane modes: the layout marker "%hol%" becomes "" (0), "h2pane-" (1) or "v2pane-" (2).
+inline constexpr int kPaneNone = 0;
+inline constexpr int kPaneHorizontal = 1;
+inline constexpr int kPaneVertical = 2;
+
+// One body line for a pane: every id="..." gets `idPrefix` in front and the
+// layout marker becomes the mode's class prefix.
+std::string TwoPaneBodyLine(const std::string& line, int mode, const std::string& idPrefix);
+
+// One two-pane navigation line as written into the file: unchanged when
+// `duplicate` is false; otherwise the line linking into the first pane and,
+// except for the head and end lines, a copy without its number linking into
+// the second pane.
+StringList TwoPaneNavLines(const std::string& line, bool duplicate);
+
+struct PaneFrame {
+  std::string open, close;
+};
+
+// Fills `out` with one two-pane file (placeholders left for the save). Returns 0.
+int Make2PaneList(const Settings& settings, Document& doc, StringList& out,
+                  const StringList& headList, int mode, const std::string& firstPrefix,
+                  const std::string& secondPrefix, const PaneFrame& first, const PaneFrame& second,
+                  const StringList& topFrameList);
+
+// The pane frames of the vertical and horizontal files.
+PaneFrame TopPane();
+PaneFrame BottomPane();
+PaneFrame LeftPane();
+PaneFrame RightPane();
+
+}  // namespace korva

@@ -1,0 +1,159 @@
+#include "publishing/web_set.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "html/document_html.h"
+#include "html/placeholders.h"
+#include "html/tags.h"
+#include "publishing/folder_checks.h"
+#include "publishing/frames.h"
+#include "publishing/local_set.h"
+#include "publishing/nav_list.h"
+#include "publishing/two_pane.h"
+#include "session/captions.h"
+#include "text/literal.h"
+#include "text/path_text.h"
+#include "text/sjis.h"
+
+namespace korva {
+using namespace literals;
+
+namespace {
+
+void Append(StringList& list, std::initializer_list<std::string_view> lines) {
+  for (std::string_view line : lines) list.emplace_back(line);
+}
+
+const std::string& OrDefault(const std::string& value, const std::string& fallback) {
+  return value.empty() ? fallback : value;
+}
+
+}  // namespace
+
+std::string WebChangeAttmark(std::string_view text, const Settings& s, const Document& doc) {
+  const std::string css(tags::kDefaultCSSHref);
+  const std::string home(tags::kDefaultHomeHref);
+  const std::string top(tags::kDefaultTopHref);
+  const std::string list(tags::kDefaultListHref);
+  const std::pair<std::string_view, const std::string*> rows[] = {
+      {"@title@", &OrDefault(s.BtnEditHEADTitle, doc.DocumentTitle)},
+      {"@t-caption@", &OrDefault(s.BtnEditLocalTopFrameCaption, doc.DocumentTitle)},
+      {"@filename@", &doc.DocumentTitle},
+      {"@css@", &OrDefault(s.BtnEditWebCSSFile, css)},
+      {"@home@", &OrDefault(s.BtnEditWebReturn2Home, home)},
+      {"@top@", &OrDefault(s.BtnEditWebReturn2Top, top)},
+      {"@list@", &OrDefault(s.BtnEditWebReturn2List, list)},
+      {"@n-html@", &doc.NormalFileName},
+      {"@h-html@", &doc.HorizontalFileName},
+      {"@v-html@", &doc.VerticalFileName},
+  };
+  std::string out(text);
+  for (const auto& [word, value] : rows) {
+    out = sjis::ReplaceAll(out, word, *value, sjis::Case::IgnoreAscii);
+  }
+  out = CleanAlternateChars(out);
+  return sjis::ReplaceAll(out, "@domain@", s.BtnEditWebDomain, sjis::Case::IgnoreAscii);
+}
+
+int MakeWebNormalFile(const Settings& settings, Document& doc, int kind) {
+  StringList& out = doc.OutputFileList;
+  out.clear();
+  AddHead(doc, out, doc.WebHeadIncludeList, kind);
+  Append(out, {"<div id=\"wrapper\">", "<div id=\"container\">", "<div id=\"contents\">",
+               "<div id=\"toplink\">", "<div class=\"tf-main\">"});
+  AddTopFrame(out, doc.WebTopFrameIncludeList, kind);
+  Append(out, {"</div><!--  //<div id=\"tf-main\"  -->", "</div><!--  //<div id=\"toplink\"  -->",
+               "<div id=\"minutescontents-normal\">"});
+  for (const std::string& line : doc.BodyHTMLList) out.push_back(DeleteLayoutMarker(line));
+  Append(out, {"</div><!-- //div id=\"minutescontents\"  -->", "",
+               "<div id=\"minutescontents-normal-right-nav\">"});
+  AddSidelink(out, doc.WebSidelinkIncludeList, kHeadWeb);
+  Append(out,
+         {"</div><!-- right-nav -->", "", "</div><!-- contents -->", "</div><!-- container -->",
+          "<div id=\"leftnormallink\">", "<div class=\"lf-main\">"});
+  out.insert(out.end(), doc.NavHTMLList.begin(), doc.NavHTMLList.end());
+  Append(out, {"</div><!-- // lf-main -->", "</div><!-- // leftnormallink -->",
+               "</div><!-- wrapper -->"});
+  if (settings.CheckBoxBindCSS) {
+    AddStyle(out, doc.LocalCSSList);
+  } else {
+    Append(out, {tags::kBodyClose, tags::kHtmlClose});
+  }
+  return 0;
+}
+
+int SaveWebFrameHTML(const Settings& settings, Document& doc, Ui& ui, const std::string& path,
+                     const std::string& text) {
+  if (text.empty()) return -1;
+  return HTMLSave(settings, doc, ui, path, WebChangeAttmark(text, settings, doc));
+}
+
+int MakeWebUniteHTML(Settings& settings, Document& doc, Ui& ui) {
+  doc.DocumentHTMLList.clear();
+  MakeNavList(settings, doc);
+  MakeWebNormalFile(settings, doc, kHeadWeb);
+  const std::string text = sjis::JoinLines(doc.OutputFileList, true);
+
+  if (!FolderExists(settings.BtnEditWebHTMLFolder)) return -1;
+  if (settings.ComboBoxWebHTMLFile.empty()) settings.ComboBoxWebHTMLFile = "dummy";
+  const SetPaths p = MakeSetPaths(settings.BtnEditWebHTMLFolder, settings.ComboBoxWebHTMLFile);
+  doc.WebNormalPath = p.normalPath;
+  doc.WebVerticalPath = p.verticalPath;
+  doc.WebHorizontalPath = p.horizontalPath;
+  doc.NormalFileName = p.normalName;
+  doc.VerticalFileName = p.verticalName;
+  doc.HorizontalFileName = p.horizontalName;
+  return SaveWebFrameHTML(settings, doc, ui, doc.WebNormalPath, text);
+}
+
+int WebBuild2Pane(const Settings& settings, Document& doc, Ui& ui) {
+  if (doc.WebHorizontalPath.empty()) return -1;
+  ui.ShowPage("PageControlGlobalTab01Main");
+  doc.TwoPaneFrameList1.clear();
+  doc.TwoPaneFrameList2.clear();
+
+  Make2PaneList(settings, doc, doc.TwoPaneFrameList2, doc.WebHeadIncludeList, kPaneVertical, "lt-",
+                "rb-", TopPane(), BottomPane(), doc.WebTopFrameIncludeList);
+  const int vertical = SaveWebFrameHTML(settings, doc, ui, doc.WebVerticalPath,
+                                        sjis::JoinLines(doc.TwoPaneFrameList2, true));
+
+  Make2PaneList(settings, doc, doc.TwoPaneFrameList1, doc.WebHeadIncludeList, kPaneHorizontal,
+                "lt-", "rb-", LeftPane(), RightPane(), doc.WebTopFrameIncludeList);
+  const int horizontal = SaveWebFrameHTML(settings, doc, ui, doc.WebHorizontalPath,
+                                          sjis::JoinLines(doc.TwoPaneFrameList1, true));
+  return vertical == 0 && horizontal == 0 ? 0 : -1;
+}
+
+int tbMakeWebHTMLClick(Settings& settings, Document& doc, Ui& ui) {
+  StatusbarClearSaveMessage(doc, ui);
+  if (doc.MinutesTextList.empty()) {
+    ui.Beep();
+    return -1;
+  }
+  if (!CheckWebFolderExists(settings.BtnEditWebHTMLFolder, ui)) {
+    ui.Beep();
+    return -1;
+  }
+  // Every set is made from the converted body; without one it would be empty.
+  if (doc.BodyHTMLList.empty()) {
+    ui.ShowPage("PGLeftTab08HTMLBody");
+    ui.Beep();
+    return -1;
+  }
+  ui.ShowPage("PageControlGlobalTab01Main");
+  ui.SetWaitCursor(true);
+  const int normal = MakeWebUniteHTML(settings, doc, ui);
+  const int twoPane = normal == 0 ? WebBuild2Pane(settings, doc, ui) : -1;
+  ui.SetWaitCursor(false);
+
+  std::error_code ec;
+  if (settings.CheckBoxOpenIEatSaved && !doc.WebNormalPath.empty() &&
+      std::filesystem::is_regular_file(ToFsPath(doc.WebNormalPath), ec)) {
+    ui.OpenInBrowser(doc.WebNormalPath);
+  }
+  ui.ShowPage("PGLeftTab05WebHEAD");
+  return normal == 0 && twoPane == 0 ? 0 : -1;
+}
+
+}  // namespace korva
