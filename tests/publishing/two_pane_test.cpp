@@ -1,0 +1,77 @@
+#include "publishing/two_pane.h"
+
+#include <gtest/gtest.h>
+
+#include "text/literal.h"
+
+namespace korva {
+namespace {
+using namespace literals;
+
+TEST(TwoPaneBodyLine, PrefixesEveryIdAndReplacesTheLayoutMarker) {
+  struct Case {
+    std::string line;
+    int mode;
+    std::string prefix, expected;
+  };
+  const Case cases[] = {
+      {"<p id=\"line-0003\" class=\"%hol%firstparagraph\">", kPaneVertical, "lt-",
+       "<p id=\"lt-line-0003\" class=\"v2pane-firstparagraph\">"},
+      {"<p ID=\"line-0003\" class=\"%HOL%firstparagraph\">", kPaneHorizontal, "rb-",
+       "<p id=\"rb-line-0003\" class=\"h2pane-firstparagraph\">"},
+      {"<a id=\"a\"></a><a id=\"b\"></a>", kPaneNone, "lt-",
+       "<a id=\"lt-a\"></a><a id=\"lt-b\"></a>"},
+      {"<pre class=\"%hol%content\">", kPaneNone, "rb-", "<pre class=\"content\">"},
+      // "＼" is 0x81 0x5F and "ｉ" carries 0x69: trail bytes are not text.
+      {"\x81\x69"
+       "d=\"x\"",
+       kPaneVertical, "lt-",
+       "\x81\x69"
+       "d=\"x\""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(TwoPaneBodyLine(c.line, c.mode, c.prefix), c.expected) << c.line;
+  }
+}
+
+TEST(TwoPaneNavLines, DuplicateRule) {
+  const std::string speaker =
+      "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;7.&nbsp;◎<a href=\"#rb-line-0005\"><span class=\"mayor\">市長</span></a>"_sj;
+  const std::string chair =
+      "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;1.&nbsp;○<a href=\"#lt-line-0003\"><span class=\"chairperson\">議長</span></a>"_sj;
+  const std::string agenda =
+      "&nbsp;&nbsp;▼<a href=\"#lt-line-0002\"><span class=\"subject\">開議</span></a>"_sj;
+  const std::string added =
+      "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;▽<a href=\"#lt-line-0009\"><span class=\"subject\">質疑</span></a>"_sj;
+  const std::string head = "&nbsp;&nbsp;&nbsp;<a id=\"lf-top\"><span class=\"lf-top\">x</span></a>";
+  struct Case {
+    std::string line;
+    StringList expected;
+  };
+  const Case cases[] = {
+      {speaker,
+       {"&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;7.&nbsp;◎<a href=\"#lt-line-0005\"><span class=\"mayor\">市長</span></a>"_sj,
+        "　　　　　　◎<a href=\"#rb-line-0005\"><span class=\"mayor\">市長</span></a>"_sj}},
+      {chair,
+       {chair,
+        "　　　　　　○<a href=\"#rb-line-0003\"><span class=\"chairperson\">議長</span></a>"_sj}},
+      {agenda,
+       {agenda,
+        "&nbsp;&nbsp;　　<a href=\"#rb-line-0002\"><span class=\"subject\">開議</span></a>"_sj}},
+      {added,
+       {added,
+        "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;　　<a href=\"#rb-line-0009\"><span class=\"subject\">質疑</span></a>"_sj}},
+      {head, {head}},
+      {"&nbsp;<a id=\"lf-bottom\" href=\"#lf-top\">",
+       {"&nbsp;<a id=\"lf-bottom\" href=\"#lf-top\">"}},
+      {"", {"", ""}},
+      {"<pre class=\"leftnav\">", {"<pre class=\"leftnav\">", "<pre class=\"leftnav\">"}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(TwoPaneNavLines(c.line, true), c.expected) << c.line;
+    EXPECT_EQ(TwoPaneNavLines(c.line, false), StringList{c.line}) << c.line;
+  }
+}
+
+}  // namespace
+}  // namespace korva
