@@ -6,11 +6,11 @@
 #include "html/placeholders.h"
 #include "html/tags.h"
 #include "intake/charset_label.h"
+#include "intake/open_minutes.h"
 #include "publishing/folder_checks.h"
 #include "publishing/frames.h"
 #include "session/captions.h"
 #include "session/files.h"
-#include "settings/ini_settings.h"
 #include "text/codec.h"
 #include "text/literal.h"
 #include "text/path_text.h"
@@ -217,15 +217,6 @@ int HTMLSave(const Settings& settings, const Document& doc, Ui& ui, const std::s
   return 0;
 }
 
-bool CheckTryOutCSS(const Settings& settings, Document& doc, Ui& ui) {
-  const std::string& folder = settings.BtnEditHTMLSaveFolder;
-  if (folder.empty()) return false;
-  const std::string path = IncludeTrailingSeparator(folder) + std::string(tags::kTryOutCssName);
-  if (FileExists(path) && LoadLines(path, doc.TryOutCSSList)) return true;
-  ui.Information(WarningMsgFileNotFoudText(std::string(tags::kTryOutCssName), folder));
-  return false;
-}
-
 int SaveOverwrite(Settings& settings, Document& doc, Ui& ui) {
   if (doc.MinutesFileName.empty()) {
     ui.Beep();
@@ -260,7 +251,7 @@ int MenuFileSaveOverwriteClick(Settings& settings, Document& doc, Ui& ui) {
     ShowFolderSettings(ui);
     return -1;
   }
-  if (CheckTryOutCSS(settings, doc, ui) && !settings.BtnEditLocalCSSFile.empty() &&
+  if (CheckTryOutCSS(settings, doc, ui) == 0 && !settings.BtnEditLocalCSSFile.empty() &&
       FileExists(settings.LabelLocalCSSbsoluteRelativePath)) {
     LoadLines(settings.LabelLocalCSSbsoluteRelativePath, doc.LocalCSSList);
   }

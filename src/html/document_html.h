@@ -62,7 +62,6 @@ int HTMLSave(const Settings& settings, const Document& doc, Ui& ui, const std::s
              const std::string& text);
 
 // The trial save: the stored body in a document that links "tryout.css".
-bool CheckTryOutCSS(const Settings& settings, Document& doc, Ui& ui);
 int SaveOverwrite(Settings& settings, Document& doc, Ui& ui);
 int MenuFileSaveOverwriteClick(Settings& settings, Document& doc, Ui& ui);
 inline int tbFileSaveHTMLClick(Settings& settings, Document& doc, Ui& ui) {
