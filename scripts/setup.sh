@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev   # unit tests
   libbenchmark-dev            # benchmarks
   clang-format                # formatting
+  chromium                    # browser check of the published sets
 )
 
 missing=()
