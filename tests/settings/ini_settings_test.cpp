@@ -1,0 +1,490 @@
+#include "settings/ini_settings.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <vector>
+
+#include "settings/settings_table.h"
+#include "support/recording_ui.h"
+#include "temp_folder.h"
+#include "text/literal.h"
+#include "text/path_text.h"
+#include "text/sjis.h"
+
+namespace korva {
+namespace {
+using namespace literals;
+using korva::testing::ReadAll;
+using korva::testing::RecordingUi;
+using korva::testing::TempFolder;
+namespace fs = std::filesystem;
+
+std::string Value(const Settings& s, std::string_view name) {
+  const SettingRow* row = FindSettingByName(name);
+  EXPECT_NE(row, nullptr) << name;
+  return row ? SettingValueText(s, *row) : std::string();
+}
+
+// Loads `text` (CP932) into default settings.
+Settings LoadText(const TempFolder& tmp, const std::string& text, Document* docOut = nullptr) {
+  const std::string path = tmp.File("load.inf", text);
+  Settings s;
+  Document doc;
+  RecordingUi ui;
+  LoadIniSettings(path, s, doc, ui);
+  if (docOut) *docOut = doc;
+  return s;
+}
+
+std::vector<std::string> Files(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(IniSettingsTest, EverySavedSettingSurvivesARoundTrip) {
+  TempFolder tmp;
+  Settings original;
+  Document doc;
+  original.BtnEdit3FileFolder = tmp.Folder("three");
+  int number = 1;
+  for (const auto& row : SettingsTable()) {
+    if (row.section.empty() || row.name == "BtnEdit3FileFolder") continue;
+    const std::string name(row.name);
+    std::string text;
+    switch (KindOf(row)) {
+      case SettingKind::Boolean:
+        text = Value(original, name) == "1" ? "0" : "1";
+        break;
+      case SettingKind::Integer:
+        text = std::to_string(row.rule == ReadRule::CategoryIndex ? 5 : 10 + number++);
+        break;
+      case SettingKind::String:
+        if (row.rule == ReadRule::FolderMustExist) {
+          text = tmp.Folder("folder-" + name);
+        } else if (row.rule == ReadRule::FileMustExist) {
+          text = tmp.File("files/" + name + ".hin");
+        } else if (row.rule == ReadRule::RelativeTo3FileFolder) {
+          tmp.File("three/sub/" + name + ".html");
+          text = "sub/" + name + ".html";
+        } else {
+          text = "値・"_sj + name;
+        }
+        break;
+    }
+    ASSERT_FALSE(SetSettingFromText(original, row, text)) << name;
+  }
+  doc.ProjectFileName = original.SavedProjectFileName;
+  doc.DefaultFolder = original.SavedDefaultFolder;
+  doc.MinutesFileName = original.SavedMinutesFileName;
+
+  const std::string path = FromFsPath(tmp.path() / "korva.inf");
+  RecordingUi ui;
+  ASSERT_EQ(SaveIniSettings(path, original, doc, ui), 0);
+
+  Settings loaded;
+  Document loadedDoc;
+  ASSERT_TRUE(LoadIniSettings(path, loaded, loadedDoc, ui).loaded);
+  const Settings defaults;
+  for (const auto& row : SettingsTable()) {
+    if (row.section.empty()) continue;
+    const bool restored = row.writtenBySave && row.rule != ReadRule::NotRead;
+    // [File] Folder is not read, but [Local] Save brings the same control back.
+    if (!restored && row.name == "BtnEditHTMLSaveFolder") continue;
+    // Booleans that are not read stay off; rows only the window-position command writes keep
+    // defaults.
+    const std::string expected = restored ? SettingValueText(original, row)
+                                 : KindOf(row) == SettingKind::Boolean
+                                     ? "0"
+                                     : SettingValueText(defaults, row);
+    EXPECT_EQ(SettingValueText(loaded, row), expected) << row.section << "/" << row.key;
+  }
+  EXPECT_EQ(loadedDoc.DefaultFolder, original.SavedDefaultFolder);
+  EXPECT_EQ(loadedDoc.MinutesFileName, original.SavedMinutesFileName);
+  EXPECT_EQ(loaded.LabelLocalCSSbsoluteRelativePath,
+            original.BtnEdit3FileFolder + "sub/BtnEditLocalCSSFile.html");
+  EXPECT_EQ(loaded.LabelLocalReturn2listPath,
+            original.BtnEdit3FileFolder + "sub/BtnEditLocalReturn2list.html");
+}
+
+struct RuleCase {
+  const char* text;  // UTF-8 file text
+  const char* member;
+  const char* expected;  // UTF-8
+};
+
+TEST(IniSettingsTest, ReadingRulesOfTheTable) {
+  const std::vector<RuleCase> cases = {
+      {"[Roster]\nYakuPos1=0", "SpinEditYakushokuPos", "4"},
+      {"[Roster]\nYakuPos1=-3", "SpinEditYakushokuPos", "4"},
+      {"[Roster]\nYakuPos1=abc", "SpinEditYakushokuPos", "4"},
+      {"[Roster]\nYakuPos1=99999999999", "SpinEditYakushokuPos", "4"},
+      {"[Roster]\nYakuPos1=7", "SpinEditYakushokuPos", "7"},
+      {"[Roster]\nShimeiPos1=0", "SpinEditShimeiPos", "32"},
+      {"[Roster]\nYakuPos2=0", "SpinEditYakushokuPos2", "56"},
+      {"[Roster]\nShimeiPos2=", "SpinEditShimeiPos2", "68"},
+      {"[Annotation]\nLeadingZSP=0", "SpinEditAnnotateLeadingZSP", "24"},
+      {"[Quotation]\nLeadingZSP=-2", "SpinEditQuotationLeadingZSP", "0"},
+      {"[Quotation]\nLeadingZSP=3", "SpinEditQuotationLeadingZSP", "3"},
+      {"[Document]\nColorCount=0", "SpinEditDocumentColorCount", "0"},
+      {"[Pane]\nWidth=0", "PaneWidth", "230"},
+      {"[FormPosition]\nTop=0\nLeft=-5\nWidth=0", "FormPositionWidth", "500"},
+      {"[FormPosition]\nHeight=0", "FormPositionHeight", "300"},
+      {"[FormPosition]\nLeft=-5", "FormPositionLeft", "100"},
+      {"[Minutes]\nCategory=0", "RadioGroupCategory", "0"},
+      {"[Other]\nCategory=3", "RadioGroupCategory", "0"},
+      {"[Minutes]\nCategory=3", "RadioGroupCategory", "3"},
+      {"[Minutes]\nCategory=7", "RadioGroupCategory", "7"},
+      {"[Minutes]\nCategory=8", "RadioGroupCategory", "0"},
+      {"[Minutes]\nCategory=-1", "RadioGroupCategory", "0"},
+      {"[Menu]\nMaximized=5", "MenuViewMaximized", "1"},
+      {"[Menu]\nMaximized=yes", "MenuViewMaximized", "0"},
+      {"[Menu]\nInitialload=1", "MenuSettingsReInitialize", "1"},
+      {"[Menu]\nStayOnTop=1", "MenuViewStayOnTop", "0"},
+      {"[CheckBox]\nBindCSS=-1", "CheckBoxBindCSS", "1"},
+      {"[CheckBox]\nBindCSS=0", "CheckBoxBindCSS", "0"},
+      {"[CheckBox]\nChangeHSP=1", "CheckBoxChageHSP", "1"},
+      {"[checkbox]\nimmediatego=0", "CheckBoxImmediateGo", "0"},
+      {"[CheckBox]", "CheckBoxImmediateGo", "0"},
+      {"[LeftLink]\nSubjectTitle=", "ComboBoxSubjectTitle", "議題・発言者"},
+      {"[LeftLink]\nSubjectTitle=発言一覧", "ComboBoxSubjectTitle", "発言一覧"},
+      {"[LeftLink]\nGoTop=", "ComboBoxLeftGoTop", "先頭へ戻る"},
+      {"[LeftLink]\nGoBottom=", "ComboBoxLeftGoBottom", "最終行へ"},
+      {"[Local]\nhtml=h2612t4-1", "ComboBoxHTMLFile", "h2612t4-1"},
+      {"[HTML]\nSaveFile=s1", "ComboBoxHTMLFile", "s1"},
+      {"[Local]\nHtml=local\n[HTML]\nSaveFile=s1", "ComboBoxHTMLFile", "local"},
+      {"[File]\nFolder=/tmp/", "BtnEditHTMLSaveFolder", ""},
+      {"[Local]\nRoot=/no/such/folder/", "BtnEditRootFolder", ""},
+      {"[Local]\nHead=/no/such/file.hin", "BtnEditLocalHeadInclude", ""},
+      {"[Web]\nFolder=/no/such/folder/", "BtnEditWebHTMLFolder", ""},
+      {"[Web]\ncss=@domain@/no/such.css", "BtnEditWebCSSFile", "@domain@/no/such.css"},
+      {"[Web]\nRetun2list=../list.html", "BtnEditWebReturn2List", "../list.html"},
+      {"[Speaker]\nwsc=gichou", "ComboBoxClassWSC", "gichou"},
+      {"[Mark]\nWSC=●", "ComboBoxMarkWSC", "●"},
+      {"[Sentense]\nID_Headers=", "ComboBoxID_Header", ""},
+  };
+  TempFolder tmp;
+  for (const auto& c : cases) {
+    const Settings s = LoadText(tmp, Sj(c.text));
+    EXPECT_EQ(Value(s, c.member), Sj(c.expected)) << c.text;
+  }
+}
+
+TEST(IniSettingsTest, StaleFoldersAndFilesAreEmptiedAndLiveOnesKept) {
+  TempFolder tmp;
+  const std::string root = tmp.Folder("root");
+  const std::string head = tmp.File("inc/会議.hin");
+  Document doc;
+  const Settings s =
+      LoadText(tmp,
+               "[Local]\r\nRoot=" + root + "\r\nSave=" + root + "gone/\r\nHead=" + head +
+                   "\r\nSideLink=" + root + "gone.sin\r\n[File]\r\nGlobal=" + root +
+                   "gone.txt\r\nDefaultFolder=" + root + "\r\n",
+               &doc);
+  EXPECT_EQ(s.BtnEditRootFolder, root);
+  EXPECT_EQ(s.BtnEditHTMLSaveFolder, "");
+  EXPECT_EQ(s.BtnEditLocalHeadInclude, head);
+  EXPECT_EQ(doc.IncludeFileLabels[0], "【 会議.hin 】"_sj);
+  EXPECT_EQ(s.BtnEditLocalSidelinkInclude, "");
+  EXPECT_EQ(doc.IncludeFileLabels[2], "");
+  EXPECT_EQ(doc.MinutesFileName, "");
+  EXPECT_EQ(doc.DefaultFolder, root);
+}
+
+struct RelativeCase {
+  const char* name;
+  bool setThreeFileFolder;
+  std::string stored;
+  bool fileExists;
+  std::string expectedSetting;
+  std::string expectedLabel;  // relative to the three-file folder
+};
+
+TEST(IniSettingsTest, RelativePathsResolveAgainstTheThreeFileFolder) {
+  const std::vector<RelativeCase> cases = {
+      {"two levels below", true, "css/sub/minutes.css", true, "css/sub/minutes.css",
+       "css/sub/minutes.css"},
+      {"above the folder", true, "../up.css", true, "../up.css", "UP"},
+      {"back-slashes", true, "css\\sub\\minutes.css", true, "css\\sub\\minutes.css",
+       "css/sub/minutes.css"},
+      {"missing file", true, "css/sub/minutes.css", false, "", ""},
+      {"no three-file folder", false, "css/sub/minutes.css", true, "", ""},
+  };
+  for (const auto& c : cases) {
+    TempFolder tmp;
+    const std::string three = tmp.Folder("set/three");
+    if (c.fileExists) {
+      tmp.File("set/three/css/sub/minutes.css");
+      tmp.File("set/up.css");
+    }
+    std::string text = "[Local]\r\ncss=" + c.stored + "\r\n";
+    if (c.setThreeFileFolder) text += "Folder=" + three + "\r\n";
+    Document doc;
+    doc.EditorCSSText = "old css";
+    const Settings s = LoadText(tmp, text, &doc);
+    EXPECT_EQ(s.BtnEditLocalCSSFile, c.expectedSetting) << c.name;
+    const std::string label = c.expectedLabel == "UP"   ? tmp.Folder("set") + "up.css"
+                              : c.expectedLabel.empty() ? ""
+                                                        : three + c.expectedLabel;
+    EXPECT_EQ(s.LabelLocalCSSbsoluteRelativePath, label) << c.name;
+  }
+}
+
+TEST(IniSettingsTest, MenuAndCheckBoxAreWrittenOnlyAsOneOrZero) {
+  TempFolder tmp;
+  const std::string path = tmp.File("k.inf",
+                                    "[Menu]\r\nMaximized=7\r\nStayOnTop=-4\r\n[CheckBox]\r\n"
+                                    "BindCSS=12\r\nRemoveHSP=junk\r\n");
+  Settings s;
+  Document doc;
+  RecordingUi ui;
+  LoadIniSettings(path, s, doc, ui);
+  s.MenuViewStayOnTop = true;
+  ASSERT_EQ(SaveIniSettings(path, s, doc, ui), 0);
+  const IniFile saved = IniFile::Parse(ReadAll(ToFsPath(path)));
+  int checked = 0;
+  for (const auto& row : SettingsTable()) {
+    if (row.section != "Menu" && row.section != "CheckBox") continue;
+    const auto value = saved.Get(row.section, row.key);
+    ASSERT_TRUE(value) << row.key;
+    EXPECT_TRUE(*value == "1" || *value == "0") << row.key << "=" << *value;
+    ++checked;
+  }
+  EXPECT_EQ(checked, 17);
+  EXPECT_EQ(saved.Get("Menu", "Maximized"), "1");
+  EXPECT_EQ(saved.Get("CheckBox", "RemoveHSP"), "0");
+  // Written, but a restart does not bring it back.
+  EXPECT_EQ(saved.Get("Menu", "StayOnTop"), "1");
+  Settings again;
+  LoadIniSettings(path, again, doc, ui);
+  EXPECT_FALSE(again.MenuViewStayOnTop);
+}
+
+TEST(IniSettingsTest, HandEditedLinesSurviveASave) {
+  TempFolder tmp;
+  const std::string original =
+      "; settings for the city council\r\n"
+      "[Extra]\r\nMine=keep me\r\n"
+      "[Local]\r\nhtml=old\r\nmy own key=1\r\nthis line has no equals\r\n"
+      "[Local]\r\nHtml=second copy\r\n" +
+      std::string("bytes \x82\xFF here\r\n") + "[FormPosition]\r\nTop=33\r\n";
+  const std::string path = tmp.File("k.inf", original);
+  Settings s;
+  Document doc;
+  RecordingUi ui;
+  const IniLoadResult loaded = LoadIniSettings(path, s, doc, ui);
+  EXPECT_EQ(s.ComboBoxHTMLFile, "old");
+  EXPECT_EQ(loaded.problems.size(), 4u);  // the bad-bytes line also lacks "="
+  s.ComboBoxHTMLFile = "new";
+  ASSERT_EQ(SaveIniSettings(path, s, doc, ui), 0);
+  const std::string saved = ReadAll(ToFsPath(path));
+  // Every line of the old file is still there, in order, with one value changed.
+  std::string expectedHead = original;
+  expectedHead.replace(expectedHead.find("html=old"), 8, "html=new");
+  std::size_t at = 0;
+  for (const auto& line : sjis::SplitLines(expectedHead)) {
+    const std::size_t found = saved.find(line + "\r\n", at);
+    ASSERT_NE(found, std::string::npos) << line;
+    at = found + line.size();
+  }
+  EXPECT_EQ(IniFile::Parse(saved).Get("Extra", "Mine"), "keep me");
+  EXPECT_EQ(IniFile::Parse(saved).Get("FormPosition", "Top"), "33");
+  EXPECT_EQ(saved.find("\n\n"), std::string::npos);
+  for (std::size_t i = 0; i < saved.size(); ++i) {
+    if (saved[i] == '\n') {
+      ASSERT_TRUE(i > 0 && saved[i - 1] == '\r');
+    }
+  }
+}
+
+// Runs `save` against an existing settings file and checks that a failure
+// left it untouched, said so, and left no temporary file behind.
+void ExpectFailedSaveKeepsOldFile(const TempFolder& tmp, const std::string& path,
+                                  const std::function<int(RecordingUi&)>& save) {
+  const std::string before = ReadAll(ToFsPath(path));
+  const auto filesBefore = Files(tmp.path());
+  RecordingUi ui;
+  EXPECT_EQ(save(ui), -1);
+  EXPECT_EQ(ReadAll(ToFsPath(path)), before);
+  EXPECT_EQ(Files(tmp.path()), filesBefore);
+  ASSERT_EQ(ui.warnings.size(), 1u);
+  EXPECT_NE(ui.warnings[0].find(path), std::string::npos);
+  EXPECT_NE(ui.warnings[0].find("保存できませんでした"_sj), std::string::npos);
+  EXPECT_TRUE(ui.panels.empty()) << "a failed save must not clear the status as saved";
+}
+
+TEST(IniSettingsTest, FullDiskLeavesTheOldFileIntact) {
+  TempFolder tmp;
+  const std::string path =
+      tmp.File("korva.inf", "[Local]\r\nHtml=precious\r\n" + std::string(400, ';'));
+  Settings s;
+  Document doc;
+  ExpectFailedSaveKeepsOldFile(tmp, path, [&](RecordingUi& ui) {
+    // A file-size limit makes every write past 64 bytes fail, as a full disk does.
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+    rlimit tight = old;
+    tight.rlim_cur = 64;
+    setrlimit(RLIMIT_FSIZE, &tight);
+    const int result = SaveIniSettings(path, s, doc, ui);
+    setrlimit(RLIMIT_FSIZE, &old);
+    signal(SIGXFSZ, oldHandler);
+    return result;
+  });
+}
+
+TEST(IniSettingsTest, ReadOnlyFolderLeavesTheOldFileIntact) {
+  TempFolder tmp;
+  const std::string path = tmp.File("korva.inf", "[Local]\r\nHtml=precious\r\n");
+  Settings s;
+  Document doc;
+  // Root ignores permission bits, so the read-only file system answers through the writer.
+  const FileWriter readOnly = [](const fs::path& target, std::string_view) {
+    return std::optional<FileError>(FileError{target.string(), std::strerror(EROFS)});
+  };
+  ExpectFailedSaveKeepsOldFile(
+      tmp, path, [&](RecordingUi& ui) { return SaveIniSettings(path, s, doc, ui, readOnly); });
+}
+
+TEST(IniSettingsTest, UnwritableTargetsAreReported) {
+  TempFolder tmp;
+  Settings s;
+  Document doc;
+  struct Case {
+    const char* name;
+    std::string path;
+  };
+  const std::vector<Case> cases = {
+      {"missing folder", FromFsPath(tmp.path() / "no-such-folder" / "k.inf")},
+      {"a folder in the way", tmp.Folder("k.inf")},
+  };
+  for (const auto& c : cases) {
+    RecordingUi ui;
+    EXPECT_EQ(SaveIniSettings(c.path, s, doc, ui), -1) << c.name;
+    EXPECT_EQ(ui.warnings.size(), 1u) << c.name;
+  }
+  EXPECT_FALSE(fs::exists(tmp.path() / "no-such-folder"));
+}
+
+TEST(IniSettingsTest, MissingFileOnlyClearsTheProjectClearedFlag) {
+  TempFolder tmp;
+  Settings s;
+  s.BtnEditHEADTitle = "kept";
+  Document doc;
+  doc.ProjectClearedFlag = true;
+  doc.DefaultFolder = "/kept/";
+  RecordingUi ui;
+  const IniLoadResult result = LoadIniSettings(FromFsPath(tmp.path() / "none.inf"), s, doc, ui);
+  EXPECT_FALSE(result.loaded);
+  EXPECT_FALSE(doc.ProjectClearedFlag);
+  EXPECT_EQ(s.BtnEditHEADTitle, "kept");
+  EXPECT_EQ(doc.DefaultFolder, "/kept/");
+  EXPECT_TRUE(ui.calls.empty());
+}
+
+TEST(IniSettingsTest, BinaryGarbageLoadsWhatItCanAndSurvivesASave) {
+  TempFolder tmp;
+  std::string junk;
+  for (int i = 0; i < 4096; ++i) {
+    const char c = static_cast<char>((i * 7919 + 13) % 256);
+    // Line ends are rewritten as CR LF; every other byte must come back.
+    if (c != '\r' && c != '\n') junk += c;
+  }
+  const std::string text = junk + "\r\n[Roster]\r\nYakuPos1=9\r\n" + junk;
+  const std::string path = tmp.File("junk.inf", text);
+  Settings s;
+  Document doc;
+  RecordingUi ui;
+  const IniLoadResult result = LoadIniSettings(path, s, doc, ui);
+  EXPECT_TRUE(result.loaded);
+  EXPECT_FALSE(result.problems.empty());
+  EXPECT_EQ(s.SpinEditYakushokuPos, 9);
+  ASSERT_EQ(SaveIniSettings(path, s, doc, ui), 0);
+  const std::string saved = ReadAll(ToFsPath(path));
+  EXPECT_EQ(saved.substr(0, junk.size()), junk);
+  EXPECT_NE(saved.find(junk, junk.size()), std::string::npos);
+}
+
+TEST(IniSettingsTest, WindowPositionWritesOnlyItsOwnKeys) {
+  TempFolder tmp;
+  const std::string path = tmp.File("k.inf", "[Local]\r\nRoot=/stale/\r\n");
+  Settings s;
+  Document doc;
+  doc.IniFileName = path;
+  RecordingUi ui;
+  ASSERT_EQ(MenuSettingsThisPositionAndSizeClick(s, doc, ui, {11, 22, 800, 600, 950}), 0);
+  const IniFile saved = IniFile::Parse(ReadAll(ToFsPath(path)));
+  EXPECT_EQ(saved.Get("Local", "Root"), "/stale/");
+  EXPECT_EQ(saved.Get("FormPosition", "Top"), "11");
+  EXPECT_EQ(saved.Get("FormPosition", "Left"), "22");
+  EXPECT_EQ(saved.Get("FormPosition", "Width"), "800");
+  EXPECT_EQ(saved.Get("FormPosition", "Height"), "600");
+  EXPECT_EQ(saved.Get("Pane", "Width"), "950");
+  EXPECT_FALSE(saved.HasSection("CheckBox"));
+
+  doc.IniFileName = FromFsPath(tmp.path() / "absent.inf");
+  EXPECT_EQ(MenuSettingsThisPositionAndSizeClick(s, doc, ui, {1, 2, 3, 4, 5}), -1);
+  EXPECT_FALSE(fs::exists(tmp.path() / "absent.inf"));
+}
+
+TEST(IniSettingsTest, SaveCommandUnchecksReInitializeAndNeedsAFile) {
+  TempFolder tmp;
+  Settings s;
+  s.MenuSettingsReInitialize = true;
+  Document doc;
+  RecordingUi ui;
+  EXPECT_EQ(ManuSettingsSaveClick(s, doc, ui), -1);
+  EXPECT_TRUE(s.MenuSettingsReInitialize);
+  doc.IniFileName = FromFsPath(tmp.path() / "k.inf");
+  doc.ProjectFileName = "/p/city.mpr";
+  ASSERT_EQ(ManuSettingsSaveClick(s, doc, ui), 0);
+  const IniFile saved = IniFile::Parse(ReadAll(tmp.path() / "k.inf"));
+  EXPECT_EQ(saved.Get("Menu", "Initialload"), "0");
+  EXPECT_EQ(saved.Get("File", "Project"), "/p/city.mpr");
+}
+
+TEST(IniSettingsTest, GetInfTakesTheFirstMatchingFile) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> files, folders;
+    std::string expected;
+  };
+  const std::vector<Case> cases = {
+      {"plain", {"korva.inf"}, {}, "korva.inf"},
+      {"first by name", {"korva-z.inf", "korva-a.inf", "korva.inf"}, {}, "korva-a.inf"},
+      {"folders skipped", {"korva-b.inf"}, {"korva-a.inf"}, "korva-b.inf"},
+      {"letter case", {"KORVA.INF"}, {}, "KORVA.INF"},
+      {"other names", {"other.inf", "korva.txt", "korva.inf.bak", "xkorva.inf"}, {}, ""},
+      {"empty folder", {}, {}, ""},
+  };
+  for (const auto& c : cases) {
+    TempFolder tmp;
+    for (const auto& f : c.files) tmp.File(f);
+    for (const auto& d : c.folders) tmp.Folder(d);
+    EXPECT_EQ(GetInf(tmp.path(), "korva").string(), c.expected) << c.name;
+  }
+  EXPECT_EQ(GetInf("/no/such/folder", "korva").string(), "");
+}
+
+TEST(IniSettingsTest, SettingsFileFallsBackToTheUserFolder) {
+  TempFolder tmp;
+  const fs::path program = tmp.path() / "bin";
+  const fs::path user = tmp.path() / "config" / "korva";
+  fs::create_directories(program);
+  tmp.File("config/korva/korva-cli.inf");
+  EXPECT_EQ(FindSettingsFile(program, "korva-cli", user), user / "korva-cli.inf");
+  tmp.File("bin/korva-cli.inf");
+  EXPECT_EQ(FindSettingsFile(program, "korva-cli", user), program / "korva-cli.inf");
+  EXPECT_EQ(FindSettingsFile(tmp.path() / "none", "korva-cli", std::nullopt), std::nullopt);
+}
+
+}  // namespace
+}  // namespace korva
