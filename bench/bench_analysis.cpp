@@ -1,0 +1,26 @@
+// Load + classify + lists of synthetic minutes at 1k, 10k and 100k lines.
+#include <benchmark/benchmark.h>
+
+#include "analysis/minutes_grid.h"
+#include "minutes_generator.h"
+#include "session/document.h"
+#include "settings/settings.h"
+#include "text/sjis.h"
+
+namespace {
+
+void BM_AnalyseMinutes(benchmark::State& state) {
+  const std::string text = korva::bench::GenerateMinutes(static_cast<std::size_t>(state.range(0)));
+  const korva::Settings settings;
+  for (auto _ : state) {
+    korva::Document doc;
+    doc.MinutesTextList = korva::sjis::SplitLines(text);
+    benchmark::DoNotOptimize(korva::LoadMinutesTextStringGrid(settings, doc));
+    benchmark::DoNotOptimize(doc.SpeakerNavEntryList.data());
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                          static_cast<int64_t>(text.size()));
+}
+BENCHMARK(BM_AnalyseMinutes)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,77 @@
+#include "analysis/minutes_grid.h"
+
+#include <gtest/gtest.h>
+
+#include "analysis/block_check.h"
+#include "analysis_support.h"
+
+namespace korva {
+namespace {
+using testing::U8;
+
+TEST(MinutesGrid, PreparedLines) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"  インデント", "  インデント"},  // two spaces stay
+      {" インデント", "インデント"},     // one space goes
+      {"本文　 \t", "本文"},             // trailing blanks go
+      {" ", ""},
+      {"   ", ""},
+      {"　 全角の後", "　 全角の後"},
+  };
+  for (const auto& [input, expected] : cases) {
+    EXPECT_EQ(U8(PrepareMinutesLine(Sj(input))), expected) << "[" << input << "]";
+  }
+}
+
+TEST(MinutesGrid, EmptyTextChangesNothing) {
+  Settings settings;
+  Document doc;
+  doc.SpeakerNavEntryList = {"kept"};
+  doc.MinutesTextStringGrid.Row(1).Text = "kept";
+  EXPECT_EQ(LoadMinutesTextStringGrid(settings, doc), -1);
+  EXPECT_EQ(doc.SpeakerNavEntryList.size(), 1u);
+  EXPECT_EQ(doc.MinutesTextStringGrid.Row(1).Text, "kept");
+}
+
+TEST(MinutesGrid, OneLineText) {
+  const Document doc = testing::Analyse({"○議長（山田太郎君）　開会します。"});
+  ASSERT_EQ(doc.MinutesTextStringGrid.RowCount(), 1u);
+  EXPECT_EQ(doc.MinutesTextStringGrid.Row(1).LineKind, "2");
+  EXPECT_EQ(doc.MinutesTextStringGrid.Row(1).SpeechNo, "1");
+  EXPECT_EQ(doc.MinutesTextList.size(), 1u);
+}
+
+TEST(MinutesGrid, CategoryColours) {
+  const std::pair<std::string, std::uint32_t> cases[] = {
+      {"1", 0xE6E6FA},  {"2", 0xFA8072},  {"3", 0xFFFF00}, {"4", 0xFFB6C1},  {"5", 0x99FFCC},
+      {"6", 0xE6E6FA},  {"7", 0xFFE4B5},  {"8", 0xF0E68C}, {"9", 0xFAF0E6},  {"0", 0xFFFFFF},
+      {"10", 0xFFFFFF}, {"14", 0xFFFFFF}, {"", 0xFFFFFF},  {"3x", 0xFFFFFF}, {"-3", 0xFFFFFF},
+  };
+  for (const auto& [code, colour] : cases) EXPECT_EQ(CategoryCodeColour(code), colour) << code;
+}
+
+TEST(BlockCheck, NamesTheLinesOfUnpairedMarks) {
+  const Document doc = testing::Analyse(
+      {"「「", "一", "「「", "二", "」」", "】】", "【【", "引用", "｛｛", "議長　山田"});
+  struct Expected {
+    std::size_t line;
+    BlockMarkProblem::Kind kind;
+    std::string opening;
+  };
+  using K = BlockMarkProblem::Kind;
+  const std::vector<Expected> expected = {
+      {1, K::NotClosed, "「「"},
+      {6, K::NotOpened, "【【"},
+      {7, K::NotClosed, "【【"},
+      {9, K::NotClosed, "｛｛"}};  // a roster mark is seen even inside a quotation
+  const auto problems = FindBlockMarkProblems(doc.MinutesTextStringGrid);
+  ASSERT_EQ(problems.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(problems[i].line, expected[i].line);
+    EXPECT_EQ(problems[i].kind, expected[i].kind);
+    EXPECT_EQ(U8(problems[i].opening), expected[i].opening);
+  }
+}
+
+}  // namespace
+}  // namespace korva

@@ -1,0 +1,141 @@
+#include "analysis/speaker_lists.h"
+
+#include <gtest/gtest.h>
+
+#include "analysis_support.h"
+
+namespace korva {
+namespace {
+using testing::Analyse;
+using testing::U8;
+
+std::vector<std::string> ToU8(const std::vector<std::string>& list) {
+  std::vector<std::string> out;
+  for (const auto& item : list) out.push_back(U8(item));
+  return out;
+}
+
+TEST(SpeakerLists, TenLineDocument) {
+  const Document doc = Analyse(
+      {"令和元年第１回定例会会議録", "■開議", "○議長（山田太郎君）　ただいまから会議を開きます。",
+       "　本日の議事日程は、お手元に配付のとおりです。", "〔「異議なし」と呼ぶ者あり〕",
+       "○議長（山田太郎君）　異議なしと認めます。", "日程第１　会議録署名議員の指名",
+       "○議長（山田太郎君）　散会します。", "午後２時散会", "（拍手）"});
+  EXPECT_EQ(ToU8(doc.ListBoxGidaiHatsugen),
+            (std::vector<std::string>{
+                "開議\t2/1", "   1. ○議長（山田太郎君）\t3/1", "   2. ○議長（山田太郎君）\t6/1",
+                "日程第１　会議録署名議員の指名\t7/1", "   3. ○議長（山田太郎君）\t8/1"}));
+  EXPECT_EQ(ToU8(doc.SpeakerNavEntryList),
+            (std::vector<std::string>{
+                "開議/0002", "○議長（山田太郎君）%3/0003", "○議長（山田太郎君）%3/0006",
+                "日程第１会議録署名議員の指名/0007", "○議長（山田太郎君）%3/0008"}));
+  EXPECT_EQ(ToU8(doc.SpeakerNameSet.Items()), (std::vector<std::string>{"議長（山田太郎君）"}));
+  for (std::size_t r : {6u, 8u}) EXPECT_EQ(doc.MinutesTextStringGrid.Row(r).SpeechNo, "");
+}
+
+TEST(SpeakerLists, ContinuationsInheritTheCategoryUntilAHeaderLine) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> lines;
+    std::vector<std::string> codes;
+  };
+  const Case cases[] = {
+      {"a note does not interrupt",
+       {"■開議", "○議長（山田太郎君）　開会します。", "　続けます。", "（拍手）",
+        "　さらに続けます。"},
+       {"", "3", "3", "", "3"}},
+      {"a header line clears",
+       {"■開議", "○市長（佐藤一郎君）　答弁します。", "（（", "見出し", "））", "　続けます。"},
+       {"", "1", "", "", "", ""}},
+      {"a heading does not interrupt",
+       {"■開議", "○１番（鈴木花子君）　質問します。", "日程第２　一般質問", "　続けます。"},
+       {"", "5", "", "5"}},
+      {"a lone designation becomes a speaker",
+       {"■開議", "市長", "　お答えします。"},
+       {"", "1", "1"}},
+      {"default category for an unknown title", {"■開議", "○山田　発言します。"}, {"", "5"}},
+  };
+  for (const auto& c : cases) {
+    const Document doc = Analyse(c.lines);
+    ASSERT_EQ(doc.MinutesTextStringGrid.RowCount(), c.codes.size()) << c.name;
+    for (std::size_t r = 1; r <= c.codes.size(); ++r) {
+      EXPECT_EQ(doc.MinutesTextStringGrid.Row(r).CategoryCode, c.codes[r - 1])
+          << c.name << " row " << r;
+    }
+  }
+}
+
+TEST(SpeakerLists, LoneDesignationTurnsIntoSpeakerLine) {
+  const Document doc = Analyse({"■開議", "市長", "開議"});
+  const LineRow& row = doc.MinutesTextStringGrid.Row(2);
+  EXPECT_EQ(row.LineKind, "2");
+  EXPECT_EQ(row.CategoryCode, "1");
+  EXPECT_EQ(U8(row.KindLabel), "発言者");
+  EXPECT_EQ(doc.MinutesTextStringGrid.Row(3).LineKind, "4");  // 開議 names no title
+}
+
+TEST(SpeakerLists, OnlyTheFirstChairSpeechIsNumbered) {
+  const Document doc = Analyse({"■開議", "○議長（山田太郎君）　一。", "○議長（山田太郎君）　二。",
+                                "○１番（鈴木一郎君）　三。", "○議長（山田太郎君）　四。",
+                                "○副議長（鈴木花子君）　五。"});
+  const LineTable& t = doc.MinutesTextStringGrid;
+  const std::vector<std::string> speechNos = {"", "1", "", "2", "", ""};
+  for (std::size_t r = 1; r <= speechNos.size(); ++r)
+    EXPECT_EQ(t.Row(r).SpeechNo, speechNos[r - 1]);
+  EXPECT_EQ(ToU8(doc.ListBoxGidaiHatsugen).back(), "   5. ○副議長（鈴木花子君）\t6/1");
+  EXPECT_EQ(ToU8(doc.SpeakerNameSet.Items()),
+            (std::vector<std::string>{"１番（鈴木一郎君）", "議長（山田太郎君）",
+                                      "副議長（鈴木花子君）"}));
+}
+
+TEST(SpeakerLists, HeadingEntries) {
+  const Document doc =
+      Analyse({"会議録", "", "", "", "■日程第１", "／区切り", "○議長（山田太郎君）　一。"});
+  EXPECT_EQ(ToU8(doc.SpeakerNavEntryList),
+            (std::vector<std::string>{"日程第１/0005", "○議長（山田太郎君）%3/0007"}));
+  // The "／" heading is not listed.
+  EXPECT_EQ(ToU8(doc.ListBoxGidaiHatsugen),
+            (std::vector<std::string>{"日程第１\t5/1", "   1. ○議長（山田太郎君）\t7/1"}));
+}
+
+TEST(SpeakerLists, GeneralDocumentsHaveNoCategories) {
+  const Document doc = Analyse({"■開議", "○議長（山田太郎君）　一。", "市長", "　二。"}, 7);
+  for (const auto& row : doc.MinutesTextStringGrid) EXPECT_EQ(row.CategoryCode, "");
+  EXPECT_EQ(doc.MinutesTextStringGrid.Row(3).LineKind, "4");
+}
+
+TEST(SpeakerLists, MarkCountCheck) {
+  Document doc = Analyse({"「「", "一", "「「", "二", "」」", "【【", "引用", "】】"});
+  const MarkCountCheck check = CheckProcessMarkCount(doc);
+  EXPECT_FALSE(check.balanced);
+  EXPECT_EQ(check.pairs[0].openCount, 2);
+  EXPECT_EQ(check.pairs[0].closeCount, 1);
+  EXPECT_FALSE(check.pairs[0].Balanced());
+  EXPECT_TRUE(check.pairs[4].Balanced());
+  EXPECT_EQ(check.pairs[4].openCount, 1);
+
+  doc = Analyse({"｛｛", "議長　山田", "｝｝"});
+  EXPECT_TRUE(CheckProcessMarkCount(doc).balanced);
+}
+
+TEST(SpeakerLists, ReloadingCountsAgainFromZero) {
+  Settings settings;
+  Document doc;
+  doc.MinutesTextList = testing::SjLines({"「「", "」」", "○議長（山田太郎君）　一。"});
+  LoadMinutesTextStringGrid(settings, doc);
+  LoadMinutesTextStringGrid(settings, doc);
+  EXPECT_EQ(doc.MarkCounts.EnumStartCount, 1);
+  EXPECT_EQ(doc.SpeakerNavEntryList.size(), 1u);
+  EXPECT_EQ(doc.ListBoxGidaiHatsugen.size(), 1u);
+}
+
+TEST(SpeakerLists, RosterListCopiesTheNames) {
+  Document doc =
+      Analyse({"■開議", "○市長（佐藤君）　一。", "○議長（山田君）　二。", "○市長（佐藤君）　三。"});
+  BuildCategoty(doc);
+  EXPECT_EQ(ToU8(doc.ListBoxMunicipalRoster),
+            (std::vector<std::string>{"議長（山田君）", "市長（佐藤君）"}));
+}
+
+}  // namespace
+}  // namespace korva
