@@ -7,6 +7,8 @@ namespace korva::cli {
 int RunTable(CliContext& ctx, CommandArgs args);
 int RunCheck(CliContext& ctx, CommandArgs args);
 int RunSettings(CliContext& ctx, CommandArgs args);
+int RunPublish(CliContext& ctx, CommandArgs args);
+int RunConvert(CliContext& ctx, CommandArgs args);
 
 std::span<const CliCommand> Commands() {
   static const std::vector<CliCommand> commands = {
@@ -14,8 +16,13 @@ std::span<const CliCommand> Commands() {
        RunTable},
       {"check", "check MINUTES...", "reports block-mark counts, speakers and problems by line",
        RunCheck},
+      {"convert", "convert MINUTES... --out DIR [--utf8] [--trial]",
+       "saves the colour-coded document of each minutes file as DIR/<html name>.html", RunConvert},
       {"settings", "settings", "prints the settings in effect, one NAME=VALUE line per setting",
        RunSettings},
+      {"publish", "publish MINUTES... --out DIR [--web DIR]",
+       "writes the local three-file set (-n.html, -v.html, -h.html) and, with --web, the web set",
+       RunPublish},
   };
   return commands;
 }

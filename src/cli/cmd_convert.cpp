@@ -1,0 +1,144 @@
+// korva-cli convert MINUTES... --out DIR [--utf8] [--trial]: the single
+// colour-coded document of each minutes file.
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "analysis/block_check.h"
+#include "cli/cli_context.h"
+#include "cli/minutes_input.h"
+#include "html/document_html.h"
+#include "publishing/folder_checks.h"
+#include "text/codec.h"
+#include "text/path_text.h"
+#include "text/sjis.h"
+
+namespace korva::cli {
+
+namespace {
+
+struct ConvertOptions {
+  std::optional<std::string> outDir;  // UTF-8, as given
+  bool utf8 = false;
+  bool trial = false;
+  std::vector<std::string> files;
+};
+
+ConvertOptions ParseConvertOptions(CommandArgs& args) {
+  ConvertOptions options;
+  options.outDir = args.TakeValue("--out");
+  options.utf8 = args.TakeFlag("--utf8");
+  options.trial = args.TakeFlag("--trial");
+  options.files = args.Positionals();
+  if (options.files.empty()) throw UsageError{"convert needs at least one minutes file"};
+  return options;
+}
+
+// Points the empty output-folder settings at `dir` (created when missing).
+// False, with a message, when the folder cannot be made.
+bool UseOutputFolder(CliContext& ctx, const std::string& dir) {
+  std::error_code ec;
+  std::filesystem::create_directories(dir, ec);
+  if (!std::filesystem::is_directory(dir)) {
+    ctx.ui.Error("cannot create the output folder " + dir +
+                 (ec ? ": " + ec.message() : ": a file of that name is in the way"));
+    return false;
+  }
+  const std::string folder = IncludeTrailingSeparator(FromFsPath(std::filesystem::absolute(dir)));
+  for (std::string* setting : {&ctx.settings.BtnEditRootFolder, &ctx.settings.BtnEditHTMLSaveFolder,
+                               &ctx.settings.BtnEdit3FileFolder}) {
+    if (setting->empty()) *setting = folder;
+  }
+  return true;
+}
+
+// The generation needs the three folders; name the first one that is missing.
+bool FoldersReady(const CliContext& ctx) {
+  const std::pair<const char*, const std::string*> folders[] = {
+      {"BtnEditRootFolder", &ctx.settings.BtnEditRootFolder},
+      {"BtnEditHTMLSaveFolder", &ctx.settings.BtnEditHTMLSaveFolder},
+      {"BtnEdit3FileFolder", &ctx.settings.BtnEdit3FileFolder}};
+  for (const auto& [name, value] : folders) {
+    if (value->empty()) {
+      ctx.ui.Error(std::string("no output folder: give --out DIR or set ") + name);
+      return false;
+    }
+    if (!FolderExists(*value)) {
+      ctx.ui.Error(std::string("the folder of ") + name +
+                   " does not exist: " + Cp932ToUtf8Lossy(*value));
+      return false;
+    }
+  }
+  return true;
+}
+
+// Reports block marks that do not pair up; true when there were any.
+bool ReportBlockMarks(const CliContext& ctx, const Document& doc) {
+  const auto problems = FindBlockMarkProblems(doc.MinutesTextStringGrid);
+  for (const BlockMarkProblem& p : problems) {
+    const std::string opening = Cp932ToUtf8Lossy(p.opening);
+    const std::string closing = Cp932ToUtf8Lossy(p.closing);
+    ctx.ui.Error("line " + std::to_string(p.line) + ": " +
+                 (p.kind == BlockMarkProblem::Kind::NotClosed
+                      ? "\"" + opening + "\" is left open (no \"" + closing + "\")"
+                      : "\"" + closing + "\" closes no \"" + opening + "\""));
+  }
+  return !problems.empty();
+}
+
+// Converts one file; the exit status it contributes.
+int ConvertOne(CliContext& ctx, const ConvertOptions& options, const std::string& file,
+               long long& colorCounter) {
+  Document doc;
+  doc.DocumentColorCounter = colorCounter;
+  Settings& s = ctx.settings;
+  // Opening checks for the try-out style sheet, which only the trial document uses.
+  const std::string htmlFolder = s.BtnEditHTMLSaveFolder;
+  if (!options.trial) s.BtnEditHTMLSaveFolder.clear();
+  const auto input = LoadMinutesInput(ctx, doc, file);
+  s.BtnEditHTMLSaveFolder = htmlFolder;
+  if (!input) return kExitInputProblem;
+  if (input->lineCount == 0) {
+    ctx.ui.Error("the file has no lines; nothing was generated");
+    return kExitInputProblem;
+  }
+  if (sjis::Contains(ExtractBaseName(doc.MinutesFileName), "@") || s.ComboBoxHTMLFile.empty()) {
+    s.ComboBoxHTMLFile = doc.HTMLBaseName;
+  }
+  s.RadioGroupSaveCharSet = options.utf8 ? 1 : s.RadioGroupSaveCharSet;
+  s.CheckBoxSaveAtBuild = !options.trial;
+  s.CheckBoxOpenIEatSaved = false;
+
+  int status = ReportBlockMarks(ctx, doc) ? kExitInputProblem : kExitDone;
+  int result = MenuTextMakeBodyOnlyClick(s, doc, ctx.ui);
+  if (result == 0 && options.trial) result = MenuFileSaveOverwriteClick(s, doc, ctx.ui);
+  colorCounter = doc.DocumentColorCounter;
+  if (result != 0) {
+    ctx.ui.Error("the document was not saved");
+    return kExitInputProblem;
+  }
+  const std::string path = Cp932ToUtf8Lossy(doc.SavedDocumentPath) + "\n";
+  std::fwrite(path.data(), 1, path.size(), stdout);
+  return status;
+}
+
+}  // namespace
+
+int RunConvert(CliContext& ctx, CommandArgs args) {
+  const ConvertOptions options = ParseConvertOptions(args);
+  if (options.outDir && !UseOutputFolder(ctx, *options.outDir)) return kExitInputProblem;
+  if (!FoldersReady(ctx)) return options.outDir ? kExitInputProblem : kExitUsage;
+  const Settings base = ctx.settings;
+  long long colorCounter = 0;
+  int status = kExitDone;
+  for (const std::string& file : options.files) {
+    ctx.settings = base;  // each file starts from the same settings
+    if (ConvertOne(ctx, options, file, colorCounter) != kExitDone) status = kExitInputProblem;
+  }
+  std::fflush(stdout);
+  return status;
+}
+
+}  // namespace korva::cli
