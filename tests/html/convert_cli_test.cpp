@@ -1,0 +1,163 @@
+// End to end: korva-cli convert on minutes files written here.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "publishing/temp_folder.h"
+#include "text/codec.h"
+#include "text/literal.h"
+#include "text/sjis.h"
+
+namespace korva {
+namespace {
+using testing::TempFolder;
+
+struct CliRun {
+  int status;
+  std::string out, err;
+};
+
+class ConvertCli : public ::testing::Test {
+ protected:
+  // Writes UTF-8 lines as a CP932 minutes file with CR LF breaks.
+  std::filesystem::path Minutes(const std::string& name, const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const auto& line : lines) bytes += Sj(line) + "\r\n";
+    temp.Write(name, bytes);
+    return temp.path() / name;
+  }
+  CliRun Cli(const std::string& args) {
+    const auto out = temp.path() / "stdout.txt", err = temp.path() / "stderr.txt";
+    const std::string command = std::string("'") + KORVA_CLI_PATH + "' " + args + " >'" +
+                                out.string() + "' 2>'" + err.string() + "'";
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFileBytes(out).bytes,
+            ReadFileBytes(err).bytes};
+  }
+  std::string Quote(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
+
+  TempFolder temp;
+  const std::vector<std::string> meeting = {
+      "令和６年第１回定例会会議録",
+      "○議長（山田太郎君）　ただいまから会議を開きます。",
+      "　本日の日程はお手元に配付のとおりです。",
+      "◆１番（佐藤花子君）　質問します。",
+      "〔「異議なし」と呼ぶ者あり〕",
+  };
+};
+
+TEST_F(ConvertCli, WritesTheDocumentNamedAfterTheMinutes) {
+  const auto minutes = Minutes("本会議@r0612t1-1.txt", meeting);
+  const auto out = temp.path() / "out";
+  const CliRun run = Cli("convert " + Quote(minutes) + " --out " + Quote(out));
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto document = out / "r0612t1-1.html";
+  EXPECT_EQ(run.out, std::filesystem::absolute(document).string() + "\n");
+  const std::string html = Cp932ToUtf8(ReadFileBytes(document).bytes);
+  EXPECT_NE(html.find("<title>【 本会議 】</title>"), std::string::npos);
+  EXPECT_NE(html.find("charset=Shift_JIS"), std::string::npos);
+  EXPECT_NE(html.find("<span class=\"chairperson\">ただいまから会議を開きます。</span><br>\r\n"
+                      "<a id=\"line-0003\"></a>　<span class=\"chairperson\">本日の"),
+            std::string::npos);
+  EXPECT_NE(html.find("<span class=\"member\">質問します。</span></p>"), std::string::npos);
+  EXPECT_EQ(html.find("%hol%"), std::string::npos);
+  EXPECT_EQ(html.find("@css@"), std::string::npos);
+}
+
+TEST_F(ConvertCli, Utf8AndTrialDocuments) {
+  const auto minutes = Minutes("m@doc.txt", meeting);
+  const auto out = temp.path() / "out";
+  CliRun run = Cli("convert --utf8 " + Quote(minutes) + " --out " + Quote(out));
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::string saved = ReadFileBytes(out / "doc.html").bytes;
+  EXPECT_TRUE(IsValidUtf8(saved));
+  EXPECT_EQ(saved.rfind("<!DOCTYPE", 0), 0u);
+  EXPECT_NE(saved.find("charset=UTF-8\""), std::string::npos);
+  EXPECT_NE(saved.find("質問します。"), std::string::npos);
+
+  temp.Write("out/tryout.css", "p { color: red; }\r\n");
+  run = Cli("--set CheckBoxBindCSS=1 convert --trial " + Quote(minutes) + " --out " + Quote(out));
+  ASSERT_EQ(run.status, 0) << run.err;
+  saved = ReadFileBytes(out / "doc.html").bytes;
+  EXPECT_NE(saved.find("href=\"tryout.css\""), std::string::npos);
+  EXPECT_NE(saved.find("<style type=\"text/css\">\r\np { color: red; }\r\n</style>\r\n</body>"),
+            std::string::npos);
+}
+
+TEST_F(ConvertCli, UnbalancedBlockStillGivesADocument) {
+  std::vector<std::string> lines = meeting;
+  lines.insert(lines.begin() + 3, "「「");
+  lines.insert(lines.begin() + 4, "　第１号議案");
+  const auto minutes = Minutes("m@open.txt", lines);
+  const auto out = temp.path() / "out";
+  const CliRun run = Cli("convert " + Quote(minutes) + " --out " + Quote(out));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("line 4: \"「「\" is left open"), std::string::npos) << run.err;
+  const std::string html = Cp932ToUtf8(ReadFileBytes(out / "open.html").bytes);
+  EXPECT_NE(html.find("<li id=\"line-0005\" class=\"bill\">第１号議案</li>"), std::string::npos);
+}
+
+TEST_F(ConvertCli, BadInputsAreNamed) {
+  const auto minutes = Minutes("m@x.txt", meeting);
+  temp.Write("empty.txt", "");
+  temp.Write("blocker", "a file");
+  struct Case {
+    std::string args;
+    int status;
+    std::string message;
+  };
+  const std::vector<Case> cases = {
+      {"convert " + Quote(temp.path() / "none.txt") + " --out " + Quote(temp.path() / "o"), 1,
+       "cannot read the minutes file"},
+      {"convert " + Quote(temp.path() / "empty.txt") + " --out " + Quote(temp.path() / "o"), 1,
+       "the file has no lines"},
+      {"convert " + Quote(minutes) + " --out " + Quote(temp.path() / "blocker" / "o"), 1,
+       "cannot create the output folder"},
+      {"convert " + Quote(minutes), 2, "no output folder"},
+      {"convert --out " + Quote(temp.path() / "o"), 2, "needs at least one minutes file"},
+  };
+  for (const auto& c : cases) {
+    const CliRun run = Cli(c.args);
+    EXPECT_EQ(run.status, c.status) << c.args;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << c.args << "\n" << run.err;
+    EXPECT_TRUE(run.out.empty()) << c.args;
+  }
+}
+
+TEST_F(ConvertCli, UnwritableFolderKeepsTheEarlierFile) {
+  const auto minutes = Minutes("m@keep.txt", meeting);
+  const auto out = temp.path() / "out";
+  ASSERT_EQ(Cli("convert " + Quote(minutes) + " --out " + Quote(out)).status, 0);
+  const std::string before = ReadFileBytes(out / "keep.html").bytes;
+
+  std::filesystem::permissions(
+      out, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  // Root ignores permissions; an immutable folder stops it where the file system allows.
+  const bool immutable = std::system(("chattr +i " + Quote(out) + " 2>/dev/null").c_str()) == 0;
+  const bool writable = [&] {
+    std::error_code ec;
+    std::ofstream probe(out / "probe");
+    const bool ok = probe.good();
+    probe.close();
+    std::filesystem::remove(out / "probe", ec);
+    return ok;
+  }();
+  if (!writable) {
+    const CliRun run = Cli("convert --utf8 " + Quote(minutes) + " --out " + Quote(out));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("keep.html 】が 開けません！"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("として保存されました"), std::string::npos);
+    EXPECT_TRUE(run.out.empty());
+  }
+  if (immutable) std::system(("chattr -i " + Quote(out)).c_str());
+  std::filesystem::permissions(out, std::filesystem::perms::owner_all);
+  if (writable) GTEST_SKIP() << "cannot make a folder unwritable here";
+  EXPECT_EQ(ReadFileBytes(out / "keep.html").bytes, before);
+}
+
+}  // namespace
+}  // namespace korva
