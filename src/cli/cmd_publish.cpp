@@ -15,6 +15,7 @@
 #include "session/files.h"
 #include "text/codec.h"
 #include "text/path_text.h"
+#include "text/sjis.h"
 
 namespace korva::cli {
 
@@ -49,7 +50,7 @@ std::optional<std::string> MakeFolder(CliUi& ui, const std::string& dirUtf8) {
     ui.Error("cannot create the folder " + dirUtf8 + ": " + ec.message());
     return std::nullopt;
   }
-  return IncludeTrailingSeparator(FromFsPath(fs::path(dirUtf8)));
+  return IncludeTrailingSeparator(FromFsPath(fs::absolute(dirUtf8)));
 }
 
 // Fills the folder settings the settings file left empty with DIR; then every
@@ -127,13 +128,19 @@ int PublishOne(CliContext& ctx, const Settings& base, const std::string& file,
                const std::string& out, const std::optional<std::string>& web) {
   ctx.settings = base;
   Document doc;
+  // Opening checks for the try-out style sheet, which no published file uses.
+  ctx.settings.BtnEditHTMLSaveFolder.clear();
   const auto report = LoadMinutesInput(ctx, doc, file);
+  ctx.settings.BtnEditHTMLSaveFolder = base.BtnEditHTMLSaveFolder;
   if (!report) return kExitInputProblem;
   if (report->lineCount == 0) {
     ctx.ui.Error("the file has no lines; nothing was published");
     return kExitInputProblem;
   }
   Settings& s = ctx.settings;
+  if (sjis::Contains(ExtractBaseName(doc.MinutesFileName), "@") || s.ComboBoxHTMLFile.empty()) {
+    s.ComboBoxHTMLFile = doc.HTMLBaseName;
+  }
   if (!PrepareFolders(ctx.ui, s, out) || !PrepareStyleSheet(ctx.ui, s)) return kExitInputProblem;
   if (web) s.BtnEditWebHTMLFolder = *web;
   // Only the sets are asked for; nothing opens a browser.
