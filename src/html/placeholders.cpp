@@ -1,16 +1,56 @@
 #include "html/placeholders.h"
 
+#include <cstring>
+
 #include "html/tags.h"
 #include "text/literal.h"
 #include "text/sjis.h"
 
 namespace korva {
 using namespace literals;
-using sjis::Case;
 
 namespace {
 const std::string& OrDefault(const std::string& value, const std::string& fallback) {
   return value.empty() ? fallback : value;
+}
+
+// True when byte `p` starts a character. The byte before a run of possible
+// lead bytes ends a character, and the run itself pairs up lead and trail.
+bool AtCharBoundary(std::string_view s, std::size_t p) {
+  std::size_t run = 0;
+  while (run < p && sjis::IsLeadByte(static_cast<unsigned char>(s[p - run - 1]))) ++run;
+  return run % 2 == 0;
+}
+
+char FoldAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Every `word` (ASCII, not starting with a letter; letter case ignored) that
+// starts on a character boundary, replaced by `value`. Candidates come from
+// memchr, so a whole document is one quick pass per word.
+std::string ReplaceAsciiWord(std::string_view s, std::string_view word, std::string_view value) {
+  std::string out;
+  std::size_t copied = 0, from = 0;
+  while (from + word.size() <= s.size()) {
+    const void* hit = std::memchr(s.data() + from, word[0], s.size() - from - word.size() + 1);
+    if (!hit) break;
+    const std::size_t p = static_cast<const char*>(hit) - s.data();
+    bool match = true;
+    for (std::size_t i = 1; i < word.size() && match; ++i) {
+      match = FoldAscii(s[p + i]) == FoldAscii(word[i]);
+    }
+    if (!match || !AtCharBoundary(s, p)) {
+      from = p + 1;
+      continue;
+    }
+    if (out.empty()) out.reserve(s.size());
+    out.append(s.substr(copied, p - copied)).append(value);
+    copied = from = p + word.size();
+  }
+  if (copied == 0) return std::string(s);
+  out.append(s.substr(copied));
+  return out;
 }
 }  // namespace
 
@@ -35,21 +75,35 @@ std::string ChangeAttmark(std::string_view text, const Settings& s, const Docume
       {"@v-html@", doc.VerticalFileName},
   };
   std::string out(text);
-  for (const auto& [word, value] : rows)
-    out = sjis::ReplaceAll(out, word, value, Case::IgnoreAscii);
+  for (const auto& [word, value] : rows) out = ReplaceAsciiWord(out, word, value);
   return CleanAlternateChars(out);
 }
 
 std::string CleanupAlternatechar(std::string_view text) {
-  return sjis::ReplaceAll(text, "＼"_sj, "", Case::IgnoreAscii);
+  return sjis::ReplaceAll(text, "＼"_sj, "");
 }
 
 std::string CleanAlternateChars(std::string_view text) {
-  return CleanupAlternatechar(sjis::ReplaceAll(text, "￣"_sj, "　"_sj, Case::IgnoreAscii));
+  const std::string& macron = "￣"_sj;
+  const std::string& reverseSolidus = "＼"_sj;
+  const std::string& space = "　"_sj;
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t n = sjis::CharLength(text, i);
+    const std::string_view c = text.substr(i, n);
+    if (c == macron) {
+      out += space;
+    } else if (c != reverseSolidus) {
+      out += c;
+    }
+    i += n;
+  }
+  return out;
 }
 
 std::string DeleteLayoutMarker(std::string_view text) {
-  return sjis::ReplaceAll(text, tags::kLayoutMarker, "", Case::IgnoreAscii);
+  return ReplaceAsciiWord(text, tags::kLayoutMarker, "");
 }
 
 void GlobalHTMLVarClear(Document& doc, Ui& ui) {

@@ -29,6 +29,11 @@ TEST(ChangeAttmark, DefaultsAndOrder) {
       // "　" is 0x81 0x40: its trail byte must not start a placeholder.
       {"　title@", "　title@"},
       {"　@title@", "　本会議"},
+      // "亜" is 0x88 0x9F, both in the lead-byte range: the pairs decide.
+      {"亜@title@", "亜本会議"},
+      {"亜　title@亜", "亜　title@亜"},
+      {"表@css@表", "表../css/minutes.css表"},
+      {"@title@@title@", "本会議本会議"},
   };
   for (const auto& c : cases) EXPECT_EQ(Change(c.in, settings, doc), c.out) << c.in;
 }
