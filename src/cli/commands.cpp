@@ -9,6 +9,8 @@ int RunCheck(CliContext& ctx, CommandArgs args);
 int RunSettings(CliContext& ctx, CommandArgs args);
 int RunPublish(CliContext& ctx, CommandArgs args);
 int RunConvert(CliContext& ctx, CommandArgs args);
+int RunUnwrap(CliContext& ctx, CommandArgs args);
+int RunColorize(CliContext& ctx, CommandArgs args);
 
 std::span<const CliCommand> Commands() {
   static const std::vector<CliCommand> commands = {
@@ -23,6 +25,12 @@ std::span<const CliCommand> Commands() {
       {"publish", "publish MINUTES... --out DIR [--web DIR]",
        "writes the local three-file set (-n.html, -v.html, -h.html) and, with --web, the web set",
        RunPublish},
+      {"unwrap",
+       "unwrap FILE [--backslash] [--lower N] [--limit N] [--remove-hsp] [--change-hsp] [--utf8]",
+       "joins hard-wrapped lines into paragraphs (or marks them with a full-width back slash)",
+       RunUnwrap},
+      {"colorize", "colorize FILE.html", "writes the HTML syntax-coloured RTF document",
+       RunColorize},
   };
   return commands;
 }
