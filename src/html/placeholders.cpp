@@ -26,10 +26,10 @@ char FoldAscii(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// Every `word` (ASCII, not starting with a letter; letter case ignored) that
-// starts on a character boundary, replaced by `value`. Candidates come from
-// memchr, so a whole document is one quick pass per word.
-std::string ReplaceAsciiWord(std::string_view s, std::string_view word, std::string_view value) {
+// Replaces every `word` (ASCII, not starting with a letter; letter case
+// ignored) that starts on a character boundary by `value`, in place.
+// Candidates come from memchr, so a whole document is one quick pass.
+void ReplaceAsciiWord(std::string& s, std::string_view word, std::string_view value) {
   std::string out;
   std::size_t copied = 0, from = 0;
   while (from + word.size() <= s.size()) {
@@ -45,12 +45,12 @@ std::string ReplaceAsciiWord(std::string_view s, std::string_view word, std::str
       continue;
     }
     if (out.empty()) out.reserve(s.size());
-    out.append(s.substr(copied, p - copied)).append(value);
+    out.append(s, copied, p - copied).append(value);
     copied = from = p + word.size();
   }
-  if (copied == 0) return std::string(s);
-  out.append(s.substr(copied));
-  return out;
+  if (copied == 0) return;
+  out.append(s, copied);
+  s = std::move(out);
 }
 }  // namespace
 
@@ -75,7 +75,7 @@ std::string ChangeAttmark(std::string_view text, const Settings& s, const Docume
       {"@v-html@", doc.VerticalFileName},
   };
   std::string out(text);
-  for (const auto& [word, value] : rows) out = ReplaceAsciiWord(out, word, value);
+  for (const auto& [word, value] : rows) ReplaceAsciiWord(out, word, value);
   return CleanAlternateChars(out);
 }
 
@@ -84,26 +84,31 @@ std::string CleanupAlternatechar(std::string_view text) {
 }
 
 std::string CleanAlternateChars(std::string_view text) {
-  const std::string& macron = "￣"_sj;
-  const std::string& reverseSolidus = "＼"_sj;
-  const std::string& space = "　"_sj;
+  // "￣" is 0x81 0x50 and "＼" is 0x81 0x5F; other characters are copied in runs.
   std::string out;
   out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size();) {
-    const std::size_t n = sjis::CharLength(text, i);
-    const std::string_view c = text.substr(i, n);
-    if (c == macron) {
-      out += space;
-    } else if (c != reverseSolidus) {
-      out += c;
+  std::size_t copied = 0, from = 0;
+  while (from + 1 < text.size()) {
+    const void* hit = std::memchr(text.data() + from, '\x81', text.size() - from - 1);
+    if (!hit) break;
+    const std::size_t p = static_cast<const char*>(hit) - text.data();
+    const char trail = text[p + 1];
+    if ((trail != '\x50' && trail != '\x5F') || !AtCharBoundary(text, p)) {
+      from = p + 1;
+      continue;
     }
-    i += n;
+    out.append(text.substr(copied, p - copied));
+    if (trail == '\x50') out += "\x81\x40";  // "　"
+    copied = from = p + 2;
   }
+  out.append(text.substr(copied));
   return out;
 }
 
 std::string DeleteLayoutMarker(std::string_view text) {
-  return ReplaceAsciiWord(text, tags::kLayoutMarker, "");
+  std::string out(text);
+  ReplaceAsciiWord(out, tags::kLayoutMarker, "");
+  return out;
 }
 
 void GlobalHTMLVarClear(Document& doc, Ui& ui) {
