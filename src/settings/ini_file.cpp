@@ -115,7 +115,8 @@ IniFile IniFile::Parse(std::string_view bytes) {
       case Kind::Other: {
         std::string_view body = TrimBlanks(line.text);
         if (!body.empty() && body.front() != ';' && body.front() != '#') {
-          ini.problems_.push_back({lineNo, "line without \"=\" (not read)"});
+          ini.problems_.push_back({lineNo, body.front() == '=' ? "entry without a key (not read)"
+                                                               : "line without \"=\" (not read)"});
         }
         break;
       }
