@@ -1,0 +1,142 @@
+// Runs the built korva-cli unwrap and colorize on small files.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "text/literal.h"
+
+namespace korva {
+namespace {
+
+using namespace korva::literals;
+namespace fs = std::filesystem;
+
+struct RunResult {
+  int status;
+  std::string out;  // stdout only
+  std::string err;
+};
+
+class CliTools : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("korva-cli-tools-" + std::to_string(::getpid()));
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string Write(const std::string& name, const std::string& bytes) {
+    const fs::path path = dir_ / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return "'" + path.string() + "'";
+  }
+
+  RunResult Run(const std::string& args) {
+    const fs::path errPath = dir_ / "stderr.txt";
+    const std::string command =
+        std::string(KORVA_CLI_PATH) + " " + args + " 2>'" + errPath.string() + "'";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string out;
+    std::array<char, 4096> buffer{};
+    std::size_t n;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
+    const int raw = pclose(pipe);
+    std::ifstream errFile(errPath, std::ios::binary);
+    std::string err((std::istreambuf_iterator<char>(errFile)), std::istreambuf_iterator<char>());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, out, err};
+  }
+
+  fs::path dir_;
+};
+
+std::string Repeat(const std::string& s, int n) {
+  std::string out;
+  for (int i = 0; i < n; ++i) out += s;
+  return out;
+}
+
+TEST_F(CliTools, UnwrapJoinsAndMarks) {
+  const std::string forced = Repeat("あ"_sj, 35);
+  const std::string sentence = Repeat("い"_sj, 20) + "。"_sj;
+  const std::string file = Write("pdf.txt", "p.3\r\n" + forced + "\r\n" + sentence + "\r\n");
+  struct {
+    std::string args, out;
+  } cases[] = {
+      {"unwrap " + file, forced + sentence + "\r\n"},
+      {"unwrap --backslash " + file, forced + "＼"_sj + "\r\n" + sentence + "\r\n"},
+      {"unwrap --utf8 --lower 0 " + file,
+       "p.3\r\n" + Repeat("あ", 35) + Repeat("い", 20) + "。\r\n"},
+      {"unwrap --limit 100 " + file, forced + "\r\n" + sentence + "\r\n"},
+  };
+  for (const auto& c : cases) {
+    const auto result = Run(c.args);
+    EXPECT_EQ(result.status, 0) << c.args << "\n" << result.err;
+    EXPECT_EQ(result.out, c.out) << c.args;
+  }
+}
+
+TEST_F(CliTools, UnwrapSpaceOptionsAndUtf8Input) {
+  const std::string file = Write("spaces.txt", "a b\r\nab  cd\r\nx");
+  EXPECT_EQ(Run("unwrap --lower 0 --limit 4 --remove-hsp " + file).out, "ab\r\nabcdx\r\n");
+  EXPECT_EQ(Run("unwrap --lower 0 --limit 4 --change-hsp --utf8 " + file).out,
+            "a　b\r\nab　cdx\r\n");
+  const std::string utf8 = Write("utf8.txt", "議事録。\n");
+  const auto result = Run("--input-encoding utf-8 unwrap " + utf8);
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.out, "議事録。"_sj + "\r\n");
+}
+
+TEST_F(CliTools, ColorizeWritesTheRtfDocument) {
+  const std::string file = Write("a.html", "<b>表{x}</b>\r\n"_sj);
+  const auto result = Run("colorize " + file);
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_TRUE(result.out.starts_with("{\\rtf1\\ansi\\ansicpg1252\\deff0")) << result.out;
+  const std::string body = "\\f0 \\cf7 <\\cf4 b\\cf7 >\\cf8 " + "表"_sj +
+                           "\\{x\\}\\cf7 <\\cf4 /b\\cf7 >\\par \\cf5 \r\n\\par }";
+  EXPECT_TRUE(result.out.ends_with(body)) << result.out;
+
+  const std::string utf8 = Write("u.html", "<p>表</p>");
+  EXPECT_NE(Run("--input-encoding utf-8 colorize " + utf8).out.find("\\cf8 " + "表"_sj + "\\cf7"),
+            std::string::npos);
+}
+
+TEST_F(CliTools, BadInputIsReported) {
+  const std::string empty = Write("empty.txt", "");
+  const std::string binary = Write("binary.html", std::string("<p>\0\x01\x02", 6));
+  const std::string text = Write("t.txt", "abc");
+  struct {
+    std::string args;
+    int status;
+    const char* message;
+  } cases[] = {
+      {"unwrap '" + (dir_ / "missing.txt").string() + "'", 1, "cannot read the file"},
+      {"colorize '" + (dir_ / "missing.html").string() + "'", 1, "cannot read the file"},
+      {"unwrap " + empty, 1, "the file is empty"},
+      {"unwrap " + binary, 1, "NUL bytes"},
+      {"colorize " + binary, 1, "NUL bytes"},
+      {"unwrap --lower 21 " + text, 2, "--lower must lie between 0 and 20"},
+      {"unwrap --limit -1 " + text, 2, "--limit must lie between"},
+      {"unwrap --limit x " + text, 2, "--limit needs a whole number"},
+      {"unwrap " + text + " " + text, 2, "exactly one"},
+      {"colorize", 2, "exactly one"},
+      {"unwrap --frob " + text, 2, "unknown option --frob"},
+  };
+  for (const auto& c : cases) {
+    const auto result = Run(c.args);
+    EXPECT_EQ(result.status, c.status) << c.args;
+    EXPECT_NE(result.err.find(c.message), std::string::npos) << c.args << "\n" << result.err;
+    EXPECT_TRUE(result.out.empty()) << c.args;
+  }
+  const auto emptyHtml = Run("colorize " + empty);
+  EXPECT_EQ(emptyHtml.status, 0);
+  EXPECT_TRUE(emptyHtml.out.ends_with("\\f0 \\par }"));
+}
+
+}  // namespace
+}  // namespace korva
