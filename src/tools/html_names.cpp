@@ -119,8 +119,14 @@ bool IsKnownTagWord(std::string_view word, int hash) {
 }
 
 std::size_t EntityLengthAt(std::string_view text) {
-  if (text.empty() || text[0] != '&') return 0;
-  for (auto entity : kEntities) {
+  if (text.size() < 2 || text[0] != '&') return 0;
+  // Entities grouped by their second character, in table order.
+  static const auto byFirst = [] {
+    std::array<std::vector<std::string_view>, 256> groups;
+    for (auto entity : kEntities) groups[static_cast<unsigned char>(entity[1])].push_back(entity);
+    return groups;
+  }();
+  for (auto entity : byFirst[static_cast<unsigned char>(text[1])]) {
     if (text.starts_with(entity)) return entity.size();
   }
   return 0;
