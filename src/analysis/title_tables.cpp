@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "analysis/text_search.h"
 #include "text/literal.h"
 #include "text/sjis.h"
 
@@ -106,7 +107,7 @@ std::span<const MarkCode> SpeakerMarkCodes() {
     std::vector<MarkCode> out;
     for (const auto& record : ParseTable("○ 3, ● 11, ◆ 5, ◇ 7, ◎ 1, ＠ 2, ■ 2, □ 4, ▲ 12, "
                                          "▼ 13, △ 9, ▽ 14, ★ 6, ☆ 8, ※ 10, ∇ 2")) {
-      out.push_back({record.Key, record.Code});
+      out.push_back({record.Key, record.Code, record.Key + "　"_sj});
     }
     return out;
   }();
@@ -135,14 +136,14 @@ std::string YakushokuCodeByCategory(std::string_view designation, const std::str
   const std::string padded = std::string(designation) + "　"_sj;
   const std::string* markCode = nullptr;
   for (const auto& mark : SpeakerMarkCodes()) {
-    if (sjis::Contains(padded, mark.Mark + "　"_sj)) markCode = &mark.Code;
+    if (analysis::FastContains(padded, mark.MarkWithSpace)) markCode = &mark.Code;
   }
   if (markCode) return *markCode;
 
   if (category < 0 || category > 6) return "0";
-  if (category == 2 && sjis::Contains(designation, "組合長"_sj)) return "1";
+  if (category == 2 && analysis::FastContains(designation, "組合長"_sj)) return "1";
   for (const auto& record : TitleTableForCategory(category)) {
-    if (sjis::Contains(designation, record.Key)) return record.Code;
+    if (analysis::FastContains(designation, record.Key)) return record.Code;
   }
   return fallback;
 }

@@ -31,6 +31,7 @@ std::span<const YakushokuTable> TitleTableForCategory(int category);
 struct MarkCode {
   std::string Mark;  // CP932
   std::string Code;
+  std::string MarkWithSpace;  // the mark and a full-width space, as it is searched for
 };
 std::span<const MarkCode> SpeakerMarkCodes();
 
