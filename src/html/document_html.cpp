@@ -124,6 +124,8 @@ int BuildHTML(Settings& settings, Document& doc, int kind) {
     doc.DocumentHTMLList.push_back(CleanAlternateChars(line));
   AddFoot(doc.DocumentHTMLList, kind);
   doc.GeneratedHTMLText = sjis::JoinLines(doc.DocumentHTMLList, true);
+  // The joined text is the document from here on; its list would only double the memory.
+  StringList().swap(doc.DocumentHTMLList);
   return 0;
 }
 
@@ -183,7 +185,9 @@ int SaveHTML(Settings& settings, Document& doc, Ui& ui, int kind) {
   doc.SavedDocumentPath = IncludeTrailingSeparator(settings.BtnEditHTMLSaveFolder) + file;
   if (kind != kHeadStandard || doc.GeneratedHTMLText.empty()) return -1;
   // A saved file keeps no layout marker: style sheets address the plain class names.
-  const std::string text = DeleteLayoutMarker(ChangeAttmark(doc.GeneratedHTMLText, settings, doc));
+  std::string text = doc.GeneratedHTMLText;
+  ChangeAttmarkInPlace(text, settings, doc);
+  DeleteLayoutMarkerInPlace(text);
   if (HTMLSave(settings, doc, ui, doc.SavedDocumentPath, text) != 0) return -1;
   StatusbarSaveHTML(ui, ExtractFileName(doc.SavedDocumentPath));
   return 0;
@@ -199,18 +203,20 @@ int HTMLSave(const Settings& settings, const Document& doc, Ui& ui, const std::s
   if (TrimAllSpaces(path).empty() || sjis::EndsWith(path, "\\") || sjis::EndsWith(path, "/")) {
     return fail(Sj("not a file name"));
   }
-  std::string bytes = text;
+  std::string utf8;
+  std::string_view bytes = text;
   if (settings.RadioGroupSaveCharSet == 1) {
     const std::string relabelled = ReplaceCharsetLabel(text, 2);
     try {
-      bytes = Cp932ToUtf8(relabelled);
+      utf8 = Cp932ToUtf8(relabelled);
     } catch (const CodecError& e) {
       // Keep the document; the undecodable bytes become U+FFFD and are named.
-      bytes = Cp932ToUtf8Lossy(relabelled);
+      utf8 = Cp932ToUtf8Lossy(relabelled);
       ui.Warning("【 "_sj + path + " 】"_sj + "\r\n" +
                  Sj("bytes that are not Shift_JIS were replaced, the first at byte offset " +
                     std::to_string(e.offset())));
     }
+    bytes = utf8;
   }
   if (auto error = WriteFileAtomically(ToFsPath(path), bytes)) return fail(Sj(error->reason));
   MessageFileSaved(doc, ui, path);

@@ -1,6 +1,7 @@
 #include "html/placeholders.h"
 
 #include <cstring>
+#include <vector>
 
 #include "html/tags.h"
 #include "text/literal.h"
@@ -29,9 +30,12 @@ char FoldAscii(char c) {
 // Replaces every `word` (ASCII, not starting with a letter; letter case
 // ignored) that starts on a character boundary by `value`, in place.
 // Candidates come from memchr, so a whole document is one quick pass.
-void ReplaceAsciiWord(std::string& s, std::string_view word, std::string_view value) {
-  std::string out;
-  std::size_t copied = 0, from = 0;
+// Byte offsets of every `word` (ASCII, not starting with a letter; letter
+// case ignored) that starts on a character boundary. Candidates come from
+// memchr, so a whole document is one quick pass.
+std::vector<std::size_t> FindAsciiWord(std::string_view s, std::string_view word) {
+  std::vector<std::size_t> hits;
+  std::size_t from = 0;
   while (from + word.size() <= s.size()) {
     const void* hit = std::memchr(s.data() + from, word[0], s.size() - from - word.size() + 1);
     if (!hit) break;
@@ -40,21 +44,49 @@ void ReplaceAsciiWord(std::string& s, std::string_view word, std::string_view va
     for (std::size_t i = 1; i < word.size() && match; ++i) {
       match = FoldAscii(s[p + i]) == FoldAscii(word[i]);
     }
-    if (!match || !AtCharBoundary(s, p)) {
+    if (match && AtCharBoundary(s, p)) {
+      hits.push_back(p);
+      from = p + word.size();
+    } else {
       from = p + 1;
-      continue;
     }
-    if (out.empty()) out.reserve(s.size());
-    out.append(s, copied, p - copied).append(value);
-    copied = from = p + word.size();
   }
-  if (copied == 0) return;
-  out.append(s, copied);
-  s = std::move(out);
+  return hits;
+}
+
+// Replaces those occurrences by `value` within `s` itself: moving forward
+// when the text shrinks, backward from the end when it grows.
+void ReplaceAsciiWord(std::string& s, std::string_view word, std::string_view value) {
+  const std::vector<std::size_t> hits = FindAsciiWord(s, word);
+  if (hits.empty()) return;
+  const std::size_t oldSize = s.size();
+  if (value.size() <= word.size()) {
+    std::size_t written = hits.front(), copied = hits.front();
+    for (std::size_t i = 0; i < hits.size(); ++i) {
+      std::memmove(s.data() + written, s.data() + copied, hits[i] - copied);
+      written += hits[i] - copied;
+      std::memcpy(s.data() + written, value.data(), value.size());
+      written += value.size();
+      copied = hits[i] + word.size();
+    }
+    std::memmove(s.data() + written, s.data() + copied, oldSize - copied);
+    s.resize(written + oldSize - copied);
+    return;
+  }
+  s.resize(oldSize + hits.size() * (value.size() - word.size()));
+  std::size_t end = oldSize, write = s.size();
+  for (std::size_t i = hits.size(); i-- > 0;) {
+    const std::size_t tail = end - (hits[i] + word.size());
+    write -= tail;
+    std::memmove(s.data() + write, s.data() + hits[i] + word.size(), tail);
+    write -= value.size();
+    std::memcpy(s.data() + write, value.data(), value.size());
+    end = hits[i];
+  }
 }
 }  // namespace
 
-std::string ChangeAttmark(std::string_view text, const Settings& s, const Document& doc) {
+void ChangeAttmarkInPlace(std::string& text, const Settings& s, const Document& doc) {
   const std::string home(tags::kDefaultHomeHref), top(tags::kDefaultTopHref),
       list(tags::kDefaultListHref), css(tags::kDefaultCSSHref);
   // Order matters: a value that itself holds a later placeholder gets it
@@ -74,40 +106,60 @@ std::string ChangeAttmark(std::string_view text, const Settings& s, const Docume
       {"@h-html@", doc.HorizontalFileName},
       {"@v-html@", doc.VerticalFileName},
   };
+  for (const auto& [word, value] : rows) ReplaceAsciiWord(text, word, value);
+  CleanAlternateCharsInPlace(text);
+}
+
+std::string ChangeAttmark(std::string_view text, const Settings& s, const Document& doc) {
   std::string out(text);
-  for (const auto& [word, value] : rows) ReplaceAsciiWord(out, word, value);
-  return CleanAlternateChars(out);
+  ChangeAttmarkInPlace(out, s, doc);
+  return out;
 }
 
 std::string CleanupAlternatechar(std::string_view text) {
   return sjis::ReplaceAll(text, "＼"_sj, "");
 }
 
-std::string CleanAlternateChars(std::string_view text) {
-  // "￣" is 0x81 0x50 and "＼" is 0x81 0x5F; other characters are copied in runs.
-  std::string out;
-  out.reserve(text.size());
-  std::size_t copied = 0, from = 0;
+void CleanAlternateCharsInPlace(std::string& text) {
+  // "￣" (0x81 0x50) becomes "　" (0x81 0x40) and "＼" (0x81 0x5F) goes: the
+  // text never grows, so it is compacted where it stands.
+  std::size_t copied = 0, from = 0, written = 0;
+  char* d = text.data();
   while (from + 1 < text.size()) {
-    const void* hit = std::memchr(text.data() + from, '\x81', text.size() - from - 1);
+    const void* hit = std::memchr(d + from, '\x81', text.size() - from - 1);
     if (!hit) break;
-    const std::size_t p = static_cast<const char*>(hit) - text.data();
-    const char trail = text[p + 1];
+    const std::size_t p = static_cast<const char*>(hit) - d;
+    const char trail = d[p + 1];
     if ((trail != '\x50' && trail != '\x5F') || !AtCharBoundary(text, p)) {
       from = p + 1;
       continue;
     }
-    out.append(text.substr(copied, p - copied));
-    if (trail == '\x50') out += "\x81\x40";  // "　"
+    std::memmove(d + written, d + copied, p - copied);
+    written += p - copied;
+    if (trail == '\x50') {
+      d[written++] = '\x81';
+      d[written++] = '\x40';
+    }
     copied = from = p + 2;
   }
-  out.append(text.substr(copied));
+  const std::size_t tail = text.size() - copied;
+  std::memmove(d + written, d + copied, tail);
+  text.resize(written + tail);
+}
+
+std::string CleanAlternateChars(std::string_view text) {
+  std::string out(text);
+  CleanAlternateCharsInPlace(out);
   return out;
+}
+
+void DeleteLayoutMarkerInPlace(std::string& text) {
+  ReplaceAsciiWord(text, tags::kLayoutMarker, "");
 }
 
 std::string DeleteLayoutMarker(std::string_view text) {
   std::string out(text);
-  ReplaceAsciiWord(out, tags::kLayoutMarker, "");
+  DeleteLayoutMarkerInPlace(out);
   return out;
 }
 

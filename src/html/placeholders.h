@@ -16,15 +16,19 @@ namespace korva {
 // that order, letter case ignored) by their local values, then turns every "￣"
 // into "　" and deletes every "＼". "%hol%" is left alone.
 std::string ChangeAttmark(std::string_view text, const Settings& settings, const Document& doc);
+// The same on `text` itself, for whole documents.
+void ChangeAttmarkInPlace(std::string& text, const Settings& settings, const Document& doc);
 
 // Deletes every "＼" (the forced-line-break mark).
 std::string CleanupAlternatechar(std::string_view text);
 
 // "￣" becomes "　" and "＼" is deleted: what no saved file may carry.
 std::string CleanAlternateChars(std::string_view text);
+void CleanAlternateCharsInPlace(std::string& text);
 
 // Every occurrence of the layout marker "%hol%" deleted (letter case ignored).
 std::string DeleteLayoutMarker(std::string_view text);
+void DeleteLayoutMarkerInPlace(std::string& text);
 
 // Resets the per-document generation state (names, saved paths, block counters).
 void GlobalHTMLVarClear(Document& doc, Ui& ui);

@@ -120,8 +120,8 @@ const std::string kSpeakerLine =
 TEST_F(SingleDocumentTest, GenerationBuildsAndSavesWithoutLayoutMarker) {
   ASSERT_EQ(MenuTextMakeBodyOnlyClick(settings, doc, ui), 0);
   const Lines document = Concat({StandardHead("@css@"), {kSpeakerLine, "</body>", "</html>"}});
-  EXPECT_EQ(ToUtf8(doc.DocumentHTMLList), document);
-  EXPECT_EQ(doc.GeneratedHTMLText, sjis::JoinLines(doc.DocumentHTMLList, true));
+  EXPECT_EQ(ToUtf8(sjis::SplitLines(doc.GeneratedHTMLText)), document);
+  EXPECT_TRUE(sjis::EndsWith(doc.GeneratedHTMLText, "</html>\r\n"));
   EXPECT_TRUE(sjis::Contains(doc.GeneratedHTMLText, "%hol%"));
   EXPECT_FALSE(sjis::Contains(BodyPaneText(doc), "%hol%"));
 
@@ -159,7 +159,7 @@ TEST_F(SingleDocumentTest, GenerationStopsWithoutMinutesOrFolders) {
   EXPECT_EQ(ui.beeps, 2);
   EXPECT_TRUE(ui.labels.at("LabelWarningSettingFolder"));
   EXPECT_EQ(ui.pagesShown.back(), "PGLeftTab02Project");
-  EXPECT_TRUE(doc.DocumentHTMLList.empty());
+  EXPECT_TRUE(doc.GeneratedHTMLText.empty());
 
   settings.BtnEditRootFolder.clear();
   EXPECT_EQ(MenuTextMakeBodyOnlyClick(settings, doc, ui), -1);

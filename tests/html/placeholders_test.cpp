@@ -34,6 +34,7 @@ TEST(ChangeAttmark, DefaultsAndOrder) {
       {"亜　title@亜", "亜　title@亜"},
       {"表@css@表", "表../css/minutes.css表"},
       {"@title@@title@", "本会議本会議"},
+      {"@css@|@CSS@", "../css/minutes.css|../css/minutes.css"},
   };
   for (const auto& c : cases) EXPECT_EQ(Change(c.in, settings, doc), c.out) << c.in;
 }
