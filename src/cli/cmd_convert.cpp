@@ -2,6 +2,7 @@
 // colour-coded document of each minutes file.
 #include <cstdio>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -90,7 +91,7 @@ bool ReportBlockMarks(const CliContext& ctx, const Document& doc) {
 
 // Converts one file; the exit status it contributes.
 int ConvertOne(CliContext& ctx, const ConvertOptions& options, const std::string& file,
-               long long& colorCounter) {
+               long long& colorCounter, std::set<std::string>& written) {
   Document doc;
   doc.DocumentColorCounter = colorCounter;
   Settings& s = ctx.settings;
@@ -104,8 +105,12 @@ int ConvertOne(CliContext& ctx, const ConvertOptions& options, const std::string
     ctx.ui.Error("the file has no lines; nothing was generated");
     return kExitInputProblem;
   }
-  if (sjis::Contains(ExtractBaseName(doc.MinutesFileName), "@") || s.ComboBoxHTMLFile.empty()) {
+  const std::string baseName = ExtractBaseName(doc.MinutesFileName);
+  if (sjis::Contains(baseName, "@")) {
     s.ComboBoxHTMLFile = doc.HTMLBaseName;
+  } else if (s.ComboBoxHTMLFile.empty()) {
+    // In a batch every file would be "dummy.html", each overwriting the last.
+    s.ComboBoxHTMLFile = baseName;
   }
   s.RadioGroupSaveCharSet = options.utf8 ? 1 : s.RadioGroupSaveCharSet;
   s.CheckBoxSaveAtBuild = !options.trial;
@@ -118,6 +123,11 @@ int ConvertOne(CliContext& ctx, const ConvertOptions& options, const std::string
   if (result != 0) {
     ctx.ui.Error("the document was not saved");
     return kExitInputProblem;
+  }
+  if (!written.insert(doc.SavedDocumentPath).second) {
+    ctx.ui.Error("this document replaced the one an earlier file of this run wrote: " +
+                 Cp932ToUtf8Lossy(doc.SavedDocumentPath));
+    status = kExitInputProblem;
   }
   const std::string path = Cp932ToUtf8Lossy(doc.SavedDocumentPath) + "\n";
   std::fwrite(path.data(), 1, path.size(), stdout);
@@ -132,10 +142,12 @@ int RunConvert(CliContext& ctx, CommandArgs args) {
   if (!FoldersReady(ctx)) return options.outDir ? kExitInputProblem : kExitUsage;
   const Settings base = ctx.settings;
   long long colorCounter = 0;
+  std::set<std::string> written;
   int status = kExitDone;
   for (const std::string& file : options.files) {
     ctx.settings = base;  // each file starts from the same settings
-    if (ConvertOne(ctx, options, file, colorCounter) != kExitDone) status = kExitInputProblem;
+    if (ConvertOne(ctx, options, file, colorCounter, written) != kExitDone)
+      status = kExitInputProblem;
   }
   std::fflush(stdout);
   return status;

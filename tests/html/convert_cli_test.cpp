@@ -161,3 +161,23 @@ TEST_F(ConvertCli, UnwritableFolderKeepsTheEarlierFile) {
 
 }  // namespace
 }  // namespace korva
+
+namespace korva {
+namespace {
+
+TEST_F(ConvertCli, BatchGivesEachFileItsOwnDocument) {
+  const auto a = Minutes("a.txt", meeting), b = Minutes("b.txt", meeting);
+  const auto out = temp.path() / "out";
+  CliRun run = Cli("convert " + Quote(a) + " " + Quote(b) + " --out " + Quote(out));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, std::filesystem::absolute(out / "a.html").string() + "\n" +
+                         std::filesystem::absolute(out / "b.html").string() + "\n");
+
+  const auto x = Minutes("x@same.txt", meeting), y = Minutes("y@same.txt", meeting);
+  run = Cli("convert " + Quote(x) + " " + Quote(y) + " --out " + Quote(out));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("replaced the one an earlier file of this run wrote"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace korva
