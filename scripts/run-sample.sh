@@ -7,3 +7,6 @@ bash scripts/setup.sh
 bash scripts/build.sh
 cli=build/bin/korva-cli
 "$cli" --version
+sample="examples/令和６年第１回定例会「本会議」@r0612t1-1.txt"
+"$cli" check "$sample"
+"$cli" table "$sample"
