@@ -6,6 +6,7 @@
 #include "html/document_html.h"
 #include "html/placeholders.h"
 #include "publishing/folder_checks.h"
+#include "publishing/line_substitution.h"
 #include "publishing/nav_list.h"
 #include "publishing/two_pane.h"
 #include "session/captions.h"
@@ -56,9 +57,11 @@ SetPaths MakeSetPaths(const std::string& folder, const std::string& fileName) {
 }
 
 int SaveFrameHTML(const Settings& settings, Document& doc, Ui& ui, const std::string& path,
-                  const std::string& text) {
-  if (text.empty()) return -1;
-  return HTMLSave(settings, doc, ui, path, ChangeAttmark(text, settings, doc));
+                  const StringList& lines) {
+  if (lines.empty()) return -1;
+  const std::string text = JoinLinesSubstituted(
+      lines, [&](std::string_view line) { return ChangeAttmark(line, settings, doc); });
+  return HTMLSave(settings, doc, ui, path, text);
 }
 
 int MakeUniteHTML(Settings& settings, Document& doc, Ui& ui) {
@@ -66,7 +69,6 @@ int MakeUniteHTML(Settings& settings, Document& doc, Ui& ui) {
   AddHead(doc, doc.DocumentHTMLList, doc.LocalHeadIncludeList, kHeadLocal);
   MakeNavList(settings, doc);
   MakeNormalFile(settings, doc, kHeadLocal);
-  const std::string text = sjis::JoinLines(doc.OutputFileList, true);
 
   // The files go into the three-file folder, so it must exist as well as the
   // HTML-save folder; an unset folder would otherwise mean the working directory.
@@ -80,7 +82,7 @@ int MakeUniteHTML(Settings& settings, Document& doc, Ui& ui) {
   doc.NormalFileName = p.normalName;
   doc.VerticalFileName = p.verticalName;
   doc.HorizontalFileName = p.horizontalName;
-  return SaveFrameHTML(settings, doc, ui, doc.ThreeFileNormalPath, text);
+  return SaveFrameHTML(settings, doc, ui, doc.ThreeFileNormalPath, doc.OutputFileList);
 }
 
 int LocalBuild2Pane(const Settings& settings, Document& doc, Ui& ui) {
@@ -91,13 +93,13 @@ int LocalBuild2Pane(const Settings& settings, Document& doc, Ui& ui) {
 
   Make2PaneList(settings, doc, doc.TwoPaneFrameList2, doc.LocalHeadIncludeList, kPaneVertical,
                 "lt-", "rb-", TopPane(), BottomPane(), doc.LocalTopFrameIncludeList);
-  const int vertical = SaveFrameHTML(settings, doc, ui, doc.ThreeFileVerticalPath,
-                                     sjis::JoinLines(doc.TwoPaneFrameList2, true));
+  const int vertical =
+      SaveFrameHTML(settings, doc, ui, doc.ThreeFileVerticalPath, doc.TwoPaneFrameList2);
 
   Make2PaneList(settings, doc, doc.TwoPaneFrameList1, doc.LocalHeadIncludeList, kPaneHorizontal,
                 "lt-", "rb-", LeftPane(), RightPane(), doc.LocalTopFrameIncludeList);
-  const int horizontal = SaveFrameHTML(settings, doc, ui, doc.ThreeFileHorizontalPath,
-                                       sjis::JoinLines(doc.TwoPaneFrameList1, true));
+  const int horizontal =
+      SaveFrameHTML(settings, doc, ui, doc.ThreeFileHorizontalPath, doc.TwoPaneFrameList1);
   return vertical == 0 && horizontal == 0 ? 0 : -1;
 }
 

@@ -18,10 +18,10 @@ struct SetPaths {
 };
 SetPaths MakeSetPaths(const std::string& folder, const std::string& fileName);
 
-// Resolves the placeholders and writes one file. -1 when the text is empty or
-// the write failed (reported by the writer), else 0.
+// Resolves the placeholders in the lines of one file and writes it. -1 when
+// there are no lines or the write failed (reported by the writer), else 0.
 int SaveFrameHTML(const Settings& settings, Document& doc, Ui& ui, const std::string& path,
-                  const std::string& text);
+                  const StringList& lines);
 
 // Builds the navigation lists and the normal file, sets the three paths and
 // bare names, and saves "-n.html". 0 when saved, else -1 (nothing written

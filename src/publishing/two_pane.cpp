@@ -1,5 +1,8 @@
 #include "publishing/two_pane.h"
 
+#include <cctype>
+#include <cstring>
+
 #include "html/document_html.h"
 #include "html/tags.h"
 #include "publishing/frames.h"
@@ -26,6 +29,17 @@ const char* LayoutClassPrefix(int mode) {
   }
 }
 
+// ASCII letters compare without case; `word` is ASCII.
+bool MatchesIgnoringCase(std::string_view s, std::size_t pos, std::string_view word) {
+  if (pos + word.size() > s.size()) return false;
+  for (std::size_t i = 0; i < word.size(); ++i) {
+    const unsigned char a = static_cast<unsigned char>(s[pos + i]);
+    const unsigned char b = static_cast<unsigned char>(word[i]);
+    if (std::tolower(a) != std::tolower(b)) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 PaneFrame TopPane() {
@@ -42,10 +56,32 @@ PaneFrame RightPane() {
 }
 
 std::string TwoPaneBodyLine(const std::string& line, int mode, const std::string& idPrefix) {
-  const std::string withIds =
-      sjis::ReplaceAll(line, "id=\"", "id=\"" + idPrefix, sjis::Case::IgnoreAscii);
-  return sjis::ReplaceAll(withIds, tags::kLayoutMarker, LayoutClassPrefix(mode),
-                          sjis::Case::IgnoreAscii);
+  // Both patterns hold a byte ("=", "%") that is never a trail byte, so a
+  // line without either is left as it is.
+  if (std::memchr(line.data(), '=', line.size()) == nullptr &&
+      std::memchr(line.data(), '%', line.size()) == nullptr) {
+    return line;
+  }
+  const std::string_view marker = tags::kLayoutMarker;
+  const std::string_view layout = LayoutClassPrefix(mode);
+  std::string out;
+  out.reserve(line.size() + 16);
+  // One walk over whole characters replaces both, letter case ignored.
+  std::size_t pos = 0;
+  while (pos < line.size()) {
+    if (MatchesIgnoringCase(line, pos, "id=\"")) {
+      out.append("id=\"").append(idPrefix);
+      pos += 4;
+    } else if (MatchesIgnoringCase(line, pos, marker)) {
+      out.append(layout);
+      pos += marker.size();
+    } else {
+      const std::size_t length = sjis::CharLength(line, pos);
+      out.append(line, pos, length);
+      pos += length;
+    }
+  }
+  return out;
 }
 
 StringList TwoPaneNavLines(const std::string& line, bool duplicate) {

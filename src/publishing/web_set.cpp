@@ -8,6 +8,7 @@
 #include "html/tags.h"
 #include "publishing/folder_checks.h"
 #include "publishing/frames.h"
+#include "publishing/line_substitution.h"
 #include "publishing/local_set.h"
 #include "publishing/nav_list.h"
 #include "publishing/two_pane.h"
@@ -84,16 +85,17 @@ int MakeWebNormalFile(const Settings& settings, Document& doc, int kind) {
 }
 
 int SaveWebFrameHTML(const Settings& settings, Document& doc, Ui& ui, const std::string& path,
-                     const std::string& text) {
-  if (text.empty()) return -1;
-  return HTMLSave(settings, doc, ui, path, WebChangeAttmark(text, settings, doc));
+                     const StringList& lines) {
+  if (lines.empty()) return -1;
+  const std::string text = JoinLinesSubstituted(
+      lines, [&](std::string_view line) { return WebChangeAttmark(line, settings, doc); });
+  return HTMLSave(settings, doc, ui, path, text);
 }
 
 int MakeWebUniteHTML(Settings& settings, Document& doc, Ui& ui) {
   doc.DocumentHTMLList.clear();
   MakeNavList(settings, doc);
   MakeWebNormalFile(settings, doc, kHeadWeb);
-  const std::string text = sjis::JoinLines(doc.OutputFileList, true);
 
   if (!FolderExists(settings.BtnEditWebHTMLFolder)) return -1;
   if (settings.ComboBoxWebHTMLFile.empty()) settings.ComboBoxWebHTMLFile = "dummy";
@@ -104,7 +106,7 @@ int MakeWebUniteHTML(Settings& settings, Document& doc, Ui& ui) {
   doc.NormalFileName = p.normalName;
   doc.VerticalFileName = p.verticalName;
   doc.HorizontalFileName = p.horizontalName;
-  return SaveWebFrameHTML(settings, doc, ui, doc.WebNormalPath, text);
+  return SaveWebFrameHTML(settings, doc, ui, doc.WebNormalPath, doc.OutputFileList);
 }
 
 int WebBuild2Pane(const Settings& settings, Document& doc, Ui& ui) {
@@ -115,13 +117,13 @@ int WebBuild2Pane(const Settings& settings, Document& doc, Ui& ui) {
 
   Make2PaneList(settings, doc, doc.TwoPaneFrameList2, doc.WebHeadIncludeList, kPaneVertical, "lt-",
                 "rb-", TopPane(), BottomPane(), doc.WebTopFrameIncludeList);
-  const int vertical = SaveWebFrameHTML(settings, doc, ui, doc.WebVerticalPath,
-                                        sjis::JoinLines(doc.TwoPaneFrameList2, true));
+  const int vertical =
+      SaveWebFrameHTML(settings, doc, ui, doc.WebVerticalPath, doc.TwoPaneFrameList2);
 
   Make2PaneList(settings, doc, doc.TwoPaneFrameList1, doc.WebHeadIncludeList, kPaneHorizontal,
                 "lt-", "rb-", LeftPane(), RightPane(), doc.WebTopFrameIncludeList);
-  const int horizontal = SaveWebFrameHTML(settings, doc, ui, doc.WebHorizontalPath,
-                                          sjis::JoinLines(doc.TwoPaneFrameList1, true));
+  const int horizontal =
+      SaveWebFrameHTML(settings, doc, ui, doc.WebHorizontalPath, doc.TwoPaneFrameList1);
   return vertical == 0 && horizontal == 0 ? 0 : -1;
 }
 

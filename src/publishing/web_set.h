@@ -18,9 +18,9 @@ std::string WebChangeAttmark(std::string_view text, const Settings& settings, co
 // Fills OutputFileList with the web normal file (kind 1). Returns 0.
 int MakeWebNormalFile(const Settings& settings, Document& doc, int kind);
 
-// -1 when the text is empty or the write failed, else 0.
+// -1 when there are no lines or the write failed, else 0.
 int SaveWebFrameHTML(const Settings& settings, Document& doc, Ui& ui, const std::string& path,
-                     const std::string& text);
+                     const StringList& lines);
 
 // Builds and saves the web "-n.html" and sets the web paths. -1 (nothing
 // written) when the web folder is unset or missing.

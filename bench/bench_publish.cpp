@@ -1,0 +1,110 @@
+// The whole publishing run on synthetic minutes at 1k, 10k and 100k lines:
+// open and analyse, the single document, the navigation file, the local
+// three-file set and the web set, every file written to disk.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+#include "html/document_html.h"
+#include "intake/open_minutes.h"
+#include "minutes_generator.h"
+#include "publishing/link_check.h"
+#include "publishing/local_set.h"
+#include "publishing/nav_file.h"
+#include "publishing/web_set.h"
+#include "session/document.h"
+#include "session/files.h"
+#include "session/ui.h"
+#include "settings/settings.h"
+#include "text/path_text.h"
+
+namespace {
+
+// Answers nothing and shows nothing.
+class QuietUi : public korva::Ui {
+ public:
+  void Beep() override {}
+  void Information(const std::string&) override {}
+  void Warning(const std::string&) override {}
+  bool AskYesNo(const std::string&) override { return false; }
+  void SetStatusPanel(int, const std::string&) override {}
+  void SetCaption(const std::string&) override {}
+  void ShowPage(const std::string&) override {}
+  void SetLabelVisible(const std::string&, bool) override {}
+  void SetWaitCursor(bool) override {}
+  std::optional<std::string> ChooseOpenFile(const std::string&, const std::string&,
+                                            const std::string&) override {
+    return std::nullopt;
+  }
+  std::optional<std::string> ChooseSaveFile(const std::string&, const std::string&,
+                                            const std::string&) override {
+    return std::nullopt;
+  }
+  std::optional<std::string> ChooseFolder(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  std::string ClipboardText() override { return {}; }
+  void SetClipboardText(const std::string&) override {}
+  void OpenInBrowser(const std::string&) override {}
+};
+
+bool LinksResolve(const std::vector<std::string>& paths) {
+  std::map<std::string, std::string> files;
+  for (const std::string& path : paths) {
+    files[korva::ExtractFileName(path)] = korva::ReadFileBytes(korva::ToFsPath(path)).bytes;
+  }
+  return korva::FindBrokenLinks(files).empty();
+}
+
+void BM_PublishMinutes(benchmark::State& state) {
+  const std::size_t lines = static_cast<std::size_t>(state.range(0));
+  const std::string text = korva::bench::GenerateMinutes(lines);
+  namespace fs = std::filesystem;
+  const fs::path folder =
+      fs::temp_directory_path() / ("korva-bench-publish-" + std::to_string(lines));
+  fs::remove_all(folder);
+  fs::create_directories(folder / "three/css");
+  fs::create_directories(folder / "web");
+  const fs::path minutes = folder / "minutes@bench.txt";
+  std::ofstream(minutes, std::ios::binary) << text;
+  std::ofstream(folder / "three/css/minutes.css", std::ios::binary) << "p { margin: 0; }\n";
+
+  korva::Settings base;
+  const std::string out = korva::FromFsPath(folder) + "/";
+  base.BtnEditRootFolder = base.BtnEditHTMLSaveFolder = out;
+  base.BtnEdit3FileFolder = out + "three/";
+  base.BtnEditWebHTMLFolder = out + "web/";
+  base.BtnEditLocalCSSFile = "css/minutes.css";
+  base.LabelLocalCSSbsoluteRelativePath = base.BtnEdit3FileFolder + "css/minutes.css";
+  base.CheckBoxSaveAtBuild = true;
+  base.CheckBoxOpenIEatSaved = false;
+  QuietUi ui;
+  korva::Document doc;
+  for (auto _ : state) {
+    korva::Settings settings = base;
+    doc = korva::Document();
+    korva::OpenFile(settings, doc, ui, korva::FromFsPath(minutes));
+    settings.ComboBoxHTMLFile = "bench";
+    if (korva::MenuTextMakeBodyOnlyClick(settings, doc, ui) != 0 ||
+        korva::MenuTextMakeNAVOnePaneClick(settings, doc, ui) != 0 ||
+        korva::tbBuildTwoPaneClick(settings, doc, ui) != 0 ||
+        korva::tbMakeWebHTMLClick(settings, doc, ui) != 0) {
+      state.SkipWithError("a file of the run was not written");
+      break;
+    }
+  }
+  // Outside the timing: the last run's sets must hold no link that leads nowhere.
+  if (!LinksResolve(
+          {doc.ThreeFileNormalPath, doc.ThreeFileVerticalPath, doc.ThreeFileHorizontalPath}) ||
+      !LinksResolve({doc.WebNormalPath, doc.WebVerticalPath, doc.WebHorizontalPath})) {
+    state.SkipWithError("a published set holds links that lead nowhere");
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                          static_cast<int64_t>(text.size()));
+  fs::remove_all(folder);
+}
+BENCHMARK(BM_PublishMinutes)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,19 @@
+// Joins the lines of a file and applies a line-local substitution quickly.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "session/document.h"
+
+namespace korva {
+
+// The lines joined with CR LF (and a final CR LF), with `substitute` applied
+// to every line that holds a "@", "￣" or "＼" character; other lines are
+// copied as they are. Equivalent to substituting the whole text when no match
+// can span a line break, as holds for the placeholder substitutions.
+std::string JoinLinesSubstituted(const StringList& lines,
+                                 const std::function<std::string(std::string_view)>& substitute);
+
+}  // namespace korva
