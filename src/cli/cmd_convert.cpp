@@ -1,4 +1,4 @@
-// korva-cli convert MINUTES... --out DIR [--utf8] [--trial]: the single
+// korva-cli convert MINUTES... --out DIR [--utf8] [--trial] [--nav]: the single
 // colour-coded document of each minutes file.
 #include <cstdio>
 #include <filesystem>
@@ -12,6 +12,7 @@
 #include "cli/minutes_input.h"
 #include "html/document_html.h"
 #include "publishing/folder_checks.h"
+#include "publishing/nav_file.h"
 #include "text/codec.h"
 #include "text/path_text.h"
 #include "text/sjis.h"
@@ -24,6 +25,7 @@ struct ConvertOptions {
   std::optional<std::string> outDir;  // UTF-8, as given
   bool utf8 = false;
   bool trial = false;
+  bool nav = false;
   std::vector<std::string> files;
 };
 
@@ -32,6 +34,7 @@ ConvertOptions ParseConvertOptions(CommandArgs& args) {
   options.outDir = args.TakeValue("--out");
   options.utf8 = args.TakeFlag("--utf8");
   options.trial = args.TakeFlag("--trial");
+  options.nav = args.TakeFlag("--nav");
   options.files = args.Positionals();
   if (options.files.empty()) throw UsageError{"convert needs at least one minutes file"};
   return options;
@@ -129,8 +132,16 @@ int ConvertOne(CliContext& ctx, const ConvertOptions& options, const std::string
                  Cp932ToUtf8Lossy(doc.SavedDocumentPath));
     status = kExitInputProblem;
   }
-  const std::string path = Cp932ToUtf8Lossy(doc.SavedDocumentPath) + "\n";
-  std::fwrite(path.data(), 1, path.size(), stdout);
+  std::string paths = Cp932ToUtf8Lossy(doc.SavedDocumentPath) + "\n";
+  if (options.nav) {
+    if (MenuTextMakeNAVOnePaneClick(s, doc, ctx.ui) != 0) {
+      ctx.ui.Error("the navigation file was not saved (the minutes list no agenda item or speaker)");
+      status = kExitInputProblem;
+    } else {
+      paths += Cp932ToUtf8Lossy(doc.SavedHTMLPath) + "\n";
+    }
+  }
+  std::fwrite(paths.data(), 1, paths.size(), stdout);
   return status;
 }
 

@@ -18,7 +18,7 @@ std::span<const CliCommand> Commands() {
        RunTable},
       {"check", "check MINUTES...", "reports block-mark counts, speakers and problems by line",
        RunCheck},
-      {"convert", "convert MINUTES... --out DIR [--utf8] [--trial]",
+      {"convert", "convert MINUTES... --out DIR [--utf8] [--trial] [--nav]",
        "saves the colour-coded document of each minutes file as DIR/<html name>.html", RunConvert},
       {"settings", "settings", "prints the settings in effect, one NAME=VALUE line per setting",
        RunSettings},
