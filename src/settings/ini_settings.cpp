@@ -263,6 +263,16 @@ int ManuSettingsSaveClick(Settings& settings, Document& doc, Ui& ui, const FileW
   return SaveIniSettings(doc.IniFileName, settings, doc, ui, writer);
 }
 
+bool MenuViewMaximizedClick(Settings& settings, const Document& doc) {
+  if (!doc.UIReady) return false;
+  settings.MenuViewMaximized = !settings.MenuViewMaximized;
+  return true;
+}
+
+void MenuViewStayOnTopClick(Settings& settings) {
+  settings.MenuViewStayOnTop = !settings.MenuViewStayOnTop;
+}
+
 int MenuSettingsThisPositionAndSizeClick(Settings& settings, Document& doc, Ui& ui,
                                          const WindowGeometry& geometry, const FileWriter& writer) {
   if (!FileExists(doc.IniFileName)) return -1;

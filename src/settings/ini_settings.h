@@ -55,6 +55,19 @@ std::optional<std::filesystem::path> FindSettingsFile(
 int ManuSettingsSaveClick(Settings& settings, Document& doc, Ui& ui,
                           const FileWriter& writer = WriteFileAtomically);
 
+// The tool button "変更した設定を保存する " does the same.
+inline int tbSettingsSaveClick(Settings& settings, Document& doc, Ui& ui,
+                               const FileWriter& writer = WriteFileAtomically) {
+  return ManuSettingsSaveClick(settings, doc, ui, writer);
+}
+
+// "最大表示": toggles the check, except while start-up or a project load is
+// still setting the controls (UIReady clear). Returns whether it toggled; the
+// window follows the check.
+bool MenuViewMaximizedClick(Settings& settings, const Document& doc);
+// "常に手前に": toggles the check; the window follows it.
+void MenuViewStayOnTopClick(Settings& settings);
+
 struct WindowGeometry {
   int top = 0, left = 0, width = 0, height = 0, paneWidth = 0;
 };

@@ -37,8 +37,8 @@ TEST(IniFileTest, FindsSectionsAndKeysRegardlessOfCase) {
       {"duplicated section is not merged", "[A]\r\nk=1\r\n[a]\r\nj=3\r\n", "A", "j", std::nullopt},
       {"first of duplicated keys", "[A]\r\nk=1\r\nK=2\r\n", "A", "k", "1"},
       {"comment is no key", "[A]\r\n;k=1\r\n", "A", ";k", std::nullopt},
-      // "ア" ends in 0x41 ('A') and "ャ" in 0x61 ('a'): folding a trail byte would match them.
-      {"trail bytes never fold", Sj("[A]\r\nア=1\r\n"), "A", Sj("ャ"), std::nullopt},
+      // "ア" ends in 0x41 ('A') and "ヂ" in 0x61 ('a'): folding a trail byte would match them.
+      {"trail bytes never fold", Sj("[A]\r\nア=1\r\n"), "A", Sj("ヂ"), std::nullopt},
       {"Japanese key", Sj("[議事]\r\n議長=○\r\n"), Sj("議事"), Sj("議長"), Sj("○")},
       // "ゾ" is 0x83 0x5D: its trail byte is "]".
       {"bracket trail byte", Sj("[ゾ]\r\nk=v\r\n"), Sj("ゾ"), "k", "v"},
@@ -107,7 +107,7 @@ TEST(IniFileTest, VeryLongLineIsReadWhole) {
 TEST(IniFileTest, NamesCompareWholeCharacters) {
   EXPECT_TRUE(IniNamesEqual("CheckBox", "checkbox"));
   EXPECT_FALSE(IniNamesEqual("Retun2list", "Return2list"));
-  EXPECT_FALSE(IniNamesEqual(Sj("ア"), Sj("ャ")));
+  EXPECT_FALSE(IniNamesEqual(Sj("ア"), Sj("ヂ")));
   EXPECT_TRUE(IniNamesEqual(Sj("表A"), Sj("表a")));
 }
 

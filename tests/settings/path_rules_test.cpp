@@ -265,44 +265,5 @@ TEST(PathRulesTest, ClipboardLimits) {
   }
 }
 
-TEST(PathRulesTest, WebSettingsTakeEmptyValuesFromTheLocalOnes) {
-  Settings s;
-  s.ComboBoxHTMLFile = "local";
-  s.BtnEditLocalHeadInclude = "/inc/head.hin";
-  s.BtnEditLocalCSSFile = "css/minutes.css";
-  s.BtnEditLocalReturn2Home = "../../../index.html";
-  s.BtnEditWebReturn2Home = "@domain@index.html";
-  s.BtnEditWebTopframeInclude = "/web/top.tin";
-  s.BtnEditLocalTopFrameInclude = "/inc/top.tin";
-  WebSettingsAllPaste(s);
-  EXPECT_EQ(s.ComboBoxWebHTMLFile, "local");
-  EXPECT_EQ(s.BtnEditWebHeadInclude, "/inc/head.hin");
-  EXPECT_EQ(s.BtnEditWebCSSFile, "css/minutes.css");
-  EXPECT_EQ(s.BtnEditWebReturn2Home, "@domain@index.html");
-  EXPECT_EQ(s.BtnEditWebTopframeInclude, "/web/top.tin");
-  EXPECT_EQ(s.BtnEditWebReturn2Top, "");
-}
-
-TEST(PathRulesTest, GroupClearsTouchOnlyTheirOwnSettings) {
-  Folders f;
-  f.s.BtnEditWebDomain = "https://example.jp/";
-  f.s.BtnEditLocalTopFrameInclude = "/inc/top.tin";
-  f.s.BtnEditLocalTopFrameCaption = "caption";
-  f.doc.LocalHeadIncludeList = {"<meta>"};
-  f.doc.WebSidelinkIncludeList = {"<ul>"};
-  LocalSettingsAllClear(f.s, f.doc, f.ui);
-  EXPECT_EQ(f.s.BtnEditRootFolder, "");
-  EXPECT_EQ(f.s.BtnEdit3FileFolder, "");
-  EXPECT_EQ(f.s.BtnEditLocalTopFrameCaption, "");
-  EXPECT_EQ(f.s.BtnEditLocalTopFrameInclude, "/inc/top.tin");
-  EXPECT_TRUE(f.doc.LocalHeadIncludeList.empty());
-  EXPECT_EQ(f.s.BtnEditWebDomain, "https://example.jp/");
-  EXPECT_FALSE(f.doc.WebSidelinkIncludeList.empty());
-  WebSettingsAllClear(f.s, f.doc, f.ui);
-  EXPECT_EQ(f.s.BtnEditWebDomain, "");
-  EXPECT_TRUE(f.doc.WebSidelinkIncludeList.empty());
-  EXPECT_EQ(f.s.BtnEditLocalTopFrameInclude, "/inc/top.tin");
-}
-
 }  // namespace
 }  // namespace korva

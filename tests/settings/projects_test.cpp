@@ -190,40 +190,5 @@ TEST(ProjectsTest, ReInitializeCommandResetsAndSavesAtOnce) {
   EXPECT_EQ(saved.Get("Extra", "k"), "v");
 }
 
-TEST(ProjectsTest, ResetsOnlyClearWhatTheyOwn) {
-  Settings s;
-  s.BtnEditLocalTopFrameInclude = "/t.tin";
-  s.BtnEditLocalReturn2list = "../l.html";
-  s.BtnEditLocalHeadInclude = "/h.hin";
-  s.BtnEditWebSidelinkInclude = "/s.sin";
-  ClearTopFrameText(s);
-  EXPECT_EQ(s.BtnEditLocalTopFrameInclude, "");
-  EXPECT_EQ(s.BtnEditLocalReturn2list, "");
-  EXPECT_EQ(s.BtnEditLocalHeadInclude, "/h.hin");
-  CaptionAllClear(s);
-  EXPECT_EQ(s.BtnEditLocalHeadInclude, "");
-  EXPECT_EQ(s.BtnEditWebSidelinkInclude, "/s.sin");
-
-  Document doc;
-  RecordingUi ui;
-  s.BtnEditRootFolder = "/r/";
-  ProjectClear(s, doc, ui, 0);
-  EXPECT_EQ(s.BtnEditRootFolder, "/r/");
-  ProjectClear(s, doc, ui, -1);
-  EXPECT_EQ(s.BtnEditRootFolder, "");
-}
-
-TEST(ProjectsTest, DefaultFolderCommands) {
-  Job job;
-  job.ui.chosenPaths.push_back("/data/minutes");
-  ASSERT_EQ(MenuSettingsSetDefautFolderClick(job.doc, job.ui), 0);
-  EXPECT_EQ(job.doc.DefaultFolder, "/data/minutes/");
-  EXPECT_EQ(job.ui.panels[2], " 規定ﾌｫﾙﾀﾞｰ【 /data/minutes/ 】"_sj);
-  EXPECT_EQ(MenuSettingsSetDefautFolderClick(job.doc, job.ui), -1);
-  EXPECT_EQ(job.doc.DefaultFolder, "/data/minutes/");
-  MenuSettingsRemoveDefaultFolderClick(job.doc, job.ui);
-  EXPECT_EQ(job.doc.DefaultFolder, "");
-}
-
 }  // namespace
 }  // namespace korva
