@@ -1,0 +1,37 @@
+#include "publishing/line_substitution.h"
+
+#include <gtest/gtest.h>
+
+#include "publishing/web_set.h"
+#include "text/literal.h"
+#include "text/sjis.h"
+
+namespace korva {
+namespace {
+using namespace literals;
+
+// Line by line must give what the substitution gives on the whole text.
+TEST(JoinLinesSubstituted, MatchesTheWholeTextSubstitution) {
+  Settings settings;
+  settings.BtnEditWebDomain = "https://x.jp/";
+  settings.BtnEditWebReturn2Home = "@domain@index.html";
+  Document doc;
+  doc.DocumentTitle = "会議録"_sj;
+  const StringList cases[] = {
+      {"<title>@title@</title>", "本文　です", "<a href=\"@home@\">"},
+      {"　@filename@", "@domain@"},
+      {"あ￣い", "表\\", "ソ\\＼", "　　　"},
+      // "@" and 0x81 as trail bytes are no placeholders; "￣" after "ａ"-like pairs is.
+      {"\x81\x40\x81\x40", "\x82\x81\x50x", "\x82\x40\x81\x50x"},
+      {"", "", "@@", "@ti", "tle@"},
+      {},
+  };
+  for (const StringList& lines : cases) {
+    const auto web = [&](std::string_view text) { return WebChangeAttmark(text, settings, doc); };
+    EXPECT_EQ(JoinLinesSubstituted(lines, web), web(sjis::JoinLines(lines, true)))
+        << (lines.empty() ? "" : lines[0]);
+  }
+}
+
+}  // namespace
+}  // namespace korva
