@@ -21,7 +21,7 @@ TEST(JoinLinesSubstituted, MatchesTheWholeTextSubstitution) {
       {"<title>@title@</title>", "本文　です", "<a href=\"@home@\">"},
       {"　@filename@", "@domain@"},
       {"あ￣い", "表\\", "ソ\\＼", "　　　"},
-      // "@" and 0x81 as trail bytes are no placeholders; "￣" after "ａ"-like pairs is.
+      // "@" and 0x81 as trail bytes are no placeholders; a real "￣" is.
       {"\x81\x40\x81\x40", "\x82\x81\x50x", "\x82\x40\x81\x50x"},
       {"", "", "@@", "@ti", "tle@"},
       {},
