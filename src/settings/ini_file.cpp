@@ -1,5 +1,7 @@
 #include "settings/ini_file.h"
 
+#include <unordered_set>
+
 #include "text/codec.h"
 #include "text/sjis.h"
 
@@ -21,6 +23,15 @@ std::string_view TrimBlanks(std::string_view s) {
 
 char FoldAscii(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// The name with its single-byte letters lower-cased, for hashing.
+std::string FoldName(std::string_view name) {
+  std::string folded(name);
+  for (std::size_t i = 0; i < folded.size(); i += sjis::CharLength(folded, i)) {
+    folded[i] = FoldAscii(folded[i]);
+  }
+  return folded;
 }
 
 }  // namespace
@@ -66,8 +77,9 @@ IniFile::Line IniFile::Classify(std::string text) {
 
 IniFile IniFile::Parse(std::string_view bytes) {
   IniFile ini;
-  std::vector<std::string> seenSections;
-  std::vector<std::string> seenKeys;  // of the current section
+  // Sets, not lists: a hand-made file may hold thousands of keys in one section.
+  std::unordered_set<std::string> seenSections;
+  std::unordered_set<std::string> seenKeys;  // of the current section, folded
   bool inSection = false;
   bool duplicateSection = false;
   std::size_t lineNo = 0;
@@ -81,16 +93,11 @@ IniFile IniFile::Parse(std::string_view bytes) {
     switch (line.kind) {
       case Kind::Section: {
         inSection = true;
-        duplicateSection = false;
         seenKeys.clear();
-        for (const auto& seen : seenSections) {
-          if (IniNamesEqual(seen, line.name)) duplicateSection = true;
-        }
+        duplicateSection = !seenSections.insert(FoldName(line.name)).second;
         if (duplicateSection) {
           ini.problems_.push_back({lineNo, "section [" + Cp932ToUtf8Lossy(line.name) +
                                                "] appears again; its entries are not read"});
-        } else {
-          seenSections.push_back(line.name);
         }
         break;
       }
@@ -100,15 +107,9 @@ IniFile IniFile::Parse(std::string_view bytes) {
           break;
         }
         if (duplicateSection) break;
-        bool duplicate = false;
-        for (const auto& seen : seenKeys) {
-          if (IniNamesEqual(seen, line.name)) duplicate = true;
-        }
-        if (duplicate) {
+        if (!seenKeys.insert(FoldName(line.name)).second) {
           ini.problems_.push_back({lineNo, "key " + Cp932ToUtf8Lossy(line.name) +
                                                " appears again in its section; the first is read"});
-        } else {
-          seenKeys.push_back(line.name);
         }
         break;
       }
