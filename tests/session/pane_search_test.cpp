@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+
 #include "support/recording_ui.h"
 #include "text/literal.h"
+#include "text/sjis.h"
 
 namespace korva {
 namespace {
@@ -103,6 +107,35 @@ TEST(PaneSearch, MatchesOfOneWord) {
     EXPECT_EQ(offsets, c.offsets);
     EXPECT_EQ(list, c.entries);
     EXPECT_EQ(outcome.caret, c.offsets.empty() ? 0u : c.offsets.front());
+  }
+}
+
+TEST(PaneSearch, HighlightsAlwaysMatchWholeCharacters) {
+  // Random CP932-like text full of trail-byte look-alikes: every highlight
+  // holds the word and starts on a character boundary.
+  const std::string pieces[] = {"@",     "\\",    "a",     " ",     "\r\n",
+                                "　"_sj, "表"_sj, "ソ"_sj, "議"_sj, "～"_sj};
+  const std::string words[] = {"@", "\\", "a", "表", "議議", "a@", "\\a"};
+  std::uint32_t seed = 3;
+  for (int round = 0; round < 200; ++round) {
+    std::string pane;
+    for (int i = 0; i < round % 40; ++i) {
+      seed = seed * 1664525u + 1013904223u;
+      pane += pieces[(seed >> 8) % std::size(pieces)];
+    }
+    const auto starts = sjis::CharStarts(pane);
+    for (const std::string& utf8 : words) {
+      const std::string word = Sj(utf8);
+      StringList list;
+      PaneSearchOutcome outcome;
+      HighlightWordInPane(pane, word, list, 0, outcome);
+      ASSERT_EQ(list.size(), outcome.highlights.size());
+      for (const auto& h : outcome.highlights) {
+        ASSERT_EQ(pane.substr(h.offset, h.length), word) << "round " << round;
+        ASSERT_TRUE(std::binary_search(starts.begin(), starts.end(), h.offset))
+            << "round " << round << " word " << utf8;
+      }
+    }
   }
 }
 
