@@ -117,14 +117,25 @@ int AddStyle(StringList& list, const StringList& css) {
 int BuildHTML(Settings& settings, Document& doc, int kind) {
   TakeLineIdPrefix(settings, doc);
   if (TrimAllSpaces(settings.ComboBoxDOC_ID).empty()) settings.ComboBoxDOC_ID = "sentence";
-  doc.DocumentHTMLList.clear();
-  AddHead(doc, doc.DocumentHTMLList, doc.LocalHeadIncludeList, kHeadStandard);
   MakeContentsHTML(settings, doc);
-  for (const auto& line : doc.BodyHTMLList)
-    doc.DocumentHTMLList.push_back(CleanAlternateChars(line));
-  AddFoot(doc.DocumentHTMLList, kind);
-  doc.GeneratedHTMLText = sjis::JoinLines(doc.DocumentHTMLList, true);
-  // The joined text is the document from here on; its list would only double the memory.
+  // The document goes straight into its text: head, cleaned body, foot, each
+  // line followed by CR LF. A list of it as well would only double the memory.
+  StringList head, foot;
+  AddHead(doc, head, doc.LocalHeadIncludeList, kHeadStandard);
+  AddFoot(foot, kind);
+  std::size_t size = 0;
+  for (const StringList* part : {&head, &doc.BodyHTMLList, &foot}) {
+    for (const auto& line : *part) size += line.size() + 2;
+  }
+  std::string& text = doc.GeneratedHTMLText;
+  text.clear();
+  text.reserve(size);
+  for (const auto& line : head) text.append(line).append("\r\n");
+  for (const auto& line : doc.BodyHTMLList) {
+    AppendCleanAlternateChars(text, line);
+    text.append("\r\n");
+  }
+  for (const auto& line : foot) text.append(line).append("\r\n");
   StringList().swap(doc.DocumentHTMLList);
   return 0;
 }

@@ -1,5 +1,6 @@
 #include "html/placeholders.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -106,7 +107,34 @@ void ChangeAttmarkInPlace(std::string& text, const Settings& s, const Document& 
       {"@h-html@", doc.HorizontalFileName},
       {"@v-html@", doc.VerticalFileName},
   };
-  for (const auto& [word, value] : rows) ReplaceAsciiWord(text, word, value);
+  // One scan tells which words occur at all; "@" is the trail byte of every
+  // "　", so a pass per word would stop at each of them twelve times.
+  std::vector<bool> present(std::size(rows), false);
+  for (std::size_t from = 0; from < text.size();) {
+    const void* hit = std::memchr(text.data() + from, '@', text.size() - from);
+    if (!hit) break;
+    const std::size_t p = static_cast<const char*>(hit) - text.data();
+    from = p + 1;
+    // Every word goes on with a letter; most "@" here are trail bytes.
+    const char next = p + 1 < text.size() ? FoldAscii(text[p + 1]) : '\0';
+    if (next < 'a' || next > 'z') continue;
+    for (std::size_t r = 0; r < std::size(rows); ++r) {
+      const std::string_view word = rows[r].first;
+      if (!present[r] && text.size() - p >= word.size() &&
+          std::equal(word.begin(), word.end(), text.begin() + p,
+                     [](char w, char t) { return w == FoldAscii(t); })) {
+        present[r] = true;
+      }
+    }
+  }
+  bool valuesBroughtAt = false;
+  for (std::size_t r = 0; r < std::size(rows); ++r) {
+    const auto& [word, value] = rows[r];
+    if (!present[r] && !valuesBroughtAt) continue;
+    ReplaceAsciiWord(text, word, value);
+    // A value holding "@" may bring a later word along: search those fully.
+    if (value.find('@') != std::string_view::npos) valuesBroughtAt = true;
+  }
   CleanAlternateCharsInPlace(text);
 }
 
@@ -116,40 +144,70 @@ std::string ChangeAttmark(std::string_view text, const Settings& s, const Docume
   return out;
 }
 
-std::string CleanupAlternatechar(std::string_view text) {
-  return sjis::ReplaceAll(text, "＼"_sj, "");
-}
-
-void CleanAlternateCharsInPlace(std::string& text) {
-  // "￣" (0x81 0x50) becomes "　" (0x81 0x40) and "＼" (0x81 0x5F) goes: the
-  // text never grows, so it is compacted where it stands.
-  std::size_t copied = 0, from = 0, written = 0;
-  char* d = text.data();
-  while (from + 1 < text.size()) {
-    const void* hit = std::memchr(d + from, '\x81', text.size() - from - 1);
-    if (!hit) break;
-    const std::size_t p = static_cast<const char*>(hit) - d;
-    const char trail = d[p + 1];
-    if ((trail != '\x50' && trail != '\x5F') || !AtCharBoundary(text, p)) {
-      from = p + 1;
+namespace {
+// Steps through `text` character by character and reports every "￣"
+// (0x81 0x50) and "＼" (0x81 0x5F) with its offset; stepping forward keeps
+// each check constant-time however long the runs of double-byte text are.
+template <class OnMark>
+void ForEachAlternateChar(std::string_view text, OnMark onMark) {
+  const std::size_t n = text.size();
+  for (std::size_t i = 0; i < n;) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    if (!sjis::IsLeadByte(b) || i + 1 >= n) {
+      ++i;
       continue;
     }
+    if (b == 0x81 && (text[i + 1] == '\x50' || text[i + 1] == '\x5F')) onMark(i, text[i + 1]);
+    i += 2;
+  }
+}
+}  // namespace
+
+void CleanAlternateCharsInPlace(std::string& text) {
+  // The text never grows, so it is compacted where it stands.
+  std::size_t copied = 0, written = 0;
+  char* d = text.data();
+  ForEachAlternateChar(text, [&](std::size_t p, char trail) {
     std::memmove(d + written, d + copied, p - copied);
     written += p - copied;
     if (trail == '\x50') {
       d[written++] = '\x81';
       d[written++] = '\x40';
     }
-    copied = from = p + 2;
-  }
+    copied = p + 2;
+  });
   const std::size_t tail = text.size() - copied;
   std::memmove(d + written, d + copied, tail);
   text.resize(written + tail);
 }
 
+void AppendCleanAlternateChars(std::string& out, std::string_view text) {
+  std::size_t copied = 0;
+  ForEachAlternateChar(text, [&](std::size_t p, char trail) {
+    out.append(text.substr(copied, p - copied));
+    if (trail == '\x50') out.append("\x81\x40");
+    copied = p + 2;
+  });
+  out.append(text.substr(copied));
+}
+
+std::string CleanupAlternatechar(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  std::size_t copied = 0;
+  ForEachAlternateChar(text, [&](std::size_t p, char trail) {
+    if (trail != '\x5F') return;  // "￣" stays here
+    out.append(text.substr(copied, p - copied));
+    copied = p + 2;
+  });
+  out.append(text.substr(copied));
+  return out;
+}
+
 std::string CleanAlternateChars(std::string_view text) {
-  std::string out(text);
-  CleanAlternateCharsInPlace(out);
+  std::string out;
+  out.reserve(text.size());
+  AppendCleanAlternateChars(out, text);
   return out;
 }
 

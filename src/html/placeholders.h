@@ -25,6 +25,7 @@ std::string CleanupAlternatechar(std::string_view text);
 // "￣" becomes "　" and "＼" is deleted: what no saved file may carry.
 std::string CleanAlternateChars(std::string_view text);
 void CleanAlternateCharsInPlace(std::string& text);
+void AppendCleanAlternateChars(std::string& out, std::string_view text);
 
 // Every occurrence of the layout marker "%hol%" deleted (letter case ignored).
 std::string DeleteLayoutMarker(std::string_view text);
