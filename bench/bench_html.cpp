@@ -1,0 +1,93 @@
+// Load + analyse + generate + save of synthetic minutes at 1k, 10k and 100k
+// lines: the whole single-document job, from the minutes file to the HTML file.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "html/document_html.h"
+#include "intake/open_minutes.h"
+#include "minutes_generator.h"
+#include "session/document.h"
+#include "session/ui.h"
+#include "settings/settings.h"
+#include "text/literal.h"
+#include "text/path_text.h"
+#include "text/sjis.h"
+
+namespace {
+
+// Answers nothing and shows nothing.
+class SilentUi : public korva::Ui {
+ public:
+  void Beep() override {}
+  void Information(const std::string&) override {}
+  void Warning(const std::string&) override {}
+  bool AskYesNo(const std::string&) override { return false; }
+  void SetStatusPanel(int, const std::string&) override {}
+  void SetCaption(const std::string&) override {}
+  void ShowPage(const std::string&) override {}
+  void SetLabelVisible(const std::string&, bool) override {}
+  void SetWaitCursor(bool) override {}
+  std::optional<std::string> ChooseOpenFile(const std::string&, const std::string&,
+                                            const std::string&) override {
+    return std::nullopt;
+  }
+  std::optional<std::string> ChooseSaveFile(const std::string&, const std::string&,
+                                            const std::string&) override {
+    return std::nullopt;
+  }
+  std::optional<std::string> ChooseFolder(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  std::string ClipboardText() override { return {}; }
+  void SetClipboardText(const std::string&) override {}
+  void OpenInBrowser(const std::string&) override {}
+};
+
+// The generator scatters "。。" editor's notes through the proceedings; such a
+// note ends the proceedings for the classifier, which would leave little but
+// footer text to convert. Without them the body holds every kind of remark.
+std::string WithoutEditorNotes(const std::string& minutes) {
+  std::vector<std::string> lines = korva::sjis::SplitLines(minutes);
+  std::erase_if(lines, [](const std::string& line) {
+    return korva::sjis::StartsWith(line, korva::Sj("。。"));
+  });
+  return korva::sjis::JoinLines(lines, true);
+}
+
+void BM_ConvertMinutesToHTML(benchmark::State& state) {
+  const std::size_t lines = static_cast<std::size_t>(state.range(0));
+  const std::string text = WithoutEditorNotes(korva::bench::GenerateMinutes(lines));
+  const auto folder =
+      std::filesystem::temp_directory_path() / ("korva-bench-html-" + std::to_string(lines));
+  std::filesystem::create_directories(folder);
+  const auto minutes = folder / "minutes@bench.txt";
+  std::ofstream(minutes, std::ios::binary) << text;
+
+  korva::Settings base;
+  const std::string out = korva::FromFsPath(folder) + "/";
+  base.BtnEditRootFolder = base.BtnEditHTMLSaveFolder = base.BtnEdit3FileFolder = out;
+  base.ComboBoxHTMLFile = "bench";
+  base.CheckBoxSaveAtBuild = true;
+  SilentUi ui;
+  for (auto _ : state) {
+    korva::Settings settings = base;
+    korva::Document doc;
+    korva::OpenFile(settings, doc, ui, korva::FromFsPath(minutes));
+    if (korva::MenuTextMakeBodyOnlyClick(settings, doc, ui) != 0) {
+      state.SkipWithError("the document was not generated and saved");
+      break;
+    }
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                          static_cast<int64_t>(text.size()));
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_ConvertMinutesToHTML)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
