@@ -7,6 +7,7 @@
 #include "publishing/folder_checks.h"
 #include "session/captions.h"
 #include "session/files.h"
+#include "settings/dialogs.h"
 #include "text/literal.h"
 #include "text/path_text.h"
 #include "text/sjis.h"
@@ -18,29 +19,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string& OpenTitle() {
-  return "開く"_sj;
-}
-const std::string& SaveTitle() {
-  return "名前を付けて保存"_sj;
-}
-const std::string& FolderTitle() {
-  return "フォルダの指定"_sj;
-}
-const std::string& HtmlFilter() {
-  return "ＨＴＭＬファイル（ *.html/htm ）|*.html;*.htm|すべてのファイル（*.*）|*.*"_sj;
-}
-const std::string& CssFilter() {
-  return "CSSファイル（ *.css ）|*.css|すべてのファイル（*.*）|*.*"_sj;
-}
-const std::string& HeadFilter() {
-  return "HeadIncludeファイル（ *.hin ）|*.hin|すべてのファイル（*.*）|*.*"_sj;
-}
-const std::string& TopFilter() {
-  return "TopIncludeファイル（ *.tin ）|*.tin|すべてのファイル（*.*）|*.*"_sj;
-}
-const std::string& SideFilter() {
-  return "SideIncludeファイル（ *.sin ）|*.sin|すべてのファイル（*.*）|*.*"_sj;
+const FileDialog& Dialog(DialogKind kind) {
+  return StandardDialog(kind);
 }
 
 std::string Slashed(const std::string& path) {
@@ -69,7 +49,7 @@ int SaveAfterChange(Settings& s, Document& doc, Ui& ui) {
 // A folder picked inside the root folder: the HTML save and three-file folders.
 int PickFolderInsideRoot(Settings& s, Document& doc, Ui& ui, std::string& setting) {
   if (!CheckRootFolder(s, ui)) return -1;
-  auto chosen = ui.ChooseFolder(FolderTitle(), PickStart(doc));
+  auto chosen = ui.ChooseFolder(FolderDialogTitle(), PickStart(doc));
   if (!chosen) return -1;
   const std::string folder = IncludeTrailingSeparator(*chosen);
   if (!IsInsideFolder(s.BtnEditRootFolder, folder)) return -1;
@@ -79,7 +59,8 @@ int PickFolderInsideRoot(Settings& s, Document& doc, Ui& ui, std::string& settin
 
 // The folder of a name chosen in the HTML save dialog that proposes "dummy.html".
 std::optional<std::string> FolderFromSaveDialog(Ui& ui) {
-  auto chosen = ui.ChooseSaveFile(SaveTitle(), HtmlFilter(), "dummy.html");
+  auto chosen = ui.ChooseSaveFile(Dialog(DialogKind::HtmlSave).title,
+                                  Dialog(DialogKind::HtmlSave).filter, "dummy.html");
   if (!chosen) return std::nullopt;
   return ExtractFilePath(*chosen);
 }
@@ -87,7 +68,8 @@ std::optional<std::string> FolderFromSaveDialog(Ui& ui) {
 int PickLocalReturnLink(Settings& s, Document& doc, Ui& ui, std::string& setting,
                         std::string& label) {
   if (!CheckRootFolder(s, ui)) return -1;
-  auto chosen = ui.ChooseOpenFile(OpenTitle(), HtmlFilter(), PickStart(doc));
+  auto chosen = ui.ChooseOpenFile(Dialog(DialogKind::HtmlOpen).title,
+                                  Dialog(DialogKind::HtmlOpen).filter, PickStart(doc));
   if (!chosen) return -1;
   const std::string path = ChangeFileExt(*chosen, ".html");
   if (!CheckRootFolderExists(s, ui, path)) return -1;
@@ -96,7 +78,7 @@ int PickLocalReturnLink(Settings& s, Document& doc, Ui& ui, std::string& setting
   return SaveAfterChange(s, doc, ui);
 }
 
-int PickInclude(Settings& s, Document& doc, Ui& ui, bool needsRoot, const std::string& filter,
+int PickInclude(Settings& s, Document& doc, Ui& ui, bool needsRoot, DialogKind kind,
                 const char* page, std::string& setting, int slot) {
   static StringList Document::*const kLists[] = {
       &Document::LocalHeadIncludeList,     &Document::LocalTopFrameIncludeList,
@@ -104,7 +86,7 @@ int PickInclude(Settings& s, Document& doc, Ui& ui, bool needsRoot, const std::s
       &Document::WebTopFrameIncludeList,   &Document::WebSidelinkIncludeList};
   if (needsRoot && !CheckRootFolder(s, ui)) return -1;
   ui.ShowPage(page);
-  auto chosen = ui.ChooseOpenFile(OpenTitle(), filter, PickStart(doc));
+  auto chosen = ui.ChooseOpenFile(Dialog(kind).title, Dialog(kind).filter, PickStart(doc));
   if (!chosen) return -1;
   if (LoadMemoFromFile(*chosen, doc.*kLists[slot], 0, doc.IncludeFileLabels[slot]) != 0) {
     ui.Warning("【 "_sj + *chosen + " 】を読み込めませんでした。"_sj);
@@ -148,7 +130,7 @@ bool CheckRootFolderExists(const Settings& settings, Ui& ui, const std::string& 
 }
 
 int sbSaveRootFolderClick(Settings& s, Document& doc, Ui& ui) {
-  auto chosen = ui.ChooseFolder(FolderTitle(), PickStart(doc));
+  auto chosen = ui.ChooseFolder(FolderDialogTitle(), PickStart(doc));
   if (!chosen) return -1;
   s.BtnEditRootFolder = IncludeTrailingSeparator(*chosen);
   s.BtnEditHTMLSaveFolder.clear();
@@ -175,7 +157,8 @@ int BtnEditRootFolderButtonClick(Settings& s, Document& doc, Ui& ui) {
 
 int BtnEditHTMLSaveFolderButtonClick(Settings& s, Document& doc, Ui& ui) {
   if (!CheckRootFolder(s, ui)) return -1;
-  auto chosen = ui.ChooseSaveFile(SaveTitle(), HtmlFilter(), "dummy.html");
+  auto chosen = ui.ChooseSaveFile(Dialog(DialogKind::HtmlSave).title,
+                                  Dialog(DialogKind::HtmlSave).filter, "dummy.html");
   if (!chosen) return -1;
   const std::string path = ChangeFileExt(*chosen, ".html");
   s.BtnEditHTMLSaveFolder = ExtractFilePath(path);
@@ -196,7 +179,8 @@ int BtnEdit3FileFolderButtonClick(Settings& s, Document& doc, Ui& ui) {
 int BtnEditLocalCSSFileButtonClick(Settings& s, Document& doc, Ui& ui) {
   if (!CheckRootFolder(s, ui)) return -1;
   ui.ShowPage("PGRightTab04CSSJS");
-  auto chosen = ui.ChooseOpenFile(OpenTitle(), CssFilter(), PickStart(doc));
+  auto chosen = ui.ChooseOpenFile(Dialog(DialogKind::CssOpen).title,
+                                  Dialog(DialogKind::CssOpen).filter, PickStart(doc));
   if (!chosen) return -1;
   // The file name must end in ".css"; a folder named "x.css" does not make a style sheet.
   if (!HasCssExtension(*chosen)) {
@@ -226,27 +210,27 @@ int BtnEditLocalReturn2listButtonClick(Settings& s, Document& doc, Ui& ui) {
 }
 
 int BtnEditLocalHeadIncludeButtonClick(Settings& s, Document& doc, Ui& ui) {
-  return PickInclude(s, doc, ui, true, HeadFilter(), "PGRightTab08LocalInclude",
+  return PickInclude(s, doc, ui, true, DialogKind::HeadIncludeOpen, "PGRightTab08LocalInclude",
                      s.BtnEditLocalHeadInclude, 0);
 }
 int BtnEditLocalTopFrameIncludeButtonClick(Settings& s, Document& doc, Ui& ui) {
-  return PickInclude(s, doc, ui, true, TopFilter(), "PGRightTab08LocalInclude",
+  return PickInclude(s, doc, ui, true, DialogKind::TopIncludeOpen, "PGRightTab08LocalInclude",
                      s.BtnEditLocalTopFrameInclude, 1);
 }
 int BtnEditLocalSidelinkIncludeButtonClick(Settings& s, Document& doc, Ui& ui) {
-  return PickInclude(s, doc, ui, true, SideFilter(), "PGRightTab12SidelinkInclude",
+  return PickInclude(s, doc, ui, true, DialogKind::SideIncludeOpen, "PGRightTab12SidelinkInclude",
                      s.BtnEditLocalSidelinkInclude, 2);
 }
 int BtnEditWebHeadIncludeButtonClick(Settings& s, Document& doc, Ui& ui) {
-  return PickInclude(s, doc, ui, false, HeadFilter(), "PGRightTab09WebInclude",
+  return PickInclude(s, doc, ui, false, DialogKind::HeadIncludeOpen, "PGRightTab09WebInclude",
                      s.BtnEditWebHeadInclude, 3);
 }
 int BtnEditWebTopframeIncludeButtonClick(Settings& s, Document& doc, Ui& ui) {
-  return PickInclude(s, doc, ui, false, TopFilter(), "PGRightTab09WebInclude",
+  return PickInclude(s, doc, ui, false, DialogKind::TopIncludeOpen, "PGRightTab09WebInclude",
                      s.BtnEditWebTopframeInclude, 4);
 }
 int BtnEditWebSidelinkIncludeButtonClick(Settings& s, Document& doc, Ui& ui) {
-  return PickInclude(s, doc, ui, false, SideFilter(), "PGRightTab12SidelinkInclude",
+  return PickInclude(s, doc, ui, false, DialogKind::SideIncludeOpen, "PGRightTab12SidelinkInclude",
                      s.BtnEditWebSidelinkInclude, 5);
 }
 

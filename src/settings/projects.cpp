@@ -4,6 +4,7 @@
 
 #include "intake/file_reset.h"
 #include "session/captions.h"
+#include "settings/dialogs.h"
 #include "settings/resets.h"
 #include "text/literal.h"
 #include "text/path_text.h"
@@ -12,10 +13,6 @@ namespace korva {
 using namespace literals;
 
 namespace {
-
-const std::string& ProjectFilter() {
-  return "プロジェクト・ファイル（ *.mpr ）|*.mpr|すべてのファイル（*.*）|*.*"_sj;
-}
 
 bool FileExists(const std::string& cp932) {
   std::error_code ec;
@@ -68,7 +65,9 @@ int SaveProjectAs(const std::string& chosen, Settings& s, Document& doc, Ui& ui,
 
 int MenuFileProjectOpenClick(Settings& s, Document& doc, Ui& ui, const ReopenMinutes& reopen) {
   StatusbarClearSaveMessage(doc, ui);
-  auto chosen = ui.ChooseOpenFile("開く"_sj, ProjectFilter(), doc.DefaultFolder);
+  auto chosen =
+      ui.ChooseOpenFile(StandardDialog(DialogKind::ProjectOpen).title,
+                        StandardDialog(DialogKind::ProjectOpen).filter, doc.DefaultFolder);
   if (!chosen) return -1;
   return OpenProject(*chosen, s, doc, ui, reopen);
 }
@@ -79,7 +78,8 @@ int MenuFileProjectSaveOverwriteClick(Settings& s, Document& doc, Ui& ui,
   if (doc.ProjectClearedFlag && !ui.AskYesNo("本当に保存してもいいですか？"_sj)) return -1;
   std::string target = doc.ProjectFileName;
   if (!FileExists(target)) {
-    auto chosen = ui.ChooseSaveFile("名前を付けて保存"_sj, ProjectFilter(), "");
+    auto chosen = ui.ChooseSaveFile(StandardDialog(DialogKind::ProjectSave).title,
+                                    StandardDialog(DialogKind::ProjectSave).filter, "");
     if (!chosen) return -1;
     target = *chosen;
   }
@@ -88,7 +88,8 @@ int MenuFileProjectSaveOverwriteClick(Settings& s, Document& doc, Ui& ui,
 
 int MenuFileProjectSaveASClick(Settings& s, Document& doc, Ui& ui, const FileWriter& writer) {
   StatusbarClearSaveMessage(doc, ui);
-  auto chosen = ui.ChooseSaveFile("名前を付けて保存"_sj, ProjectFilter(), "");
+  auto chosen = ui.ChooseSaveFile(StandardDialog(DialogKind::ProjectSave).title,
+                                  StandardDialog(DialogKind::ProjectSave).filter, "");
   if (!chosen) return -1;
   if (SaveProjectAs(*chosen, s, doc, ui, writer) != 0) return -1;
   doc.ProjectClearedFlag = false;
@@ -114,7 +115,7 @@ void MenuFileProjectClearClick(Settings& s, Document& doc, Ui& ui) {
 }
 
 int MenuSettingsSetDefautFolderClick(Document& doc, Ui& ui) {
-  auto chosen = ui.ChooseFolder("フォルダの指定"_sj, doc.DefaultFolder);
+  auto chosen = ui.ChooseFolder(FolderDialogTitle(), doc.DefaultFolder);
   if (!chosen) return -1;
   doc.DefaultFolder = IncludeTrailingSeparator(*chosen);
   StatusbarDefFolder(ui, doc.DefaultFolder);
