@@ -101,7 +101,10 @@ std::vector<std::string> LayoutRosterLines(const std::vector<std::string>& lines
       const std::string title = RemoveAll(RemoveAll(s, "■"_sj), "※"_sj);
       std::string filler = Pad(c.Name1 - len(title));
       if (filler.size() >= 10) filler.erase(0, 10);  // one run of five ideographic spaces
-      out.push_back(indent + title + "　"_sj + filler + TrimBlankLeft(next));
+      // The name line is shown as text: its layout markers must not leak out.
+      std::string name = sjis::ReplaceAll(TrimBlankLeft(next), "｝"_sj, "　"_sj);
+      name = RemoveAll(sjis::ReplaceAll(name, "￥"_sj, "　"_sj), "●"_sj);
+      out.push_back(indent + title + "　"_sj + filler + name);
       continue;
     }
     out.push_back(indent + "　　"_sj + DeleteAllSpaces(s));

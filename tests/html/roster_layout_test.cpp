@@ -51,6 +51,7 @@ TEST(RosterLayout, LineForms) {
       {{"■総務課", "　山田太郎", "議長｝鈴木"},
        {Zs(4) + "総務課" + "　" + Zs(8) + "山田太郎", Zs(4) + "議長" + Zs(10) + "鈴木"}},
       {{"■総務課"}, {Zs(4) + "総務課" + "　" + Zs(8)}},
+      {{"■総務課", "福祉課長｝松本明"}, {Zs(4) + "総務課" + "　" + Zs(8) + "福祉課長　松本明"}},
   };
   for (const auto& c : cases) EXPECT_EQ(Layout(c.in), c.out) << c.in.front();
 }
