@@ -273,8 +273,8 @@ void TqlxHTMLRTF::OtherProc() {
 
 void TqlxHTMLRTF::TagWordProc() {
   range_ = HtmlRange::InsideTag;
-  const std::string_view word = std::string_view(text_ + pos_, length_ - pos_)
-                                    .substr(0, TagWordLength({text_ + pos_, length_ - pos_}));
+  const std::string_view rest(text_ + pos_, length_ - pos_);
+  const std::string_view word = rest.substr(0, TagWordLength(rest));
   pos_ += word.size();
   const int hash = TagWordHash(word);
   if (hash >= kTagHashLimit) {

@@ -1,5 +1,7 @@
 #include "tools/rtf_syntax.h"
 
+#include "text/sjis.h"
+
 namespace korva {
 
 namespace {
@@ -37,10 +39,6 @@ std::string CharsetKeyword(int charset) {
   }
 }
 
-bool IsLeadByte(unsigned char b) {
-  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
-
 // Colour indexes are written once per token; avoid a temporary string.
 void AppendNumber(int n, std::string& out) {
   if (n >= 0 && n < 10) {
@@ -69,7 +67,7 @@ void TqlxRTFSyntax::EscapeText(std::string_view text, std::string& out) const {
   std::size_t i = 0;
   while (i < text.size()) {
     const auto c = static_cast<unsigned char>(text[i]);
-    if (IsLeadByte(c) && i + 1 < text.size()) {
+    if (sjis::IsLeadByte(c) && i + 1 < text.size()) {
       i += 2;
     } else if (c == '\\' || c == '{' || c == '}') {
       out.append(text.substr(plainFrom, i - plainFrom));
