@@ -79,6 +79,9 @@ void ReadRow(const SettingRow& row, const IniFile& ini, Settings& s, Document& d
       const auto number = stored ? ParseWhole(*stored) : std::nullopt;
       bool usable = number && *number > 0 && *number <= INT32_MAX;
       if (row.rule == ReadRule::CategoryIndex) usable = number && *number >= 0 && *number <= 7;
+      if (row.rule == ReadRule::SpinEditOrFallback) {
+        usable = number && *number > 0 && *number <= kSpinEditMax;
+      }
       if (row.rule == ReadRule::Set)
         usable = number && *number >= INT32_MIN && *number <= INT32_MAX;
       SetSettingFromText(s, row, usable ? std::to_string(*number) : fallback);

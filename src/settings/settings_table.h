@@ -15,6 +15,10 @@ namespace korva {
 
 enum class SettingKind { String, Integer, Boolean };
 
+// The largest value a spin edit takes from a settings file: roster columns
+// and indents are counted in bytes of a line, so a huge one is broken data.
+inline constexpr int kSpinEditMax = 999;
+
 enum class ReadRule {
   Set,                    // taken as it stands
   NotRead,                // written, never read back
@@ -24,6 +28,7 @@ enum class ReadRule {
   PositiveOrFallback,     // a missing or non-positive integer becomes `fallback`
   NonEmptyOrFallback,     // an empty text becomes `fallback` (UTF-8 in the table)
   CategoryIndex,          // a meeting category 0..7; anything else becomes `fallback`
+  SpinEditOrFallback,     // 1..kSpinEditMax; anything else becomes `fallback`
 };
 
 using SettingMember = std::variant<std::string Settings::*, int Settings::*, bool Settings::*>;
