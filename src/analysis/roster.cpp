@@ -76,6 +76,7 @@ std::string ConvertRosterLine(std::string_view line) {
   }
   const std::string unified = sjis::ReplaceFirst(line, "/", "／"_sj);
   const std::size_t split = sjis::Find(unified, "／"_sj);
+  if (split == sjis::npos) return ConvertRosterName(trimmed);
   const std::string left = TrimAllSpaces(std::string_view(unified).substr(0, split));
   const std::string right = TrimAllSpaces(std::string_view(unified).substr(split + 2));
   std::string out = left.empty() ? std::string() : ConvertRosterName(left);
