@@ -4,12 +4,10 @@
 
 #include "publishing/folder_checks.h"
 #include "session/captions.h"
-#include "text/literal.h"
+#include "settings/dialogs.h"
 #include "text/path_text.h"
 
 namespace korva {
-
-using namespace korva::literals;
 
 namespace {
 
@@ -73,9 +71,8 @@ int tbOpenChromeClick(Settings& settings, Document& doc, Ui& ui, HtmlOpener& ope
 
 int tbOpenFileWithChromeClick(Document& doc, Ui& ui, HtmlOpener& opener) {
   StatusbarClearSaveMessage(doc, ui);
-  const auto chosen = ui.ChooseOpenFile(
-      "開く"_sj, "ＨＴＭＬファイル（ *.html/htm ）|*.html;*.htm|すべてのファイル（*.*）|*.*"_sj,
-      "dummy.html");
+  const FileDialog& dialog = StandardDialog(DialogKind::HtmlOpen);
+  const auto chosen = ui.ChooseOpenFile(dialog.title, dialog.filter, "dummy.html");
   if (!chosen) return -1;
   return opener.OpenInChrome(*chosen) ? 0 : -1;
 }
