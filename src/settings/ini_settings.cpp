@@ -7,6 +7,7 @@
 #include "session/captions.h"
 #include "settings/path_rules.h"
 #include "settings/settings_table.h"
+#include "text/codec.h"
 #include "text/literal.h"
 #include "text/path_text.h"
 
@@ -258,6 +259,18 @@ std::optional<std::filesystem::path> FindSettingsFile(
     if (auto name = GetInf(*userFolder, baseName); !name.empty()) return *userFolder / name;
   }
   return std::nullopt;
+}
+
+int FindIniFileAtStartUp(Document& doc, Ui& ui,
+                         const std::optional<std::filesystem::path>& userFolder) {
+  auto found =
+      FindSettingsFile(ToFsPath(doc.AppFolder), Cp932ToUtf8Lossy(doc.AppBaseName), userFolder);
+  if (!found) {
+    ui.Warning("本ソフトの【 設定ファイル  】が見つかりません"_sj);
+    return -1;
+  }
+  doc.IniFileName = FromFsPath(*found);
+  return 0;
 }
 
 int ManuSettingsSaveClick(Settings& settings, Document& doc, Ui& ui, const FileWriter& writer) {

@@ -51,6 +51,13 @@ std::optional<std::filesystem::path> FindSettingsFile(
     const std::filesystem::path& programFolder, std::string_view baseName,
     const std::optional<std::filesystem::path>& userFolder);
 
+// Start-up: finds the settings file for the program `AppFolder` +
+// `AppBaseName` (beside it, then in `userFolder`) and makes it IniFileName.
+// With none, shows "本ソフトの【 設定ファイル  】が見つかりません" and returns
+// -1: the desktop program ends then; the command line uses its defaults.
+int FindIniFileAtStartUp(Document& doc, Ui& ui,
+                         const std::optional<std::filesystem::path>& userFolder);
+
 // "設定を保存する": saves to IniFileName when it is set.
 int ManuSettingsSaveClick(Settings& settings, Document& doc, Ui& ui,
                           const FileWriter& writer = WriteFileAtomically);

@@ -489,5 +489,19 @@ TEST(IniSettingsTest, SettingsFileFallsBackToTheUserFolder) {
   EXPECT_EQ(FindSettingsFile(tmp.path() / "none", "korva-cli", std::nullopt), std::nullopt);
 }
 
+TEST(IniSettingsTest, StartUpWithoutASettingsFileSaysSo) {
+  TempFolder tmp;
+  Document doc;
+  doc.AppFolder = tmp.Folder("bin");
+  doc.AppBaseName = "korva";
+  RecordingUi ui;
+  EXPECT_EQ(FindIniFileAtStartUp(doc, ui, tmp.path() / "config"), -1);
+  EXPECT_EQ(ui.warnings,
+            std::vector<std::string>{"本ソフトの【 設定ファイル  】が見つかりません"_sj});
+  tmp.File("config/korva.inf");
+  EXPECT_EQ(FindIniFileAtStartUp(doc, ui, tmp.path() / "config"), 0);
+  EXPECT_EQ(doc.IniFileName, FromFsPath(tmp.path() / "config" / "korva.inf"));
+}
+
 }  // namespace
 }  // namespace korva
