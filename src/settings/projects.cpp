@@ -30,7 +30,7 @@ std::string ProjectSavedText(const std::string& path) {
 }
 
 int OpenProject(const std::string& chosen, Settings& s, Document& doc, Ui& ui,
-                const ReopenMinutes& reopen) {
+                const FollowUpCommand& makeHTMLGo) {
   const std::string path = ChangeFileExt(chosen, ".mpr");
   // Resetting first would throw the current settings away for nothing.
   if (!FileExists(path)) {
@@ -43,8 +43,8 @@ int OpenProject(const std::string& chosen, Settings& s, Document& doc, Ui& ui,
   if (!loaded.loaded) return -1;
   doc.ProjectFileName = path;
   ui.SetStatusPanel(2, ProjectLoadedText(path));
-  if (FileExists(doc.MinutesFileName) && reopen) {
-    reopen(s, doc, ui);
+  if (FileExists(doc.MinutesFileName)) {
+    tbOpenOldClick(s, doc, ui, makeHTMLGo);
   } else {
     ui.ShowPage("PGLeftTab02Project");
     ui.ShowPage("PGRightTab03SpeakerSettings");
@@ -63,13 +63,14 @@ int SaveProjectAs(const std::string& chosen, Settings& s, Document& doc, Ui& ui,
   return 0;
 }
 
-int MenuFileProjectOpenClick(Settings& s, Document& doc, Ui& ui, const ReopenMinutes& reopen) {
+int MenuFileProjectOpenClick(Settings& s, Document& doc, Ui& ui,
+                             const FollowUpCommand& makeHTMLGo) {
   StatusbarClearSaveMessage(doc, ui);
   auto chosen =
       ui.ChooseOpenFile(StandardDialog(DialogKind::ProjectOpen).title,
                         StandardDialog(DialogKind::ProjectOpen).filter, doc.DefaultFolder);
   if (!chosen) return -1;
-  return OpenProject(*chosen, s, doc, ui, reopen);
+  return OpenProject(*chosen, s, doc, ui, makeHTMLGo);
 }
 
 int MenuFileProjectSaveOverwriteClick(Settings& s, Document& doc, Ui& ui,

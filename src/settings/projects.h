@@ -2,9 +2,9 @@
 // and the default-folder commands of the settings menu.
 #pragma once
 
-#include <functional>
 #include <string>
 
+#include "intake/open_minutes.h"
 #include "session/document.h"
 #include "session/ui.h"
 #include "settings/ini_settings.h"
@@ -12,24 +12,22 @@
 
 namespace korva {
 
-// Reopens the minutes file named by doc.MinutesFileName (the re-read command).
-using ReopenMinutes = std::function<int(Settings&, Document&, Ui&)>;
-
 // Status texts of the project commands (CP932).
 std::string ProjectLoadedText(const std::string& path);
 std::string ProjectSavedText(const std::string& path);
 
 // Opens a project from `path` (its extension is made ".mpr"): resets the
 // settings, reads the project and reopens its minutes file when it still
-// exists. A project file that does not exist changes nothing.
+// exists (then `makeHTMLGo` runs when the options ask for it). A project
+// file that does not exist changes nothing.
 int OpenProject(const std::string& path, Settings& s, Document& doc, Ui& ui,
-                const ReopenMinutes& reopen = nullptr);
+                const FollowUpCommand& makeHTMLGo = {});
 // Writes the project to `path` with its extension made ".mpr".
 int SaveProjectAs(const std::string& path, Settings& s, Document& doc, Ui& ui,
                   const FileWriter& writer = WriteFileAtomically);
 
 int MenuFileProjectOpenClick(Settings& s, Document& doc, Ui& ui,
-                             const ReopenMinutes& reopen = nullptr);
+                             const FollowUpCommand& makeHTMLGo = {});
 int MenuFileProjectSaveOverwriteClick(Settings& s, Document& doc, Ui& ui,
                                       const FileWriter& writer = WriteFileAtomically);
 int MenuFileProjectSaveASClick(Settings& s, Document& doc, Ui& ui,

@@ -118,10 +118,7 @@ TEST(ProjectsTest, OpeningAProjectResetsThenReadsIt) {
     job.s.ComboBoxClassWSQ = "leftover";
     job.doc.ProjectClearedFlag = true;
     job.ui.chosenPaths.push_back(job.Path("city.txt"));
-    int reopened = 0;
-    ASSERT_EQ(MenuFileProjectOpenClick(job.s, job.doc, job.ui,
-                                       [&](Settings&, Document&, Ui&) { return ++reopened, 0; }),
-              0);
+    ASSERT_EQ(MenuFileProjectOpenClick(job.s, job.doc, job.ui), 0);
     EXPECT_EQ(job.s.BtnEditRootFolder, root);
     EXPECT_EQ(job.s.ComboBoxClassWSC, "gichou");
     EXPECT_EQ(job.s.SpinEditYakushokuPos, 9);
@@ -129,7 +126,8 @@ TEST(ProjectsTest, OpeningAProjectResetsThenReadsIt) {
     EXPECT_EQ(job.s.ComboBoxClassWSQ, Settings().ComboBoxClassWSQ);
     EXPECT_EQ(job.doc.ProjectFileName, job.Path("city.mpr"));
     EXPECT_FALSE(job.doc.ProjectClearedFlag);
-    EXPECT_EQ(reopened, minutesExist ? 1 : 0);
+    // The minutes file named in the project is read again when it is still there.
+    EXPECT_EQ(job.doc.MinutesTextList, minutesExist ? StringList{"text"} : StringList{});
     const bool tabsShown = std::count(job.ui.pagesShown.begin(), job.ui.pagesShown.end(),
                                       "PGRightTab03SpeakerSettings") > 0;
     EXPECT_EQ(tabsShown, !minutesExist);
