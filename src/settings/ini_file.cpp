@@ -1,5 +1,6 @@
 #include "settings/ini_file.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 #include "text/codec.h"
@@ -77,6 +78,14 @@ IniFile::Line IniFile::Classify(std::string text) {
 
 IniFile IniFile::Parse(std::string_view bytes) {
   IniFile ini;
+  // Hand edits in a modern editor often arrive as UTF-8, whose Japanese would
+  // be read as other characters; say so instead of guessing.
+  const bool bom = bytes.substr(0, 3) == "\xEF\xBB\xBF";
+  const bool nonAscii = std::any_of(bytes.begin(), bytes.end(),
+                                    [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+  if (bom || (nonAscii && IsValidUtf8(bytes) && !IsValidCp932(bytes))) {
+    ini.problems_.push_back({1, "the file looks like UTF-8; settings files are read as Shift_JIS"});
+  }
   // Sets, not lists: a hand-made file may hold thousands of keys in one section.
   std::unordered_set<std::string> seenSections;
   std::unordered_set<std::string> seenKeys;  // of the current section, folded

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,23 @@ TEST(IniFileTest, BadLinesAreReportedAndKeptByteForByte) {
   ini.Set("A", "new", "1");
   EXPECT_EQ(ini.Serialize(),
             "[A]\r\nno equals sign\r\nk=" + bad + "\r\nbin\x01\x02=\x7f\r\n=v\r\nnew=1\r\n");
+}
+
+TEST(IniFileTest, Utf8FilesAreReported) {
+  const std::vector<std::pair<std::string, bool>> cases = {
+      {"[LeftLink]\r\nSubjectTitle=議題・発言者\r\n", true},
+      {"\xEF\xBB\xBF[Local]\r\nHtml=a\r\n", true},
+      {Sj("[LeftLink]\r\nSubjectTitle=議題・発言者\r\n"), false},
+      {"[Local]\r\nHtml=a\r\n", false},
+  };
+  for (const auto& [text, reported] : cases) {
+    const IniFile ini = IniFile::Parse(text);
+    const auto& problems = ini.Problems();
+    const bool found = std::any_of(problems.begin(), problems.end(), [](const IniProblem& p) {
+      return p.description.find("UTF-8") != std::string::npos;
+    });
+    EXPECT_EQ(found, reported) << text;
+  }
 }
 
 TEST(IniFileTest, DuplicatesAreReported) {
