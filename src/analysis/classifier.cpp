@@ -112,11 +112,11 @@ void CloseBlock(LineRow* previous) {
 
 void ClassifyLine(const std::string& R, LineRow& row, LineRow* previous, ClassifierState& st,
                   BlockMarkCounts& counts) {
-  std::string T = ZenkakuTrimRight(R);
+  std::string T = TrimRightBlanks(R);
   const std::string A = TrimControlAndSpaces(R);
   const std::string C = DeleteAllSpaces(A);
   if (std::size_t p = FastPos("／／"_sj, T)) T = ZenkakuTrim(std::string_view(T).substr(0, p - 1));
-  const std::string U = ZenkakuTrim(T);
+  std::string U = ZenkakuTrim(T);
 
   auto set = [&row](std::string text, const char* kind, const char* blockPos = "") {
     row.Text = std::move(text);
@@ -133,32 +133,32 @@ void ClassifyLine(const std::string& R, LineRow& row, LineRow* previous, Classif
   if (StartsWith(A, "＜＜"_sj)) {
     ++counts.CommentStartCount;
     st.InComment = true;
-    return set(T, "96");
+    return set(std::move(T), "96");
   }
   if (StartsWith(A, "＞＞"_sj)) {
     ++counts.CommentEndCount;
     st.InComment = false;
-    return set(T, "97");
+    return set(std::move(T), "97");
   }
-  if (st.InComment) return set(T, "93");
-  if (StartsWith(U, "＼"_sj)) return set(U, "-");
+  if (st.InComment) return set(std::move(T), "93");
+  if (StartsWith(U, "＼"_sj)) return set(std::move(U), "-");
   if (StartsWith(U, "。。"_sj)) {
     st.InPlainText = true;
-    return set(U, "99", "9");
+    return set(std::move(U), "99", "9");
   }
   if (StartsWith(U, "。"_sj)) return set(R, "0", "1");
   if (StartsWith(T, "▼"_sj) || StartsWith(T, "▽"_sj)) return heading(U);
   if (StartsWith(A, "「」"_sj)) return set(sjis::ReplaceFirst(T, "「」"_sj, ""), "73");
-  if (StartsWith(A, "￥"_sj) || st.AfterClosing) return set(T, "8");
+  if (StartsWith(A, "￥"_sj) || st.AfterClosing) return set(std::move(T), "8");
 
   T = TrimTrailingControlAndSpaces(std::move(T));
-  if (T.empty()) return set(T, "-");
+  if (T.empty()) return set(std::move(T), "-");
   std::string last(sjis::LastChar(T));
 
   if (StartsWith(U, "－"_sj) && sjis::EndsWith(U, "－"_sj)) {
     return set(sjis::ReplaceAll(T, "-", ""), "0");
   }
-  if (MayBeSeparatorLine(T) && IsSeparatorLine(T)) return set(T, "-");
+  if (MayBeSeparatorLine(T) && IsSeparatorLine(T)) return set(std::move(T), "-");
 
   // The proceedings: opened by the first "■" line, closed by the second or
   // by the adjournment line.
@@ -169,69 +169,69 @@ void ClassifyLine(const std::string& R, LineRow& row, LineRow* previous, Classif
     }
     st.InProceedings = false;
     st.AfterClosing = true;
-    return set(T, "1");
+    return set(std::move(T), "1");
   }
   if (st.InProceedings && !Contains(T, "。"_sj) && !Contains(C, "宣告"_sj) &&
       !Contains(C, "閉会中"_sj) && !Contains(C, "議決"_sj) &&
       (Contains(C, "散会"_sj) || Contains(C, "延会"_sj) || Contains(C, "閉会"_sj))) {
     st.InProceedings = false;
-    return set(T, "8", "9");
+    return set(std::move(T), "8", "9");
   }
 
   // Marked blocks.
   if (StartsWith(U, "｛｛"_sj)) {
     ++counts.RosterStartCount;
     st.InRoster = true;
-    return set(T, "51");
+    return set(std::move(T), "51");
   }
   if (StartsWith(U, "｝｝"_sj)) {
     ++counts.RosterEndCount;
     st.InRoster = false;
-    return set(T, "52");
+    return set(std::move(T), "52");
   }
-  if (st.InRoster) return set(T, "5");
+  if (st.InRoster) return set(std::move(T), "5");
   if (StartsWith(A, "（（"_sj)) {
     st.InPlainText = true;
-    return set(T, "94");
+    return set(std::move(T), "94");
   }
   if (StartsWith(A, "））"_sj)) {
     st.InPlainText = false;
-    return set(T, "95");
+    return set(std::move(T), "95");
   }
-  if (st.InPlainText) return set(T, "1");
+  if (st.InPlainText) return set(std::move(T), "1");
   if (StartsWith(U, "「「"_sj)) {
     ++counts.EnumStartCount;
     st.InEnumeration = true;
-    return set(T, "71");
+    return set(std::move(T), "71");
   }
   if (StartsWith(U, "」」"_sj)) {
     ++counts.EnumEndCount;
     st.InEnumeration = false;
-    return set(T, "72");
+    return set(std::move(T), "72");
   }
-  if (st.InEnumeration) return set(T, "7");
+  if (st.InEnumeration) return set(std::move(T), "7");
   if (StartsWith(U, "『『"_sj)) {
     ++counts.HTMLStartCount;
     st.InRawHTML = true;
-    return set(T, "61");
+    return set(std::move(T), "61");
   }
   if (StartsWith(U, "』』"_sj)) {
     ++counts.HTMLEndCount;
     st.InRawHTML = false;
-    return set(T, "62");
+    return set(std::move(T), "62");
   }
   if (st.InRawHTML) return set(R, "6");
   if (StartsWith(U, "【【"_sj)) {
     ++counts.QuoteStartCount;
     st.InQuote = true;
     st.QuoteStarted = false;
-    return set(T, "91");
+    return set(std::move(T), "91");
   }
   if (StartsWith(U, "】】"_sj)) {
     ++counts.QuoteEndCount;
     st.InQuote = false;
     CloseBlock(previous);
-    return set(T, "92");
+    return set(std::move(T), "92");
   }
   if (st.InQuote) {
     const char* pos = st.QuoteStarted ? "2" : "1";
@@ -242,13 +242,13 @@ void ClassifyLine(const std::string& R, LineRow& row, LineRow* previous, Classif
     ++counts.ParagraphStartCount;
     st.InParagraph = true;
     st.ParagraphStarted = false;
-    return set(T, "11");
+    return set(std::move(T), "11");
   }
   if (StartsWith(U, "〕〕"_sj)) {
     ++counts.ParagraphEndCount;
     st.InParagraph = false;
     CloseBlock(previous);
-    return set(T, "12");
+    return set(std::move(T), "12");
   }
   if (st.InParagraph) {
     const char* pos = st.ParagraphStarted ? "2" : "1";
@@ -259,7 +259,7 @@ void ClassifyLine(const std::string& R, LineRow& row, LineRow* previous, Classif
   // Recess and resumption.
   if (st.InProceedings && StartsWith(T, "　"_sj) && !Contains(U, "。"_sj) &&
       (Contains(C, "休憩"_sj) || Contains(C, "再開"_sj))) {
-    return set(T, "8");
+    return set(std::move(T), "8");
   }
 
   // Bracketed notes, possibly over several lines.
@@ -272,18 +272,18 @@ void ClassifyLine(const std::string& R, LineRow& row, LineRow* previous, Classif
     if (st.InProceedings && y == 0 &&
         ((oP == 1 && cP > 0) || (oK > 0 && cK > 0) || (oS > 0 && cS > 0) || (oB > 0 && cB > 0))) {
       st.NoteOpen = false;
-      return set(T, "8", "0");
+      return set(std::move(T), "8", "0");
     }
     if (st.InProceedings && ((oP == 1 && cP == 0) || (oK > 0 && cK == 0) || (oS > 0 && cS == 0))) {
       st.NoteOpen = true;
-      return set(T, "8", "1");
+      return set(std::move(T), "8", "1");
     }
     if (st.InProceedings &&
         ((oP == 0 && cP > 0) || (oK == 0 && cK > 0) || (oS == 0 && cS > 0) || (oB > 0 && cB > 0))) {
       st.NoteOpen = false;
-      return set(T, "8", "3");
+      return set(std::move(T), "8", "3");
     }
-    if (st.NoteOpen) return set(T, "8", "2");
+    if (st.NoteOpen) return set(std::move(T), "8", "2");
   }
 
   // Applause inside a sentence line keeps the line apart.
@@ -336,24 +336,54 @@ void ClassifyLine(const std::string& R, LineRow& row, LineRow* previous, Classif
     }
     return set("　"_sj + TrimAllSpaces(T), st.InProceedings ? "3" : "1");
   }
-  if (!st.InProceedings) return set(T, "1");
-  if (Contains(T, "。"_sj)) return set(T, "3");
+  if (!st.InProceedings) return set(std::move(T), "1");
+  if (Contains(T, "。"_sj)) return set(std::move(T), "3");
   heading(U);
+}
+
+// Classifies lines 1..N; `lineAt(r)` gives line r as the classifier reads it.
+template <typename LineAt>
+int ClassifyRows(std::size_t lineCount, LineAt lineAt, LineTable& target, BlockMarkCounts& counts) {
+  if (lineCount == 0) return -1;
+  target.Resize(lineCount);
+  ClassifierState state;
+  for (std::size_t r = 1; r <= lineCount; ++r) {
+    LineRow& row = target.Row(r);
+    row.LineNo = PadNumber(static_cast<long long>(r), 4);
+    ClassifyLine(lineAt(r), row, r > 1 ? &target.Row(r - 1) : nullptr, state, counts);
+  }
+  return 0;
 }
 
 }  // namespace
 
+std::string TrimRightBlanks(std::string_view line) {
+  // Only a last byte that is a control character, a space or the trail byte
+  // of "　" can start a blank run; most lines end otherwise.
+  if (line.empty()) return {};
+  const auto last = static_cast<unsigned char>(line.back());
+  if (last > 0x20 && last != 0x40) return std::string(line);
+  return ZenkakuTrimRight(line);
+}
+
+std::string PrepareMinutesLine(std::string_view line) {
+  std::string out = TrimRightBlanks(line);
+  if (!out.empty() && out[0] == ' ' && (out.size() < 2 || out[1] != ' ')) out.erase(0, 1);
+  return out;
+}
+
 int MoveGrid2Roster(const std::vector<std::string>& preparedLines, LineTable& target,
                     BlockMarkCounts& counts) {
-  if (preparedLines.empty()) return -1;
-  target.Resize(preparedLines.size());
-  ClassifierState state;
-  for (std::size_t r = 1; r <= preparedLines.size(); ++r) {
-    LineRow& row = target.Row(r);
-    row.LineNo = PadNumber(static_cast<long long>(r), 4);
-    ClassifyLine(preparedLines[r - 1], row, r > 1 ? &target.Row(r - 1) : nullptr, state, counts);
-  }
-  return 0;
+  return ClassifyRows(
+      preparedLines.size(),
+      [&](std::size_t r) -> const std::string& { return preparedLines[r - 1]; }, target, counts);
+}
+
+int ClassifyMinutesLines(const std::vector<std::string>& lines, LineTable& target,
+                         BlockMarkCounts& counts) {
+  return ClassifyRows(
+      lines.size(), [&](std::size_t r) { return PrepareMinutesLine(lines[r - 1]); }, target,
+      counts);
 }
 
 }  // namespace korva

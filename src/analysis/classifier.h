@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "analysis/line_table.h"
@@ -15,5 +16,16 @@ namespace korva {
 // Returns -1 and leaves `target` untouched when there are no lines, else 0.
 int MoveGrid2Roster(const std::vector<std::string>& preparedLines, LineTable& target,
                     BlockMarkCounts& counts);
+
+// A text line as the classifier sees it: trailing blanks removed, and one
+// single leading space dropped (two leading spaces stay).
+std::string PrepareMinutesLine(std::string_view line);
+
+// ZenkakuTrimRight with a fast path for lines that end in a visible character.
+std::string TrimRightBlanks(std::string_view line);
+
+// MoveGrid2Roster over the lines as loaded, preparing each one on the way.
+int ClassifyMinutesLines(const std::vector<std::string>& lines, LineTable& target,
+                         BlockMarkCounts& counts);
 
 }  // namespace korva

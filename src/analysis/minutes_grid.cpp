@@ -9,12 +9,6 @@
 
 namespace korva {
 
-std::string PrepareMinutesLine(std::string_view line) {
-  std::string out = ZenkakuTrimRight(line);
-  if (!out.empty() && out[0] == ' ' && (out.size() < 2 || out[1] != ' ')) out.erase(0, 1);
-  return out;
-}
-
 void StringGridClear(Document& doc) {
   doc.MinutesTextStringGrid.Clear();
 }
@@ -31,11 +25,7 @@ int LoadMinutesTextStringGrid(const Settings& settings, Document& doc) {
   // The counters describe this text only, however often it is loaded.
   doc.MarkCounts = BlockMarkCounts{};
 
-  std::vector<std::string> prepared;
-  prepared.reserve(doc.MinutesTextList.size());
-  for (const auto& line : doc.MinutesTextList) prepared.push_back(PrepareMinutesLine(line));
-
-  MoveGrid2Roster(prepared, doc.MinutesTextStringGrid, doc.MarkCounts);
+  ClassifyMinutesLines(doc.MinutesTextList, doc.MinutesTextStringGrid, doc.MarkCounts);
   const int category = settings.RadioGroupCategory;
   if (category >= 0 && category < kGeneralDocumentCategory) {
     BuildYakushoku(doc.MinutesTextStringGrid, category);

@@ -5,14 +5,11 @@
 #include <string>
 #include <string_view>
 
+#include "analysis/classifier.h"
 #include "session/document.h"
 #include "settings/settings.h"
 
 namespace korva {
-
-// A text line as the classifier sees it: trailing blanks removed, and one
-// single leading space dropped (two leading spaces stay).
-std::string PrepareMinutesLine(std::string_view line);
 
 // The cleared state of the line table: one empty row.
 void StringGridClear(Document& doc);
