@@ -17,6 +17,10 @@ TEST(MinutesGrid, PreparedLines) {
       {" ", ""},
       {"   ", ""},
       {"　 全角の後", "　 全角の後"},
+      {"本文　", "本文"},      // ends in 0x40, the trail byte of "　"
+      {"メール@", "メール@"},  // an "@" is not a blank
+      {"表ソ", "表ソ"},        // trail bytes 0x5C
+      {"\t本文\t", "\t本文"},
   };
   for (const auto& [input, expected] : cases) {
     EXPECT_EQ(U8(PrepareMinutesLine(Sj(input))), expected) << "[" << input << "]";
