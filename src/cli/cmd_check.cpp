@@ -45,7 +45,12 @@ bool ReportFile(const std::string& file, const Document& doc, const MinutesInput
                             ? "\"" + U8(p.opening) + "\" is not closed by \"" + U8(p.closing) + "\""
                             : "\"" + U8(p.closing) + "\" closes no \"" + U8(p.opening) + "\""));
   }
-  if (input.lineCount == 0) problems.push_back("the file has no lines");
+  if (input.lineCount == 0) {
+    problems.push_back("the file has no lines");
+  } else if (doc.SpeakerNameSet.Empty()) {
+    problems.push_back(
+        "no speaker line found: mark where the proceedings begin with a line starting \"■\"");
+  }
   if (input.hasNulBytes) problems.push_back("the file holds NUL bytes");
   out += "  problems (" + std::to_string(problems.size()) + "):\n";
   for (const std::string& problem : problems) out += "    " + problem + "\n";

@@ -100,6 +100,12 @@ TEST(CliMinutes, CheckReportsCountsSpeakersAndProblems) {
   EXPECT_NE(r.out.find("「「 」」  1 / 0  (unbalanced)"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("【【 】】  1 / 1\n"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("line 5: \"「「\" is not closed by \"」」\""), std::string::npos) << r.out;
+
+  // Designations alone on their lines never open the proceedings without a "■" line.
+  temp.File("plain@n.txt", Sj("◯議長（高瀬博文）\r\n　報告します。\r\n"));
+  r = RunCli(temp, "check " + Quote((temp.path() / "plain@n.txt").string()));
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("no speaker line found"), std::string::npos) << r.out;
 }
 
 TEST(CliMinutes, BadFiles) {
