@@ -8,26 +8,35 @@ namespace korva {
 
 namespace {
 
-// True when the line holds a "@", "￣" or "＼" character. A byte search
-// first, since most lines hold none of those bytes; then a walk over whole
-// characters, since "@" is also the trail byte of "　".
+// True when the line holds a "@", "￣" (0x81 0x50) or "＼" (0x81 0x5F)
+// character: byte searches, each hit confirmed at a character boundary,
+// since "@" is also the trail byte of "　".
 bool MayNeedSubstitution(std::string_view line) {
-  if (std::memchr(line.data(), '@', line.size()) == nullptr &&
-      std::memchr(line.data(), '\x81', line.size()) == nullptr) {
-    return false;
+  const char* data = line.data();
+  const std::size_t size = line.size();
+  for (const void* hit = std::memchr(data, '@', size); hit != nullptr;) {
+    const std::size_t at = static_cast<const char*>(hit) - data;
+    if (IsCharBoundary(line, at)) return true;
+    hit = std::memchr(data + at + 1, '@', size - at - 1);
   }
-  for (std::size_t pos = 0; pos < line.size(); pos += sjis::CharLength(line, pos)) {
-    const char c = line[pos];
-    if (c == '@') return true;
-    if (c == '\x81' && pos + 1 < line.size() &&
-        (line[pos + 1] == '\x50' || line[pos + 1] == '\x5F')) {
+  for (const void* hit = std::memchr(data, '\x81', size); hit != nullptr;) {
+    const std::size_t at = static_cast<const char*>(hit) - data;
+    if (at + 1 < size && (data[at + 1] == '\x50' || data[at + 1] == '\x5F') &&
+        IsCharBoundary(line, at)) {
       return true;
     }
+    hit = at + 1 < size ? std::memchr(data + at + 1, '\x81', size - at - 1) : nullptr;
   }
   return false;
 }
 
 }  // namespace
+
+bool IsCharBoundary(std::string_view s, std::size_t i) {
+  std::size_t run = 0;
+  while (run < i && sjis::IsLeadByte(static_cast<unsigned char>(s[i - run - 1]))) ++run;
+  return run % 2 == 0;
+}
 
 std::string JoinLinesSubstituted(const StringList& lines,
                                  const std::function<std::string(std::string_view)>& substitute) {

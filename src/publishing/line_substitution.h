@@ -9,6 +9,11 @@
 
 namespace korva {
 
+// True when byte `i` of CP932 text starts a character. Walks back only over
+// the run of possible lead bytes before it: the byte before that run always
+// ends a character, and the run pairs up from there.
+bool IsCharBoundary(std::string_view s, std::size_t i);
+
 // The lines joined with CR LF (and a final CR LF), with `substitute` applied
 // to every line that holds a "@", "￣" or "＼" character; other lines are
 // copied as they are. Equivalent to substituting the whole text when no match

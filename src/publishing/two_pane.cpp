@@ -1,11 +1,11 @@
 #include "publishing/two_pane.h"
 
 #include <cctype>
-#include <cstring>
 
 #include "html/document_html.h"
 #include "html/tags.h"
 #include "publishing/frames.h"
+#include "publishing/line_substitution.h"
 #include "text/literal.h"
 #include "text/sjis.h"
 
@@ -56,31 +56,28 @@ PaneFrame RightPane() {
 }
 
 std::string TwoPaneBodyLine(const std::string& line, int mode, const std::string& idPrefix) {
-  // Both patterns hold a byte ("=", "%") that is never a trail byte, so a
-  // line without either is left as it is.
-  if (std::memchr(line.data(), '=', line.size()) == nullptr &&
-      std::memchr(line.data(), '%', line.size()) == nullptr) {
-    return line;
-  }
+  // Both patterns hold a byte that is never a trail byte ("=" of id=", the
+  // "%" that opens the marker): find those, then check the pattern around
+  // them and that it starts a character.
   const std::string_view marker = tags::kLayoutMarker;
   const std::string_view layout = LayoutClassPrefix(mode);
   std::string out;
-  out.reserve(line.size() + 16);
-  // One walk over whole characters replaces both, letter case ignored.
-  std::size_t pos = 0;
-  while (pos < line.size()) {
-    if (MatchesIgnoringCase(line, pos, "id=\"")) {
-      out.append("id=\"").append(idPrefix);
-      pos += 4;
-    } else if (MatchesIgnoringCase(line, pos, marker)) {
-      out.append(layout);
-      pos += marker.size();
-    } else {
-      const std::size_t length = sjis::CharLength(line, pos);
-      out.append(line, pos, length);
-      pos += length;
+  std::size_t copied = 0;
+  for (std::size_t pos = 0; pos < line.size(); ++pos) {
+    const char c = line[pos];
+    if (c == '=' && pos >= 2 && MatchesIgnoringCase(line, pos - 2, "id=\"") &&
+        IsCharBoundary(line, pos - 2)) {
+      out.append(line, copied, pos - 2 - copied).append("id=\"").append(idPrefix);
+      copied = pos + 2;
+      pos += 1;
+    } else if (c == '%' && MatchesIgnoringCase(line, pos, marker) && IsCharBoundary(line, pos)) {
+      out.append(line, copied, pos - copied).append(layout);
+      copied = pos + marker.size();
+      pos = copied - 1;
     }
   }
+  if (copied == 0) return line;
+  out.append(line, copied, std::string::npos);
   return out;
 }
 

@@ -33,5 +33,28 @@ TEST(JoinLinesSubstituted, MatchesTheWholeTextSubstitution) {
   }
 }
 
+TEST(IsCharBoundary, PairsTheLeadBytesBeforeAPosition) {
+  struct Case {
+    std::string text;
+    std::size_t at;
+    bool boundary;
+  };
+  const Case cases[] = {
+      {"@", 0, true},
+      {"a@", 1, true},
+      {"\x81\x40", 1, false},          // "　": "@" is its trail byte
+      {"\x81\x40@", 2, true},          // "　@"
+      {"\x81\x81\x40", 2, true},       // "＼"-like pair 0x81 0x81, then "@"
+      {"\x81\x81\x81\x40", 3, false},  // two leads paired, the third takes "@"
+      {"\x95\x5C\x81\x40", 3, false},  // "表　"
+      {"\x95\x5C\x81\x40", 2, true},
+      {"\xE0\x81\x81\x50", 2, true},  // "X" then "￣"
+      {"\xE0\x81\x50", 1, false},     // 0x81 is the trail of "X": no "￣" here
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(IsCharBoundary(c.text, c.at), c.boundary) << c.at << " in " << c.text.size();
+  }
+}
+
 }  // namespace
 }  // namespace korva
