@@ -1,6 +1,8 @@
 #include "publishing/two_pane.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cstring>
 
 #include "html/document_html.h"
 #include "html/tags.h"
@@ -63,14 +65,24 @@ std::string TwoPaneBodyLine(const std::string& line, int mode, const std::string
   const std::string_view layout = LayoutClassPrefix(mode);
   std::string out;
   std::size_t copied = 0;
+  const char* data = line.data();
   for (std::size_t pos = 0; pos < line.size(); ++pos) {
-    const char c = line[pos];
-    if (c == '=' && pos >= 2 && MatchesIgnoringCase(line, pos - 2, "id=\"") &&
+    // Jump to the next "=" or "%".
+    const void* eq = std::memchr(data + pos, '=', line.size() - pos);
+    const void* pct = std::memchr(data + pos, '%', line.size() - pos);
+    if (eq == nullptr && pct == nullptr) break;
+    const char* next = eq == nullptr ? static_cast<const char*>(pct)
+                       : pct == nullptr
+                           ? static_cast<const char*>(eq)
+                           : std::min(static_cast<const char*>(eq), static_cast<const char*>(pct));
+    pos = next - data;
+    if (*next == '=' && pos >= 2 && MatchesIgnoringCase(line, pos - 2, "id=\"") &&
         IsCharBoundary(line, pos - 2)) {
       out.append(line, copied, pos - 2 - copied).append("id=\"").append(idPrefix);
       copied = pos + 2;
       pos += 1;
-    } else if (c == '%' && MatchesIgnoringCase(line, pos, marker) && IsCharBoundary(line, pos)) {
+    } else if (*next == '%' && MatchesIgnoringCase(line, pos, marker) &&
+               IsCharBoundary(line, pos)) {
       out.append(line, copied, pos - copied).append(layout);
       copied = pos + marker.size();
       pos = copied - 1;
