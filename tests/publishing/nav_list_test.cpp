@@ -14,15 +14,6 @@ std::string Nbsp(int n) {
   return s;
 }
 
-TEST(NavEntryLine, SpeakerLineIsNumberMarkAndLink) {
-  Settings settings;
-  const std::string line =
-      GetNavSubSpeakerMarkAndLink(settings, "○議長（山田太郎君）%3/0003"_sj, 0, 1);
-  EXPECT_EQ(line, Nbsp(5) + "1.&nbsp;" + "○"_sj +
-                      "<a href=\"#line-0003\"><span class=\"chairperson\">" +
-                      "議長（山田太郎君）"_sj + "</span></a>");
-}
-
 TEST(NavEntryLine, NumberColumnPadsToFourPositions) {
   struct Case {
     int number;
