@@ -118,6 +118,8 @@ class BodyConverter {
     } else if (k == "5") {
       doc_.ContentsWorkList1.push_back(ConvertRosterLine(Cleaned(row.Text)));
     } else if (k == "51") {
+      // A roster still open keeps its rows: lay them out before starting anew.
+      if (inRoster_ && !doc_.ContentsWorkList1.empty()) CleanupMeiboLine(s_, doc_);
       inRoster_ = true;
       doc_.ContentsWorkList1.clear();
       doc_.ContentsWorkList2.clear();

@@ -376,6 +376,15 @@ TEST_F(BodyTest, RosterBlockIsLaidOutAtItsEndAndAlsoWithoutIt) {
       {"0", "", "", "", "", ""},
   });
   EXPECT_EQ(open, (Lines{laidOut, Zs(6)}));
+
+  const Lines reopened = Convert({
+      {"51", "", "", "", "", ""},
+      {"5", "議長　山田太郎", "", "", "", ""},
+      {"51", "", "", "", "", ""},
+      {"5", "議長　山田太郎", "", "", "", ""},
+      {"52", "", "", "", "", ""},
+  });
+  EXPECT_EQ(reopened, (Lines{laidOut, laidOut}));
 }
 
 TEST(BodyHelpers, SpaceRunsAndSeparators) {
