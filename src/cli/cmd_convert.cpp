@@ -7,7 +7,6 @@
 #include <system_error>
 #include <vector>
 
-#include "analysis/block_check.h"
 #include "cli/cli_context.h"
 #include "cli/minutes_input.h"
 #include "html/document_html.h"
@@ -78,20 +77,6 @@ bool FoldersReady(const CliContext& ctx) {
   return true;
 }
 
-// Reports block marks that do not pair up; true when there were any.
-bool ReportBlockMarks(const CliContext& ctx, const Document& doc) {
-  const auto problems = FindBlockMarkProblems(doc.MinutesTextStringGrid);
-  for (const BlockMarkProblem& p : problems) {
-    const std::string opening = Cp932ToUtf8Lossy(p.opening);
-    const std::string closing = Cp932ToUtf8Lossy(p.closing);
-    ctx.ui.Error("line " + std::to_string(p.line) + ": " +
-                 (p.kind == BlockMarkProblem::Kind::NotClosed
-                      ? "\"" + opening + "\" is left open (no \"" + closing + "\")"
-                      : "\"" + closing + "\" closes no \"" + opening + "\""));
-  }
-  return !problems.empty();
-}
-
 // Converts one file; the exit status it contributes.
 int ConvertOne(CliContext& ctx, const ConvertOptions& options, const std::string& file,
                long long& colorCounter, std::set<std::string>& written) {
@@ -135,7 +120,8 @@ int ConvertOne(CliContext& ctx, const ConvertOptions& options, const std::string
   std::string paths = Cp932ToUtf8Lossy(doc.SavedDocumentPath) + "\n";
   if (options.nav) {
     if (MenuTextMakeNAVOnePaneClick(s, doc, ctx.ui) != 0) {
-      ctx.ui.Error("the navigation file was not saved (the minutes list no agenda item or speaker)");
+      ctx.ui.Error(
+          "the navigation file was not saved (the minutes list no agenda item or speaker)");
       status = kExitInputProblem;
     } else {
       paths += Cp932ToUtf8Lossy(doc.SavedHTMLPath) + "\n";

@@ -137,6 +137,8 @@ int PublishOne(CliContext& ctx, const Settings& base, const std::string& file,
     ctx.ui.Error("the file has no lines; nothing was published");
     return kExitInputProblem;
   }
+  // Unbalanced block marks are reported, and the sets are still written.
+  const bool unbalanced = ReportBlockMarks(ctx, doc);
   Settings& s = ctx.settings;
   if (sjis::Contains(ExtractBaseName(doc.MinutesFileName), "@") || s.ComboBoxHTMLFile.empty()) {
     s.ComboBoxHTMLFile = doc.HTMLBaseName;
@@ -169,7 +171,7 @@ int PublishOne(CliContext& ctx, const Settings& base, const std::string& file,
     written.insert(written.end(), webPaths.begin(), webPaths.end());
   }
   for (const std::string& path : written) std::printf("%s\n", U8(path).c_str());
-  return kExitDone;
+  return unbalanced ? kExitInputProblem : kExitDone;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "analysis/block_check.h"
 #include "intake/open_minutes.h"
 #include "session/files.h"
 #include "text/codec.h"
@@ -102,6 +103,19 @@ std::optional<MinutesInputReport> LoadMinutesInput(CliContext& ctx, Document& do
   }
   if (report.hasNulBytes) ctx.ui.Error("the file holds NUL bytes: is it a binary file?");
   return report;
+}
+
+bool ReportBlockMarks(const CliContext& ctx, const Document& doc) {
+  const auto problems = FindBlockMarkProblems(doc.MinutesTextStringGrid);
+  for (const BlockMarkProblem& p : problems) {
+    const std::string opening = Cp932ToUtf8Lossy(p.opening);
+    const std::string closing = Cp932ToUtf8Lossy(p.closing);
+    ctx.ui.Error("line " + std::to_string(p.line) + ": " +
+                 (p.kind == BlockMarkProblem::Kind::NotClosed
+                      ? "\"" + opening + "\" is left open (no \"" + closing + "\")"
+                      : "\"" + closing + "\" closes no \"" + opening + "\""));
+  }
+  return !problems.empty();
 }
 
 }  // namespace korva::cli

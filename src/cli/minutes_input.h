@@ -38,4 +38,8 @@ std::string DecodeMinutesBytes(std::string bytes, InputEncoding encoding,
 std::optional<MinutesInputReport> LoadMinutesInput(CliContext& ctx, Document& doc,
                                                    const std::filesystem::path& file);
 
+// Prints every block mark that does not pair up, with its line; true when
+// there were any.
+bool ReportBlockMarks(const CliContext& ctx, const Document& doc);
+
 }  // namespace korva::cli

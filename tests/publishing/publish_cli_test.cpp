@@ -121,6 +121,16 @@ TEST_F(PublishCli, ProblemsAreNamedAndNothingIsWritten) {
   }
 }
 
+TEST_F(PublishCli, UnbalancedBlockMarksAreReportedAndTheSetIsStillWritten) {
+  std::vector<std::string> lines = meeting;
+  lines.insert(lines.begin() + 4, "「「");
+  const auto minutes = Minutes("本会議@r0612t1-1.txt", lines);
+  const CliRun run = Cli("publish " + Quote(minutes) + " --out " + Quote(temp.path() / "site"));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("line 5"), std::string::npos) << run.err;
+  EXPECT_EQ(FileCount(temp.path() / "site"), 4u);  // three files and the style sheet
+}
+
 TEST_F(PublishCli, ConvertWritesTheNavigationFileBesideTheDocument) {
   const auto minutes = Minutes("本会議@r0612t1-1.txt", meeting);
   const auto out = temp.path() / "out";
