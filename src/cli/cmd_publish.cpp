@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <system_error>
 
 #include "cli/cli_context.h"
@@ -125,7 +126,8 @@ void ReportBrokenLinks(CliUi& ui, const std::vector<std::string>& paths) {
 }
 
 int PublishOne(CliContext& ctx, const Settings& base, const std::string& file,
-               const std::string& out, const std::optional<std::string>& web) {
+               const std::string& out, const std::optional<std::string>& web,
+               std::set<std::string>& published) {
   ctx.settings = base;
   Document doc;
   // Opening checks for the try-out style sheet, which no published file uses.
@@ -140,10 +142,21 @@ int PublishOne(CliContext& ctx, const Settings& base, const std::string& file,
   // Unbalanced block marks are reported, and the sets are still written.
   const bool unbalanced = ReportBlockMarks(ctx, doc);
   Settings& s = ctx.settings;
-  if (sjis::Contains(ExtractBaseName(doc.MinutesFileName), "@") || s.ComboBoxHTMLFile.empty()) {
+  const std::string baseName = ExtractBaseName(doc.MinutesFileName);
+  if (sjis::Contains(baseName, "@")) {
     s.ComboBoxHTMLFile = doc.HTMLBaseName;
+  } else if (s.ComboBoxHTMLFile.empty()) {
+    // In a batch every set would be "dummy", each replacing the last.
+    s.ComboBoxHTMLFile = baseName;
   }
   if (!PrepareFolders(ctx.ui, s, out) || !PrepareStyleSheet(ctx.ui, s)) return kExitInputProblem;
+  // A set written earlier in this run is never replaced by a later file's.
+  const std::string normal = MakeSetPaths(s.BtnEdit3FileFolder, s.ComboBoxHTMLFile).normalPath;
+  if (!published.insert(normal).second) {
+    ctx.ui.Error("an earlier file of this run already published " + U8(normal) +
+                 "; this file was not published");
+    return kExitInputProblem;
+  }
   if (web) s.BtnEditWebHTMLFolder = *web;
   // Only the sets are asked for; nothing opens a browser.
   s.CheckBoxSaveAtBuild = false;
@@ -192,8 +205,9 @@ int RunPublish(CliContext& ctx, CommandArgs args) {
   }
   const Settings base = ctx.settings;
   int status = kExitDone;
+  std::set<std::string> published;
   for (const std::string& file : files) {
-    if (PublishOne(ctx, base, file, *out, web) != kExitDone) status = kExitInputProblem;
+    if (PublishOne(ctx, base, file, *out, web, published) != kExitDone) status = kExitInputProblem;
   }
   std::fflush(stdout);
   return status;

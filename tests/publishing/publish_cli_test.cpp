@@ -131,6 +131,20 @@ TEST_F(PublishCli, UnbalancedBlockMarksAreReportedAndTheSetIsStillWritten) {
   EXPECT_EQ(FileCount(temp.path() / "site"), 4u);  // three files and the style sheet
 }
 
+TEST_F(PublishCli, ABatchNeverReplacesASetItWroteItself) {
+  const auto first = Minutes("一@same.txt", meeting);
+  const auto second = Minutes("二@same.txt", {"▼別の会議", "○議長（甲君）　開きます。"});
+  const auto plain = Minutes("plain.txt", meeting);
+  const auto site = temp.path() / "site";
+  const CliRun run = Cli("publish " + Quote(first) + " " + Quote(second) + " " + Quote(plain) +
+                         " --out " + Quote(site));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("same-n.html"), std::string::npos) << run.err;
+  // The first file's set stands; the file without "@" is named after itself.
+  EXPECT_NE(ReadFileBytes(site / "same-n.html").bytes.find(Sj("一般質問")), std::string::npos);
+  EXPECT_TRUE(fs::exists(site / "plain-n.html"));
+}
+
 TEST_F(PublishCli, ConvertWritesTheNavigationFileBesideTheDocument) {
   const auto minutes = Minutes("本会議@r0612t1-1.txt", meeting);
   const auto out = temp.path() / "out";
