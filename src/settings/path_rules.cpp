@@ -78,21 +78,43 @@ int PickLocalReturnLink(Settings& s, Document& doc, Ui& ui, std::string& setting
   return SaveAfterChange(s, doc, ui);
 }
 
-int PickInclude(Settings& s, Document& doc, Ui& ui, bool needsRoot, DialogKind kind,
-                const char* page, std::string& setting, int slot) {
-  static StringList Document::*const kLists[] = {
-      &Document::LocalHeadIncludeList,     &Document::LocalTopFrameIncludeList,
-      &Document::LocalSidelinkIncludeList, &Document::WebHeadIncludeList,
-      &Document::WebTopFrameIncludeList,   &Document::WebSidelinkIncludeList};
-  if (needsRoot && !CheckRootFolder(s, ui)) return -1;
-  ui.ShowPage(page);
-  auto chosen = ui.ChooseOpenFile(Dialog(kind).title, Dialog(kind).filter, PickStart(doc));
+struct IncludeSlot {
+  std::string Settings::*setting;
+  StringList Document::*list;
+  DialogKind dialog;
+  const char* page;
+  bool needsRoot;
+};
+
+// In the order of IncludeFile and of Document::IncludeFileLabels.
+const IncludeSlot kIncludeSlots[] = {
+    {&Settings::BtnEditLocalHeadInclude, &Document::LocalHeadIncludeList,
+     DialogKind::HeadIncludeOpen, "PGRightTab08LocalInclude", true},
+    {&Settings::BtnEditLocalTopFrameInclude, &Document::LocalTopFrameIncludeList,
+     DialogKind::TopIncludeOpen, "PGRightTab08LocalInclude", true},
+    {&Settings::BtnEditLocalSidelinkInclude, &Document::LocalSidelinkIncludeList,
+     DialogKind::SideIncludeOpen, "PGRightTab12SidelinkInclude", true},
+    {&Settings::BtnEditWebHeadInclude, &Document::WebHeadIncludeList, DialogKind::HeadIncludeOpen,
+     "PGRightTab09WebInclude", false},
+    {&Settings::BtnEditWebTopframeInclude, &Document::WebTopFrameIncludeList,
+     DialogKind::TopIncludeOpen, "PGRightTab09WebInclude", false},
+    {&Settings::BtnEditWebSidelinkInclude, &Document::WebSidelinkIncludeList,
+     DialogKind::SideIncludeOpen, "PGRightTab12SidelinkInclude", false},
+};
+
+int PickInclude(Settings& s, Document& doc, Ui& ui, IncludeFile which) {
+  const auto index = static_cast<std::size_t>(which);
+  const IncludeSlot& slot = kIncludeSlots[index];
+  if (slot.needsRoot && !CheckRootFolder(s, ui)) return -1;
+  ui.ShowPage(slot.page);
+  auto chosen =
+      ui.ChooseOpenFile(Dialog(slot.dialog).title, Dialog(slot.dialog).filter, PickStart(doc));
   if (!chosen) return -1;
-  if (LoadMemoFromFile(*chosen, doc.*kLists[slot], 0, doc.IncludeFileLabels[slot]) != 0) {
+  if (LoadMemoFromFile(*chosen, doc.*slot.list, 0, doc.IncludeFileLabels[index]) != 0) {
     ui.Warning("【 "_sj + *chosen + " 】を読み込めませんでした。"_sj);
     return -1;
   }
-  setting = *chosen;
+  s.*slot.setting = *chosen;
   return SaveAfterChange(s, doc, ui);
 }
 
@@ -210,28 +232,22 @@ int BtnEditLocalReturn2listButtonClick(Settings& s, Document& doc, Ui& ui) {
 }
 
 int BtnEditLocalHeadIncludeButtonClick(Settings& s, Document& doc, Ui& ui) {
-  return PickInclude(s, doc, ui, true, DialogKind::HeadIncludeOpen, "PGRightTab08LocalInclude",
-                     s.BtnEditLocalHeadInclude, 0);
+  return PickInclude(s, doc, ui, IncludeFile::LocalHead);
 }
 int BtnEditLocalTopFrameIncludeButtonClick(Settings& s, Document& doc, Ui& ui) {
-  return PickInclude(s, doc, ui, true, DialogKind::TopIncludeOpen, "PGRightTab08LocalInclude",
-                     s.BtnEditLocalTopFrameInclude, 1);
+  return PickInclude(s, doc, ui, IncludeFile::LocalTopFrame);
 }
 int BtnEditLocalSidelinkIncludeButtonClick(Settings& s, Document& doc, Ui& ui) {
-  return PickInclude(s, doc, ui, true, DialogKind::SideIncludeOpen, "PGRightTab12SidelinkInclude",
-                     s.BtnEditLocalSidelinkInclude, 2);
+  return PickInclude(s, doc, ui, IncludeFile::LocalSidelink);
 }
 int BtnEditWebHeadIncludeButtonClick(Settings& s, Document& doc, Ui& ui) {
-  return PickInclude(s, doc, ui, false, DialogKind::HeadIncludeOpen, "PGRightTab09WebInclude",
-                     s.BtnEditWebHeadInclude, 3);
+  return PickInclude(s, doc, ui, IncludeFile::WebHead);
 }
 int BtnEditWebTopframeIncludeButtonClick(Settings& s, Document& doc, Ui& ui) {
-  return PickInclude(s, doc, ui, false, DialogKind::TopIncludeOpen, "PGRightTab09WebInclude",
-                     s.BtnEditWebTopframeInclude, 4);
+  return PickInclude(s, doc, ui, IncludeFile::WebTopFrame);
 }
 int BtnEditWebSidelinkIncludeButtonClick(Settings& s, Document& doc, Ui& ui) {
-  return PickInclude(s, doc, ui, false, DialogKind::SideIncludeOpen, "PGRightTab12SidelinkInclude",
-                     s.BtnEditWebSidelinkInclude, 5);
+  return PickInclude(s, doc, ui, IncludeFile::WebSidelink);
 }
 
 int BtnEditWebHTMLFolderButtonClick(Settings& s, Document& doc, Ui& ui) {
@@ -279,6 +295,15 @@ int sbLocalTopFrameCaptionPasteClick(Settings& s, Ui& ui) {
 int ComboBoxHTMLFileChange(Settings& s, Document& doc, Ui& ui, const std::string& text) {
   s.ComboBoxHTMLFile = text;
   return SaveAfterChange(s, doc, ui);
+}
+
+void ClearIncludeFile(Settings& s, Document& doc, Ui& ui, IncludeFile which) {
+  const auto index = static_cast<std::size_t>(which);
+  const IncludeSlot& slot = kIncludeSlots[index];
+  (s.*slot.setting).clear();
+  (doc.*slot.list).clear();
+  doc.IncludeFileLabels[index].clear();
+  ui.ShowPage(slot.page);
 }
 
 void LocalSettingsAllClear(Settings& s, Document& doc, Ui& ui) {

@@ -58,6 +58,20 @@ int sbLocalTopFrameCaptionPasteClick(Settings& s, Ui& ui);
 // The user typed a new HTML file name.
 int ComboBoxHTMLFileChange(Settings& s, Document& doc, Ui& ui, const std::string& text);
 
+// The six include files, in the order of Document::IncludeFileLabels.
+enum class IncludeFile {
+  LocalHead,
+  LocalTopFrame,
+  LocalSidelink,
+  WebHead,
+  WebTopFrame,
+  WebSidelink
+};
+
+// The clear button beside an include file: empties the setting, its lines and
+// its label, and shows its include tab.
+void ClearIncludeFile(Settings& s, Document& doc, Ui& ui, IncludeFile which);
+
 // --- group commands ----------------------------------------------------------
 
 void LocalSettingsAllClear(Settings& s, Document& doc, Ui& ui);

@@ -235,6 +235,13 @@ TEST(PathRulesTest, IncludePickLoadsTheFileAndItsLabel) {
   EXPECT_EQ(BtnEditWebSidelinkIncludeButtonClick(f.s, f.doc, f.ui), -1);
   EXPECT_EQ(f.s.BtnEditWebSidelinkInclude, file);
   EXPECT_EQ(f.ui.warnings.size(), 1u);
+
+  f.doc.LocalSidelinkIncludeList = {"<ul>"};
+  ClearIncludeFile(f.s, f.doc, f.ui, IncludeFile::WebSidelink);
+  EXPECT_EQ(f.s.BtnEditWebSidelinkInclude, "");
+  EXPECT_TRUE(f.doc.WebSidelinkIncludeList.empty());
+  EXPECT_EQ(f.doc.IncludeFileLabels[5], "");
+  EXPECT_EQ(f.doc.LocalSidelinkIncludeList, StringList{"<ul>"});
 }
 
 TEST(PathRulesTest, ClipboardLimits) {
