@@ -196,7 +196,10 @@ int SaveHTML(Settings& settings, Document& doc, Ui& ui, int kind) {
   doc.SavedDocumentPath = IncludeTrailingSeparator(settings.BtnEditHTMLSaveFolder) + file;
   if (kind != kHeadStandard || doc.GeneratedHTMLText.empty()) return -1;
   // A saved file keeps no layout marker: style sheets address the plain class names.
-  std::string text = doc.GeneratedHTMLText;
+  // Room for the placeholder values, so that they do not move the whole text.
+  std::string text;
+  text.reserve(doc.GeneratedHTMLText.size() + 4096);
+  text = doc.GeneratedHTMLText;
   ChangeAttmarkInPlace(text, settings, doc);
   DeleteLayoutMarkerInPlace(text);
   if (HTMLSave(settings, doc, ui, doc.SavedDocumentPath, text) != 0) return -1;
