@@ -146,7 +146,11 @@ int tbBuildTwoPaneClick(Settings& settings, Document& doc, Ui& ui) {
 int MenuTextMakeNormalClick(Settings& settings, Document& doc, Ui& ui) {
   if (!HasBody(doc, ui)) return -1;
   if (MakeUniteHTML(settings, doc, ui) != 0) {
-    ShowFolderWarning(ui);
+    // A failed write has been reported by the writer; a missing folder is shown here.
+    if (!FolderExists(settings.BtnEditHTMLSaveFolder) ||
+        !FolderExists(settings.BtnEdit3FileFolder)) {
+      ShowFolderWarning(ui);
+    }
     ui.Beep();
     return -1;
   }

@@ -280,6 +280,15 @@ TEST_F(SetsTest, NormalCommandNeedsABody) {
   EXPECT_FALSE(temp.Exists("root/three/h2612t4-1-n.html"));
 }
 
+TEST_F(SetsTest, NormalCommandWithoutItsFolderShowsTheWarning) {
+  settings.BtnEdit3FileFolder.clear();
+  EXPECT_EQ(MenuTextMakeNormalClick(settings, doc, ui), -1);
+  EXPECT_TRUE(ui.labels["LabelWarningSettingFolder"]);
+  EXPECT_EQ(ui.beeps, 1);
+  // Nothing lands in the working directory for want of a folder.
+  EXPECT_FALSE(std::filesystem::exists("h2612t4-1-n.html"));
+}
+
 TEST_F(SetsTest, NormalCommandWritesOnlyTheNormalFile) {
   ASSERT_EQ(MenuTextMakeNormalClick(settings, doc, ui), 0);
   EXPECT_TRUE(temp.Exists("root/three/h2612t4-1-n.html"));
