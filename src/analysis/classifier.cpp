@@ -45,6 +45,15 @@ bool IsControlOrSpace(char c) {
   return static_cast<unsigned char>(c) <= 0x20;
 }
 
+// R without leading and trailing control characters and spaces; bytes up to
+// 0x20 are never trail bytes, so cutting bytewise is exact.
+std::string_view TrimmedView(std::string_view r) {
+  std::size_t begin = 0, end = r.size();
+  while (begin < end && IsControlOrSpace(r[begin])) ++begin;
+  while (end > begin && IsControlOrSpace(r[end - 1])) --end;
+  return r.substr(begin, end - begin);
+}
+
 std::string TrimTrailingControlAndSpaces(std::string s) {
   while (!s.empty() && IsControlOrSpace(s.back())) s.pop_back();
   return s;
@@ -113,7 +122,7 @@ void CloseBlock(LineRow* previous) {
 void ClassifyLine(const std::string& R, LineRow& row, LineRow* previous, ClassifierState& st,
                   BlockMarkCounts& counts) {
   std::string T = TrimRightBlanks(R);
-  const std::string A = TrimControlAndSpaces(R);
+  const std::string_view A = TrimmedView(R);
   const std::string C = DeleteAllSpaces(A);
   if (std::size_t p = FastPos("／／"_sj, T)) T = ZenkakuTrim(std::string_view(T).substr(0, p - 1));
   std::string U = ZenkakuTrim(T);

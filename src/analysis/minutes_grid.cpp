@@ -26,12 +26,7 @@ int LoadMinutesTextStringGrid(const Settings& settings, Document& doc) {
   doc.MarkCounts = BlockMarkCounts{};
 
   ClassifyMinutesLines(doc.MinutesTextList, doc.MinutesTextStringGrid, doc.MarkCounts);
-  const int category = settings.RadioGroupCategory;
-  if (category >= 0 && category < kGeneralDocumentCategory) {
-    BuildYakushoku(doc.MinutesTextStringGrid, category);
-  }
-  CatTypeCode2Desc(doc.MinutesTextStringGrid);
-  MakeGidaihatugenShaList(doc);
+  CompleteLineTable(doc, settings.RadioGroupCategory);
   return 0;
 }
 

@@ -21,6 +21,11 @@ int CatTypeCode2Desc(LineTable& table);
 // SpeakerNavEntryList of `doc` from its line table.
 int MakeGidaihatugenShaList(Document& doc);
 
+// BuildYakushoku (for categories 0..6), CatTypeCode2Desc and
+// MakeGidaihatugenShaList in one pass over the rows, with the same result as
+// running them in turn.
+int CompleteLineTable(Document& doc, int category);
+
 // ListBoxMunicipalRoster := the entries of SpeakerNameSet.
 void BuildCategoty(Document& doc);
 

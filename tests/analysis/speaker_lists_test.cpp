@@ -139,3 +139,56 @@ TEST(SpeakerLists, RosterListCopiesTheNames) {
 
 }  // namespace
 }  // namespace korva
+
+namespace korva {
+namespace {
+
+// The one-pass completion must give what the three steps give in turn.
+TEST(SpeakerLists, OnePassEqualsTheStepsInTurn) {
+  const std::vector<std::string> lines = {"会議録",
+                                          "｛｛",
+                                          "議長　山田太郎",
+                                          "｝｝",
+                                          "■開議",
+                                          "○議長（山田太郎君）　開会します。",
+                                          "　続けます。",
+                                          "市長",
+                                          "　答弁します。",
+                                          "（（",
+                                          "見出し",
+                                          "））",
+                                          "　続き。",
+                                          "日程第１　一般質問",
+                                          "◆　１番　質問します。",
+                                          "〔議場騒然",
+                                          "〕",
+                                          "　以上です。",
+                                          "○副議長（鈴木花子君）　再開します。",
+                                          "／区切り",
+                                          "午後２時散会",
+                                          "■",
+                                          "署名"};
+  for (int category : {0, 1, 2, 6, 7}) {
+    Document stepwise;
+    stepwise.MinutesTextList = testing::SjLines(lines);
+    ClassifyMinutesLines(stepwise.MinutesTextList, stepwise.MinutesTextStringGrid,
+                         stepwise.MarkCounts);
+    Document onePass = stepwise;
+    if (category < 7) BuildYakushoku(stepwise.MinutesTextStringGrid, category);
+    CatTypeCode2Desc(stepwise.MinutesTextStringGrid);
+    MakeGidaihatugenShaList(stepwise);
+    CompleteLineTable(onePass, category);
+    for (std::size_t r = 1; r <= lines.size(); ++r) {
+      EXPECT_EQ(testing::ToU8(onePass.MinutesTextStringGrid.Row(r)),
+                testing::ToU8(stepwise.MinutesTextStringGrid.Row(r)))
+          << "category " << category << " row " << r;
+    }
+    EXPECT_EQ(onePass.ListBoxGidaiHatsugen, stepwise.ListBoxGidaiHatsugen) << category;
+    EXPECT_EQ(onePass.SpeakerNavEntryList, stepwise.SpeakerNavEntryList) << category;
+    EXPECT_EQ(onePass.SpeakerNameSet.Items(), stepwise.SpeakerNameSet.Items()) << category;
+    EXPECT_FALSE(onePass.SpeakerNavEntryList.empty());
+  }
+}
+
+}  // namespace
+}  // namespace korva
