@@ -89,7 +89,11 @@ int SaveWebFrameHTML(const Settings& settings, Document& doc, Ui& ui, const std:
   if (lines.empty()) return -1;
   const std::string text = JoinLinesSubstituted(
       lines, [&](std::string_view line) { return WebChangeAttmark(line, settings, doc); });
-  return HTMLSave(settings, doc, ui, path, text);
+  if (HTMLSave(settings, doc, ui, path, text) != 0) return -1;
+  // The web set reports each file by its name alone: its folder is the web
+  // server's, not a place on this disk the user looks for.
+  MessageFileSaved(doc, ui, ExtractFileName(path));
+  return 0;
 }
 
 int MakeWebUniteHTML(Settings& settings, Document& doc, Ui& ui) {

@@ -206,6 +206,13 @@ TEST_F(SetsTest, DomainIsReplacedLastOnTheWebAndKeptLocally) {
   EXPECT_TRUE(FindBrokenLinks(webFiles).empty());
 }
 
+TEST_F(SetsTest, WebFilesAreReportedByName) {
+  settings.ComboBoxWebHTMLFile = "h2612t4-1";
+  ASSERT_EQ(tbMakeWebHTMLClick(settings, doc, ui), 0);
+  EXPECT_EQ(ui.panels[1], "  【  h2612t4-1-h.html  】として保存されました"_sj);
+  EXPECT_EQ(ui.caption, "KORVA[ "_sj + doc.MinutesFileName + " ] - [ h2612t4-1-h.html ]");
+}
+
 TEST_F(SetsTest, EmptyWebFileNameGivesTheDummySet) {
   settings.ComboBoxWebHTMLFile = "";
   ASSERT_EQ(tbMakeWebHTMLClick(settings, doc, ui), 0);
