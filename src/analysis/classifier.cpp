@@ -352,7 +352,8 @@ void ClassifyLine(const std::string& R, LineRow& row, LineRow* previous, Classif
 
 // Classifies lines 1..N; `lineAt(r)` gives line r as the classifier reads it.
 template <typename LineAt>
-int ClassifyRows(std::size_t lineCount, LineAt lineAt, LineTable& target, BlockMarkCounts& counts) {
+int ClassifyRows(std::size_t lineCount, LineAt lineAt, LineTable& target, BlockMarkCounts& counts,
+                 const std::function<void(std::size_t, LineRow&)>& rowDone) {
   if (lineCount == 0) return -1;
   target.Resize(lineCount);
   ClassifierState state;
@@ -360,6 +361,7 @@ int ClassifyRows(std::size_t lineCount, LineAt lineAt, LineTable& target, BlockM
     LineRow& row = target.Row(r);
     row.LineNo = PadNumber(static_cast<long long>(r), 4);
     ClassifyLine(lineAt(r), row, r > 1 ? &target.Row(r - 1) : nullptr, state, counts);
+    if (rowDone) rowDone(r, row);
   }
   return 0;
 }
@@ -383,16 +385,17 @@ std::string PrepareMinutesLine(std::string_view line) {
 
 int MoveGrid2Roster(const std::vector<std::string>& preparedLines, LineTable& target,
                     BlockMarkCounts& counts) {
-  return ClassifyRows(
-      preparedLines.size(),
-      [&](std::size_t r) -> const std::string& { return preparedLines[r - 1]; }, target, counts);
+  return ClassifyRows(preparedLines.size(),
+                      [&](std::size_t r) -> const std::string& { return preparedLines[r - 1]; },
+                      target, counts, {});
 }
 
 int ClassifyMinutesLines(const std::vector<std::string>& lines, LineTable& target,
-                         BlockMarkCounts& counts) {
+                         BlockMarkCounts& counts,
+                         const std::function<void(std::size_t, LineRow&)>& rowDone) {
   return ClassifyRows(
-      lines.size(), [&](std::size_t r) { return PrepareMinutesLine(lines[r - 1]); }, target,
-      counts);
+      lines.size(), [&](std::size_t r) { return PrepareMinutesLine(lines[r - 1]); }, target, counts,
+      rowDone);
 }
 
 }  // namespace korva

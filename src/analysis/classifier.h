@@ -2,6 +2,7 @@
 // lines into designation and speech, and counts the block marks.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,7 +26,10 @@ std::string PrepareMinutesLine(std::string_view line);
 std::string TrimRightBlanks(std::string_view line);
 
 // MoveGrid2Roster over the lines as loaded, preparing each one on the way.
+// `rowDone(r, row)` runs as soon as row r is classified; the classifier only
+// touches an earlier row's BlockPos afterwards.
 int ClassifyMinutesLines(const std::vector<std::string>& lines, LineTable& target,
-                         BlockMarkCounts& counts);
+                         BlockMarkCounts& counts,
+                         const std::function<void(std::size_t, LineRow&)>& rowDone = {});
 
 }  // namespace korva

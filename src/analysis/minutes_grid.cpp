@@ -25,8 +25,10 @@ int LoadMinutesTextStringGrid(const Settings& settings, Document& doc) {
   // The counters describe this text only, however often it is loaded.
   doc.MarkCounts = BlockMarkCounts{};
 
-  ClassifyMinutesLines(doc.MinutesTextList, doc.MinutesTextStringGrid, doc.MarkCounts);
-  CompleteLineTable(doc, settings.RadioGroupCategory);
+  // Each row is completed right after its classification, in one pass.
+  LineTableCompleter completer(doc, settings.RadioGroupCategory);
+  ClassifyMinutesLines(doc.MinutesTextList, doc.MinutesTextStringGrid, doc.MarkCounts,
+                       [&completer](std::size_t r, LineRow& row) { completer.Row(r, row); });
   return 0;
 }
 

@@ -1,7 +1,5 @@
 #include "analysis/speaker_lists.h"
 
-#include <unordered_set>
-
 #include "analysis/title_tables.h"
 #include "text/literal.h"
 #include "text/sjis.h"
@@ -49,49 +47,46 @@ void LabelKind(LineRow& row) {
   }
 }
 
-// Speech numbers, list-box items, speaker names and navigation entries, row by row.
-class SpeakerListBuilder {
- public:
-  explicit SpeakerListBuilder(Document& doc) : doc_(doc) {}
-
-  void Add(std::size_t r, LineRow& row) {
-    if (row.LineKind == "2") {
-      const std::string& d = row.Designation;
-      // The same designation always gives the same name; skip the rework.
-      if (seen_.insert(d).second) doc_.SpeakerNameSet.Add(RemoveSpeakerMarks(d, 1));
-      if (sjis::Contains(d, "議長"_sj)) {
-        // Only the first speech of a chair (or vice-chair) is numbered.
-        if (!chairNumbered_) {
-          row.SpeechNo = std::to_string(speech_++);
-          chairNumbered_ = true;
-        }
-      } else {
-        row.SpeechNo = std::to_string(speech_++);
-      }
-      doc_.ListBoxGidaiHatsugen.push_back(" " + PadNumber(entry_++, 3) + ". " + d + RowRef(r));
-      doc_.SpeakerNavEntryList.push_back(d + "%" + row.CategoryCode + "/" +
-                                         ZeroPadNumber(static_cast<long long>(r), 4));
-    } else if (row.LineKind == "4") {
-      std::string h = ZenkakuTrim(row.Designation);
-      if (sjis::StartsWith(h, "／"_sj)) return;
-      if (sjis::StartsWith(h, "■"_sj)) h.erase(0, 2);
-      doc_.ListBoxGidaiHatsugen.push_back(ZenkakuTrim(h) + RowRef(r));
-      doc_.SpeakerNavEntryList.push_back(DeleteAllSpaces(h) + "/" +
-                                         ZeroPadNumber(static_cast<long long>(r), 4));
-    }
-  }
-
- private:
-  static std::string RowRef(std::size_t r) { return "\t" + std::to_string(r) + "/1"; }
-
-  Document& doc_;
-  std::unordered_set<std::string> seen_;
-  long long entry_ = 1;
-  long long speech_ = 1;
-  bool chairNumbered_ = false;
-};
-
 }  // namespace
+
+LineTableCompleter::LineTableCompleter(Document& doc, int category, Steps steps)
+    : doc_(doc),
+      category_(category),
+      categories_(steps == Steps::All && category >= 0 && category < 7),
+      labels_(steps == Steps::All) {}
+
+void LineTableCompleter::Row(std::size_t r, LineRow& row) {
+  if (categories_) {
+    MarkLoneDesignation(row);
+    AssignCategory(row, category_, current_);
+  }
+  if (labels_) LabelKind(row);
+
+  const std::string rowRef = "\t" + std::to_string(r) + "/1";
+  const std::string rowId = ZeroPadNumber(static_cast<long long>(r), 4);
+  if (row.LineKind == "2") {
+    const std::string& d = row.Designation;
+    // The same designation always gives the same name; skip the rework.
+    if (seen_.insert(d).second) doc_.SpeakerNameSet.Add(RemoveSpeakerMarks(d, 1));
+    if (sjis::Contains(d, "議長"_sj)) {
+      // Only the first speech of a chair (or vice-chair) is numbered.
+      if (!chairNumbered_) {
+        row.SpeechNo = std::to_string(speech_++);
+        chairNumbered_ = true;
+      }
+    } else {
+      row.SpeechNo = std::to_string(speech_++);
+    }
+    doc_.ListBoxGidaiHatsugen.push_back(" " + PadNumber(entry_++, 3) + ". " + d + rowRef);
+    doc_.SpeakerNavEntryList.push_back(d + "%" + row.CategoryCode + "/" + rowId);
+  } else if (row.LineKind == "4") {
+    std::string h = ZenkakuTrim(row.Designation);
+    if (sjis::StartsWith(h, "／"_sj)) return;
+    if (sjis::StartsWith(h, "■"_sj)) h.erase(0, 2);
+    doc_.ListBoxGidaiHatsugen.push_back(ZenkakuTrim(h) + rowRef);
+    doc_.SpeakerNavEntryList.push_back(DeleteAllSpaces(h) + "/" + rowId);
+  }
+}
 
 int BuildYakushoku(LineTable& table, int category) {
   if (HasNoLines(table)) return -1;
@@ -111,8 +106,8 @@ int MakeGidaihatugenShaList(Document& doc) {
   doc.ListBoxGidaiHatsugen.clear();
   LineTable& table = doc.MinutesTextStringGrid;
   if (HasNoLines(table)) return -1;
-  SpeakerListBuilder builder(doc);
-  for (std::size_t r = 1; r <= table.RowCount(); ++r) builder.Add(r, table.Row(r));
+  LineTableCompleter lists(doc, 0, LineTableCompleter::Steps::ListsOnly);
+  for (std::size_t r = 1; r <= table.RowCount(); ++r) lists.Row(r, table.Row(r));
   return 0;
 }
 
@@ -120,20 +115,8 @@ int CompleteLineTable(Document& doc, int category) {
   doc.ListBoxGidaiHatsugen.clear();
   LineTable& table = doc.MinutesTextStringGrid;
   if (HasNoLines(table)) return -1;
-  // Each step reads only its own row and what the rows above left behind,
-  // so the steps can share one pass over a table too large for the cache.
-  const bool categories = category >= 0 && category < 7;
-  std::string current;
-  SpeakerListBuilder builder(doc);
-  for (std::size_t r = 1; r <= table.RowCount(); ++r) {
-    LineRow& row = table.Row(r);
-    if (categories) {
-      MarkLoneDesignation(row);
-      AssignCategory(row, category, current);
-    }
-    LabelKind(row);
-    builder.Add(r, row);
-  }
+  LineTableCompleter completer(doc, category);
+  for (std::size_t r = 1; r <= table.RowCount(); ++r) completer.Row(r, table.Row(r));
   return 0;
 }
 

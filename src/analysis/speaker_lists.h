@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <unordered_set>
 
 #include "session/document.h"
 
@@ -25,6 +26,27 @@ int MakeGidaihatugenShaList(Document& doc);
 // MakeGidaihatugenShaList in one pass over the rows, with the same result as
 // running them in turn.
 int CompleteLineTable(Document& doc, int category);
+
+// The steps above for one row at a time, top to bottom. Each step reads only
+// its own row and what the rows above left behind, so a row can be completed
+// as soon as it is classified, while it is still in the cache.
+class LineTableCompleter {
+ public:
+  enum class Steps { All, ListsOnly };
+  LineTableCompleter(Document& doc, int category, Steps steps = Steps::All);
+  void Row(std::size_t r, LineRow& row);
+
+ private:
+  Document& doc_;
+  int category_;
+  bool categories_;
+  bool labels_;
+  std::string current_;                   // category of the speech in progress
+  std::unordered_set<std::string> seen_;  // designations already in SpeakerNameSet
+  long long entry_ = 1;
+  long long speech_ = 1;
+  bool chairNumbered_ = false;
+};
 
 // ListBoxMunicipalRoster := the entries of SpeakerNameSet.
 void BuildCategoty(Document& doc);

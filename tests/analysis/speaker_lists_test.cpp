@@ -164,6 +164,9 @@ TEST(SpeakerLists, OnePassEqualsTheStepsInTurn) {
                                           "〕",
                                           "　以上です。",
                                           "○副議長（鈴木花子君）　再開します。",
+                                          "【【",
+                                          "引用",
+                                          "】】",
                                           "／区切り",
                                           "午後２時散会",
                                           "■",
@@ -187,6 +190,15 @@ TEST(SpeakerLists, OnePassEqualsTheStepsInTurn) {
     EXPECT_EQ(onePass.SpeakerNavEntryList, stepwise.SpeakerNavEntryList) << category;
     EXPECT_EQ(onePass.SpeakerNameSet.Items(), stepwise.SpeakerNameSet.Items()) << category;
     EXPECT_FALSE(onePass.SpeakerNavEntryList.empty());
+    // Loading completes each row right after classifying it: the same again.
+    const Document loaded = testing::Analyse(lines, category);
+    for (std::size_t r = 1; r <= lines.size(); ++r) {
+      EXPECT_EQ(testing::ToU8(loaded.MinutesTextStringGrid.Row(r)),
+                testing::ToU8(stepwise.MinutesTextStringGrid.Row(r)))
+          << "loaded, category " << category << " row " << r;
+    }
+    EXPECT_EQ(loaded.ListBoxGidaiHatsugen, stepwise.ListBoxGidaiHatsugen) << category;
+    EXPECT_EQ(loaded.SpeakerNavEntryList, stepwise.SpeakerNavEntryList) << category;
   }
 }
 
