@@ -206,6 +206,31 @@ TEST_F(SetsTest, DomainIsReplacedLastOnTheWebAndKeptLocally) {
   EXPECT_TRUE(FindBrokenLinks(webFiles).empty());
 }
 
+TEST_F(SetsTest, WebSetNeedsItsFolderAndABody) {
+  struct Case {
+    const char* what;
+    std::string folder;
+    bool body;
+    std::string page;
+  };
+  const Case cases[] = {
+      {"unset folder", "", true, "PGLeftTab05WebHEAD"},
+      {"missing folder", settings.BtnEditWebHTMLFolder + "gone/", true, "PGLeftTab05WebHEAD"},
+      {"no body", settings.BtnEditWebHTMLFolder, false, "PGLeftTab08HTMLBody"},
+  };
+  for (const Case& c : cases) {
+    Settings s = settings;
+    Document d = doc;
+    RecordingUi u;
+    s.BtnEditWebHTMLFolder = c.folder;
+    if (!c.body) d.BodyHTMLList.clear();
+    EXPECT_EQ(tbMakeWebHTMLClick(s, d, u), -1) << c.what;
+    EXPECT_EQ(u.beeps, 1) << c.what;
+    EXPECT_EQ(u.pagesShown.back(), c.page) << c.what;
+    EXPECT_TRUE(std::filesystem::is_empty(temp.path() / "root/web")) << c.what;
+  }
+}
+
 TEST_F(SetsTest, WebFilesAreReportedByName) {
   settings.ComboBoxWebHTMLFile = "h2612t4-1";
   ASSERT_EQ(tbMakeWebHTMLClick(settings, doc, ui), 0);
