@@ -19,10 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const FileDialog& Dialog(DialogKind kind) {
-  return StandardDialog(kind);
-}
-
 std::string Slashed(const std::string& path) {
   return sjis::ReplaceAll(path, "\\", "/");
 }
@@ -59,8 +55,8 @@ int PickFolderInsideRoot(Settings& s, Document& doc, Ui& ui, std::string& settin
 
 // The folder of a name chosen in the HTML save dialog that proposes "dummy.html".
 std::optional<std::string> FolderFromSaveDialog(Ui& ui) {
-  auto chosen = ui.ChooseSaveFile(Dialog(DialogKind::HtmlSave).title,
-                                  Dialog(DialogKind::HtmlSave).filter, "dummy.html");
+  auto chosen = ui.ChooseSaveFile(StandardDialog(DialogKind::HtmlSave).title,
+                                  StandardDialog(DialogKind::HtmlSave).filter, "dummy.html");
   if (!chosen) return std::nullopt;
   return ExtractFilePath(*chosen);
 }
@@ -68,8 +64,8 @@ std::optional<std::string> FolderFromSaveDialog(Ui& ui) {
 int PickLocalReturnLink(Settings& s, Document& doc, Ui& ui, std::string& setting,
                         std::string& label) {
   if (!CheckRootFolder(s, ui)) return -1;
-  auto chosen = ui.ChooseOpenFile(Dialog(DialogKind::HtmlOpen).title,
-                                  Dialog(DialogKind::HtmlOpen).filter, PickStart(doc));
+  auto chosen = ui.ChooseOpenFile(StandardDialog(DialogKind::HtmlOpen).title,
+                                  StandardDialog(DialogKind::HtmlOpen).filter, PickStart(doc));
   if (!chosen) return -1;
   const std::string path = ChangeFileExt(*chosen, ".html");
   if (!CheckRootFolderExists(s, ui, path)) return -1;
@@ -107,8 +103,8 @@ int PickInclude(Settings& s, Document& doc, Ui& ui, IncludeFile which) {
   const IncludeSlot& slot = kIncludeSlots[index];
   if (slot.needsRoot && !CheckRootFolder(s, ui)) return -1;
   ui.ShowPage(slot.page);
-  auto chosen =
-      ui.ChooseOpenFile(Dialog(slot.dialog).title, Dialog(slot.dialog).filter, PickStart(doc));
+  auto chosen = ui.ChooseOpenFile(StandardDialog(slot.dialog).title,
+                                  StandardDialog(slot.dialog).filter, PickStart(doc));
   if (!chosen) return -1;
   if (LoadMemoFromFile(*chosen, doc.*slot.list, 0, doc.IncludeFileLabels[index]) != 0) {
     ui.Warning("【 "_sj + *chosen + " 】を読み込めませんでした。"_sj);
@@ -179,8 +175,8 @@ int BtnEditRootFolderButtonClick(Settings& s, Document& doc, Ui& ui) {
 
 int BtnEditHTMLSaveFolderButtonClick(Settings& s, Document& doc, Ui& ui) {
   if (!CheckRootFolder(s, ui)) return -1;
-  auto chosen = ui.ChooseSaveFile(Dialog(DialogKind::HtmlSave).title,
-                                  Dialog(DialogKind::HtmlSave).filter, "dummy.html");
+  auto chosen = ui.ChooseSaveFile(StandardDialog(DialogKind::HtmlSave).title,
+                                  StandardDialog(DialogKind::HtmlSave).filter, "dummy.html");
   if (!chosen) return -1;
   const std::string path = ChangeFileExt(*chosen, ".html");
   s.BtnEditHTMLSaveFolder = ExtractFilePath(path);
@@ -201,8 +197,8 @@ int BtnEdit3FileFolderButtonClick(Settings& s, Document& doc, Ui& ui) {
 int BtnEditLocalCSSFileButtonClick(Settings& s, Document& doc, Ui& ui) {
   if (!CheckRootFolder(s, ui)) return -1;
   ui.ShowPage("PGRightTab04CSSJS");
-  auto chosen = ui.ChooseOpenFile(Dialog(DialogKind::CssOpen).title,
-                                  Dialog(DialogKind::CssOpen).filter, PickStart(doc));
+  auto chosen = ui.ChooseOpenFile(StandardDialog(DialogKind::CssOpen).title,
+                                  StandardDialog(DialogKind::CssOpen).filter, PickStart(doc));
   if (!chosen) return -1;
   // The file name must end in ".css"; a folder named "x.css" does not make a style sheet.
   if (!HasCssExtension(*chosen)) {
