@@ -1,6 +1,7 @@
 #include "intake/file_reset.h"
 
 #include "analysis/minutes_grid.h"
+#include "html/placeholders.h"
 #include "session/captions.h"
 
 namespace korva {
@@ -14,7 +15,7 @@ void FileReset(Document& doc, Ui& ui, int mode) {
   doc.ListBoxGidaiHatsugen.clear();
   doc.ListBoxMunicipalRoster.clear();
   StringGridClear(doc);
-  doc.MarkCounts = BlockMarkCounts{};
+  GlobalHTMLVarClear(doc, ui);
   doc.EditorCSSText.clear();
   // The include memos and their lists.
   for (StringList* list :
