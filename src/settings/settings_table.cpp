@@ -133,6 +133,15 @@ std::optional<long long> ParseInteger(std::string_view text) {
   return value;
 }
 
+// Spin edits count bytes of a line and the radio groups pick an item: a value
+// outside these ranges is broken input, not a setting.
+std::pair<long long, long long> IntegerRange(std::string_view name) {
+  if (name.starts_with("SpinEdit")) return {0, kSpinEditMax};
+  if (name == "RadioGroupCategory") return {0, 7};
+  if (name == "RadioGroupSaveCharSet") return {0, 1};
+  return {INT32_MIN, INT32_MAX};
+}
+
 }  // namespace
 
 std::span<const SettingRow> SettingsTable() {
@@ -192,8 +201,10 @@ std::optional<std::string> SetSettingFromText(Settings& settings, const SettingR
           if constexpr (std::is_same_v<T, bool>) {
             value = *number != 0;
           } else {
-            if (*number < INT32_MIN || *number > INT32_MAX) {
-              return std::string(row.name) + " is out of range: " + std::string(text);
+            const auto [low, high] = IntegerRange(row.name);
+            if (*number < low || *number > high) {
+              return std::string(row.name) + " must be between " + std::to_string(low) +
+                     " and " + std::to_string(high) + ", not " + std::string(text);
             }
             value = static_cast<int>(*number);
           }
