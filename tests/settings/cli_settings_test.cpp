@@ -34,6 +34,9 @@ RunResult RunShell(const std::string& command) {
 std::string Quoted(const fs::path& p) {
   return "'" + p.string() + "'";
 }
+std::string Quoted(const std::string& p) {
+  return "'" + p + "'";
+}
 
 bool Prints(const RunResult& r, const std::string& line) {
   return r.output.find("\n" + line + "\n") != std::string::npos ||
@@ -45,61 +48,49 @@ TEST(CliSettingsTest, SettingsAndProjectFilesAreRead) {
   const std::string text =
       Sj("[Roster]\r\nYakuPos1=7\r\n[Speaker]\r\nwsc=gichou\r\n[LeftLink]\r\nSubjectTitle="
          "発言一覧\r\n");
-  tmp.File("a.inf", text);
-  tmp.File("city.mpr", text);
-  const std::string cli = KORVA_CLI_PATH;
+  const std::string inf = Quoted(tmp.File("a.inf", text));
+  const std::string mpr = Quoted(tmp.File("city.mpr", text));
+  const std::string bad = Quoted(tmp.File("bad.inf", "[Roster]\r\ngarbage\r\nYakuPos1=6\r\n"));
   struct Case {
     const char* name;
     std::string args;
-    std::vector<std::string> lines;
+    int status;
+    std::vector<std::string> lines;  // whole lines of the output
+    std::string message;             // anywhere in the output
   };
   const std::vector<Case> cases = {
       {"settings",
-       "--settings " + Quoted(tmp.path() / "a.inf"),
-       {"SpinEditYakushokuPos=7", "ComboBoxClassWSC=gichou", "ComboBoxSubjectTitle=発言一覧"}},
-      {"project", "--project " + Quoted(tmp.path() / "city.mpr"), {"SpinEditYakushokuPos=7"}},
+       "--settings " + inf,
+       0,
+       {"SpinEditYakushokuPos=7", "ComboBoxClassWSC=gichou", "ComboBoxSubjectTitle=発言一覧"},
+       ""},
+      {"project", "--project " + mpr, 0, {"SpinEditYakushokuPos=7"}, ""},
       {"--set after the file",
-       "--set SpinEditYakushokuPos=9 --settings " + Quoted(tmp.path() / "a.inf"),
-       {"SpinEditYakushokuPos=9", "ComboBoxClassWSC=gichou"}},
+       "--set SpinEditYakushokuPos=9 --settings " + inf,
+       0,
+       {"SpinEditYakushokuPos=9", "ComboBoxClassWSC=gichou"},
+       ""},
+      {"problems by line", "--settings " + bad, 0, {"SpinEditYakushokuPos=6"}, "bad.inf:2:"},
+      {"missing settings",
+       "--settings " + Quoted(tmp.path() / "none.inf"),
+       1,
+       {},
+       "no such settings file"},
+      {"missing project",
+       "--project " + Quoted(tmp.path() / "none.mpr"),
+       1,
+       {},
+       "no such settings file"},
+      {"a folder", "--settings " + Quoted(tmp.path()), 1, {}, "no such settings file"},
+      {"both", "--settings " + inf + " --project " + mpr, 2, {}, "give one"},
   };
   for (const auto& c : cases) {
-    const RunResult r = RunShell(cli + " " + c.args + " settings");
-    EXPECT_EQ(r.status, 0) << c.name << "\n" << r.output;
-    for (const auto& line : c.lines) EXPECT_TRUE(Prints(r, line)) << c.name << ": " << line;
+    SCOPED_TRACE(c.name);
+    const RunResult r = RunShell(std::string(KORVA_CLI_PATH) + " " + c.args + " settings");
+    EXPECT_EQ(r.status, c.status) << r.output;
+    for (const auto& line : c.lines) EXPECT_TRUE(Prints(r, line)) << line;
+    EXPECT_NE(r.output.find(c.message), std::string::npos) << r.output;
   }
-}
-
-TEST(CliSettingsTest, NamedFilesMustExist) {
-  TempFolder tmp;
-  tmp.File("a.inf", "[Roster]\r\n");
-  const std::string cli = KORVA_CLI_PATH;
-  struct Case {
-    std::string args;
-    int status;
-    const char* message;
-  };
-  const std::vector<Case> cases = {
-      {"--settings " + Quoted(tmp.path() / "none.inf"), 1, "no such settings file"},
-      {"--project " + Quoted(tmp.path() / "none.mpr"), 1, "no such settings file"},
-      {"--settings " + Quoted(tmp.path()), 1, "no such settings file"},
-      {"--settings " + Quoted(tmp.path() / "a.inf") + " --project " + Quoted(tmp.path() / "a.inf"),
-       2, "give one"},
-  };
-  for (const auto& c : cases) {
-    const RunResult r = RunShell(cli + " " + c.args + " settings");
-    EXPECT_EQ(r.status, c.status) << c.args << "\n" << r.output;
-    EXPECT_NE(r.output.find(c.message), std::string::npos) << c.args << "\n" << r.output;
-  }
-}
-
-TEST(CliSettingsTest, ProblemsInTheFileAreReportedByLine) {
-  TempFolder tmp;
-  tmp.File("bad.inf", "[Roster]\r\ngarbage\r\nYakuPos1=6\r\n");
-  const RunResult r = RunShell(std::string(KORVA_CLI_PATH) + " --settings " +
-                               Quoted(tmp.path() / "bad.inf") + " settings");
-  EXPECT_EQ(r.status, 0);
-  EXPECT_NE(r.output.find("bad.inf:2:"), std::string::npos) << r.output;
-  EXPECT_TRUE(Prints(r, "SpinEditYakushokuPos=6"));
 }
 
 TEST(CliSettingsTest, SettingsFileIsFoundBesideTheProgramThenInTheUserFolder) {
