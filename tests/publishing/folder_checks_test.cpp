@@ -12,17 +12,12 @@ using namespace literals;
 using testing::RecordingUi;
 using testing::TempFolder;
 
-TEST(CheckRootFolder, UnsetRootShowsTheProjectPageAndWarning) {
+TEST(CheckRootFolder, ASetRootIsEnoughWithoutLookingAtTheDisk) {
   Settings settings;
-  RecordingUi ui;
-  EXPECT_FALSE(CheckRootFolder(settings, ui));
-  EXPECT_EQ(ui.pagesShown, std::vector<std::string>{"PGLeftTab02Project"});
-  EXPECT_TRUE(ui.labels[kFolderWarningLabel]);
-
   settings.BtnEditRootFolder = "/nowhere/at/all/";
-  RecordingUi ui2;
-  EXPECT_TRUE(CheckRootFolder(settings, ui2));  // set is enough; existence is not tested
-  EXPECT_TRUE(ui2.calls.empty());
+  RecordingUi ui;
+  EXPECT_TRUE(CheckRootFolder(settings, ui));
+  EXPECT_TRUE(ui.calls.empty());
 }
 
 TEST(CheckSaveHTMLFolderAndFile, FirstMissingFolderIsEmptiedAndNamed) {
@@ -32,11 +27,14 @@ TEST(CheckSaveHTMLFolderAndFile, FirstMissingFolderIsEmptiedAndNamed) {
   struct Case {
     std::string root, save, three;
     std::string missingSetting;
+    std::string Settings::*failing;
   };
   const Case cases[] = {
-      {"", good, good, "BtnEditRootFolder"},     {gone, good, good, "BtnEditRootFolder"},
-      {good, "", good, "BtnEditHTMLSaveFolder"}, {good, gone, gone, "BtnEditHTMLSaveFolder"},
-      {good, good, gone, "BtnEdit3FileFolder"},
+      {"", good, good, "BtnEditRootFolder", &Settings::BtnEditRootFolder},
+      {gone, good, good, "BtnEditRootFolder", &Settings::BtnEditRootFolder},
+      {good, "", good, "BtnEditHTMLSaveFolder", &Settings::BtnEditHTMLSaveFolder},
+      {good, gone, gone, "BtnEditHTMLSaveFolder", &Settings::BtnEditHTMLSaveFolder},
+      {good, good, gone, "BtnEdit3FileFolder", &Settings::BtnEdit3FileFolder},
   };
   for (const Case& c : cases) {
     Settings settings;
@@ -50,12 +48,9 @@ TEST(CheckSaveHTMLFolderAndFile, FirstMissingFolderIsEmptiedAndNamed) {
     EXPECT_EQ(missing.substr(0, c.missingSetting.size()), c.missingSetting);
     EXPECT_TRUE(ui.labels[kFolderWarningLabel]);
     // Only the failing folder is emptied; the file name is left as it was.
-    const std::string* failing =
-        c.missingSetting == "BtnEditRootFolder"       ? &settings.BtnEditRootFolder
-        : c.missingSetting == "BtnEditHTMLSaveFolder" ? &settings.BtnEditHTMLSaveFolder
-                                                      : &settings.BtnEdit3FileFolder;
-    EXPECT_EQ(*failing, "");
-    EXPECT_EQ(settings.BtnEdit3FileFolder, c.missingSetting == "BtnEdit3FileFolder" ? "" : c.three);
+    EXPECT_EQ(settings.*c.failing, "");
+    EXPECT_EQ(settings.BtnEdit3FileFolder,
+              c.failing == &Settings::BtnEdit3FileFolder ? "" : c.three);
     EXPECT_EQ(settings.ComboBoxHTMLFile, "h2612t4-1.htm");
   }
 }
@@ -109,20 +104,6 @@ TEST(Check3FileCSS, MissingStyleSheetIsReportedWithFolderAndName) {
                     "css/other.css 】\r\n\r\n　を入れて（コピー）ください。"_sj);
     }
   }
-}
-
-TEST(CheckWebFolderExists, ShowsTheWebPageWhenMissing) {
-  TempFolder temp;
-  const std::string web = temp.Folder("web");
-  for (const std::string& folder : {std::string(""), web + "gone/"}) {
-    RecordingUi ui;
-    EXPECT_FALSE(CheckWebFolderExists(folder, ui));
-    EXPECT_EQ(ui.pagesShown, std::vector<std::string>{"PGLeftTab05WebHEAD"});
-    EXPECT_TRUE(ui.labels[kWebFolderWarningLabel]);
-  }
-  RecordingUi ui;
-  EXPECT_TRUE(CheckWebFolderExists(web, ui));
-  EXPECT_TRUE(ui.calls.empty());
 }
 
 }  // namespace

@@ -15,20 +15,14 @@ std::string Nbsp(int n) {
 }
 
 TEST(NavEntryLine, NumberColumnPadsToFourPositions) {
-  struct Case {
-    int number;
-    std::string column;
-  };
-  const Case cases[] = {
-      {7, Nbsp(5) + "7.&nbsp;"},
-      {42, Nbsp(4) + "42.&nbsp;"},
-      {1234, Nbsp(2) + "1234.&nbsp;"},
-      {12345, Nbsp(2) + "12345.&nbsp;"},
-  };
-  for (const Case& c : cases) {
+  const std::pair<int, std::string> cases[] = {{7, Nbsp(5) + "7.&nbsp;"},
+                                               {42, Nbsp(4) + "42.&nbsp;"},
+                                               {1234, Nbsp(2) + "1234.&nbsp;"},
+                                               {12345, Nbsp(2) + "12345.&nbsp;"}};
+  for (const auto& [number, column] : cases) {
     Settings settings;
-    const std::string line = GetNavSubSpeakerMarkAndLink(settings, "A%3/0001", 0, c.number);
-    EXPECT_EQ(line.substr(0, line.find("○"_sj)), c.column) << c.number;
+    const std::string line = GetNavSubSpeakerMarkAndLink(settings, "A%3/0001", 0, number);
+    EXPECT_EQ(line.substr(0, line.find("○"_sj)), column) << number;
   }
 }
 
@@ -62,61 +56,44 @@ TEST(NavEntryLine, PrefixAndClassPerCategoryInBothModes) {
   }
 }
 
-TEST(NavEntryLine, UnknownCategoryShowsBlankNameWithoutMark) {
-  for (const std::string code : {"0", "", "15"}) {
-    Settings settings;
-    const std::string line =
-        GetNavSubSpeakerMarkAndLink(settings, "誰か%"_sj + code + "/0004", 1, 1);
-    EXPECT_EQ(line, Nbsp(5) + "1.&nbsp;" + "<a href=\"#rb-line-0004\"><span class=\"sentence\">" +
-                        "　"_sj + "</span></a>")
-        << code;
-  }
-}
-
-TEST(NavEntryLine, MarkIsTrimmedAndSourceMarksRemoved) {
-  Settings settings;
-  settings.ComboBoxMarkWSC = " 　◎　"_sj;
-  const std::string line = GetNavSubSpeakerMarkAndLink(settings, "◇○議長%3/0002"_sj, 0, 1);
-  EXPECT_EQ(line, Nbsp(5) + "1.&nbsp;" + "◎"_sj +
-                      "<a href=\"#line-0002\"><span class=\"chairperson\">" + "議長"_sj +
-                      "</span></a>");
-}
-
-TEST(NavEntryLine, AgendaLines) {
+TEST(NavEntryLine, OtherEntryForms) {
   struct Case {
+    const char* what;
+    void (*set)(Settings&);
     std::string entry;
     int mode;
     std::string expected;
   };
+  const auto none = [](Settings&) {};
+  const std::string agenda = "<span class=\"subject\">開議</span></a>"_sj;
   const Case cases[] = {
-      {"開議/0002"_sj, 0,
-       "&nbsp;&nbsp;▼<a href=\"#line-0002\"><span class=\"subject\">開議</span></a>"_sj},
-      {"開議/0002"_sj, 1,
-       "&nbsp;&nbsp;▼<a href=\"#lt-line-0002\"><span class=\"subject\">開議</span></a>"_sj},
-      {"▽質疑/0120"_sj, 1,
-       "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;▽<a href=\"#lt-line-0120\">"
-       "<span class=\"subject\">質疑</span></a>"_sj},
+      {"agenda item", none, "開議/0002"_sj, 0, "&nbsp;&nbsp;▼<a href=\"#line-0002\">"_sj + agenda},
+      {"agenda item, two panes", none, "開議/0002"_sj, 1,
+       "&nbsp;&nbsp;▼<a href=\"#lt-line-0002\">"_sj + agenda},
+      {"added agenda item", none, "▽質疑/0120"_sj, 1,
+       Nbsp(6) + "▽<a href=\"#lt-line-0120\"><span class=\"subject\">質疑</span></a>"_sj},
+      {"unknown category 0", none, "誰か%0/0004"_sj, 1,
+       Nbsp(5) + "1.&nbsp;<a href=\"#rb-line-0004\"><span class=\"sentence\">　</span></a>"_sj},
+      {"no category", none, "誰か%/0004"_sj, 1,
+       Nbsp(5) + "1.&nbsp;<a href=\"#rb-line-0004\"><span class=\"sentence\">　</span></a>"_sj},
+      {"unknown category 15", none, "誰か%15/0004"_sj, 1,
+       Nbsp(5) + "1.&nbsp;<a href=\"#rb-line-0004\"><span class=\"sentence\">　</span></a>"_sj},
+      {"mark trimmed, source marks removed", [](Settings& s) { s.ComboBoxMarkWSC = " 　◎　"_sj; },
+       "◇○議長%3/0002"_sj, 0,
+       Nbsp(5) + "1.&nbsp;◎<a href=\"#line-0002\"><span class=\"chairperson\">議長</span></a>"_sj},
+      {"empty id header", [](Settings& s) { s.ComboBoxID_Header = ""; }, "開議/0002"_sj, 0,
+       "&nbsp;&nbsp;▼<a href=\"#pid-0002\">"_sj + agenda},
+      {"blank id header", [](Settings& s) { s.ComboBoxID_Header = " 　"_sj; }, "開議/0002"_sj, 0,
+       "&nbsp;&nbsp;▼<a href=\"#pid-0002\">"_sj + agenda},
+      {"no line number", none, "開議"_sj, 0, ""},
+      {"speaker without line number", none, "議長%3"_sj, 0, ""},
+      {"parts swapped", none, "議長/0003%3"_sj, 0, ""},
+      {"empty", none, "", 0, ""},
   };
   for (const Case& c : cases) {
     Settings settings;
-    EXPECT_EQ(GetNavSubSpeakerMarkAndLink(settings, c.entry, c.mode, 9), c.expected);
-  }
-}
-
-TEST(NavEntryLine, MalformedEntriesGiveEmptyLines) {
-  for (const std::string entry : {"開議", "議長%3", "議長/0003%3", ""}) {
-    Settings settings;
-    EXPECT_EQ(GetNavSubSpeakerMarkAndLink(settings, Sj(entry), 0, 1), "") << entry;
-  }
-}
-
-TEST(NavEntryLine, BlankIdHeaderBecomesPid) {
-  for (const std::string header : {"", "  ", "　"}) {
-    Settings settings;
-    settings.ComboBoxID_Header = Sj(header);
-    const std::string line = GetNavSubSpeakerMarkAndLink(settings, "開議/0002"_sj, 0, 1);
-    EXPECT_EQ(settings.ComboBoxID_Header, "pid-");
-    EXPECT_NE(line.find("href=\"#pid-0002\""), std::string::npos) << line;
+    c.set(settings);
+    EXPECT_EQ(GetNavSubSpeakerMarkAndLink(settings, c.entry, c.mode, 1), c.expected) << c.what;
   }
 }
 
@@ -126,67 +103,63 @@ class NavListTest : public ::testing::Test {
   Document doc;
 
   // The lines between the fixed head (7 lines) and the fixed end (4 lines).
-  StringList Entries(const StringList& list) {
+  static StringList Entries(const StringList& list) {
     return StringList(list.begin() + 7, list.end() - 4);
   }
 };
 
 TEST_F(NavListTest, FrameLinesSurroundTheEntries) {
-  doc.SpeakerNavEntryList = {"開議/0002"_sj};
-  MakeNavList(settings, doc);
-  for (const StringList* list : {&doc.NavHTMLList, &doc.TwoPaneListHTMLList}) {
-    ASSERT_EQ(list->size(), 12u);
-    EXPECT_EQ((*list)[0], "<pre class=\"leftnav\">");
-    EXPECT_EQ(
-        (*list)[3],
-        "&nbsp;&nbsp;&nbsp;<a id=\"lf-top\"><span class=\"lf-top\">議題・発言者</span></a>"_sj);
-    EXPECT_EQ((*list)[5],
-              "&nbsp;&nbsp;&nbsp;<a href=\"#lf-bottom\"><span class=\"lf-bottom\">"
-              "最終行へ</span></a>"_sj);
-    EXPECT_EQ((*list)[9],
-              "&nbsp;&nbsp;&nbsp;<a id=\"lf-bottom\" href=\"#lf-top\">"
-              "<span class=\"lf-bottom\">先頭へ戻る</span></a>"_sj);
-    EXPECT_EQ(list->back(), "</pre>");
+  for (bool own : {false, true}) {
+    if (own) {
+      settings.ComboBoxSubjectTitle = "目次"_sj;
+      settings.ComboBoxLeftGoBottom = "末尾"_sj;
+      settings.ComboBoxLeftGoTop = "上へ"_sj;
+    }
+    doc.SpeakerNavEntryList = {"開議/0002"_sj};
+    MakeNavList(settings, doc);
+    for (const StringList* list : {&doc.NavHTMLList, &doc.TwoPaneListHTMLList}) {
+      ASSERT_EQ(list->size(), 12u);
+      EXPECT_EQ((*list)[0], "<pre class=\"leftnav\">");
+      EXPECT_EQ((*list)[3], "&nbsp;&nbsp;&nbsp;<a id=\"lf-top\"><span class=\"lf-top\">"_sj +
+                                (own ? "目次"_sj : "議題・発言者"_sj) + "</span></a>");
+      EXPECT_EQ((*list)[5],
+                "&nbsp;&nbsp;&nbsp;<a href=\"#lf-bottom\"><span class=\"lf-bottom\">"_sj +
+                    (own ? "末尾"_sj : "最終行へ"_sj) + "</span></a>");
+      EXPECT_EQ(
+          (*list)[9],
+          "&nbsp;&nbsp;&nbsp;<a id=\"lf-bottom\" href=\"#lf-top\"><span class=\"lf-bottom\">"_sj +
+              (own ? "上へ"_sj : "先頭へ戻る"_sj) + "</span></a>");
+      EXPECT_EQ(list->back(), "</pre>");
+    }
   }
 }
 
-TEST_F(NavListTest, OwnHeadTextsReplaceTheDefaults) {
-  settings.ComboBoxSubjectTitle = "目次"_sj;
-  settings.ComboBoxLeftGoBottom = "末尾"_sj;
-  settings.ComboBoxLeftGoTop = "上へ"_sj;
-  MakeNavList(settings, doc);
-  EXPECT_NE(doc.NavHTMLList[3].find("目次"_sj), std::string::npos);
-  EXPECT_NE(doc.NavHTMLList[5].find("末尾"_sj), std::string::npos);
-  EXPECT_NE(doc.NavHTMLList[8].find("上へ"_sj), std::string::npos);
-}
-
-TEST_F(NavListTest, OnlyTheFirstChairEntryIsListedAndNumbersRunOn) {
+TEST_F(NavListTest, OnlyTheFirstChairIsListedAndNumbersRunOn) {
   doc.SpeakerNavEntryList = {"開議/0001"_sj,
                              "○議長（甲君）%3/0002"_sj,
                              "○議長（甲君）%3/0004"_sj,
                              "○副議長（乙君）%3/0006"_sj,
+                             "開議"_sj,
                              "◎市長（丙君）%1/0008"_sj,
                              "散会/0010"_sj};
   MakeNavList(settings, doc);
+  // A malformed entry keeps its place as an empty line.
+  const std::vector<std::string> expected[] = {{"#line-0001"},
+                                               {Nbsp(5) + "1.&nbsp;", "#line-0002"},
+                                               {},
+                                               {Nbsp(5) + "2.&nbsp;", "#line-0008"},
+                                               {"#line-0010"}};
   const StringList entries = Entries(doc.NavHTMLList);
-  ASSERT_EQ(entries.size(), 4u);
-  EXPECT_NE(entries[0].find("#line-0001"), std::string::npos);
-  EXPECT_NE(entries[1].find(Nbsp(5) + "1.&nbsp;"), std::string::npos);
-  EXPECT_NE(entries[1].find("#line-0002"), std::string::npos);
-  EXPECT_NE(entries[2].find(Nbsp(5) + "2.&nbsp;"), std::string::npos);
-  EXPECT_NE(entries[2].find("#line-0008"), std::string::npos);
-  EXPECT_NE(entries[3].find("#line-0010"), std::string::npos);
-  EXPECT_EQ(Entries(doc.TwoPaneListHTMLList).size(), 4u);
-  EXPECT_NE(Entries(doc.TwoPaneListHTMLList)[2].find("#rb-line-0008"), std::string::npos);
-}
-
-TEST_F(NavListTest, MalformedEntryKeepsItsPlaceAsEmptyLine) {
-  doc.SpeakerNavEntryList = {"開議"_sj, "甲%5/0003"_sj};
-  MakeNavList(settings, doc);
-  const StringList entries = Entries(doc.NavHTMLList);
-  ASSERT_EQ(entries.size(), 2u);
-  EXPECT_EQ(entries[0], "");
-  EXPECT_NE(entries[1].find("1.&nbsp;"), std::string::npos);
+  ASSERT_EQ(entries.size(), std::size(expected));
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    EXPECT_EQ(entries[i].empty(), expected[i].empty()) << i;
+    for (const std::string& part : expected[i]) {
+      EXPECT_NE(entries[i].find(part), std::string::npos) << i << " " << part;
+    }
+  }
+  const StringList twoPane = Entries(doc.TwoPaneListHTMLList);
+  ASSERT_EQ(twoPane.size(), std::size(expected));
+  EXPECT_NE(twoPane[3].find("#rb-line-0008"), std::string::npos);
 }
 
 TEST_F(NavListTest, NoEntriesLeavesTheListsAlone) {
