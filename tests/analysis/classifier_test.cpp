@@ -25,7 +25,13 @@ const std::vector<std::string> kTenLines = {
     "（拍手）",
 };
 
-TEST(LineTable, TenLineDocumentGivesEveryColumn) {
+std::vector<std::string> ToU8(const std::vector<std::string>& list) {
+  std::vector<std::string> out;
+  for (const auto& item : list) out.push_back(U8(item));
+  return out;
+}
+
+TEST(LineTable, TenLineDocumentGivesEveryColumnAndTheLists) {
   const Document doc = Analyse(kTenLines);
   const std::string chair = "○議長（山田太郎君）";
   const std::vector<RowU8> expected = {
@@ -44,6 +50,15 @@ TEST(LineTable, TenLineDocumentGivesEveryColumn) {
   for (std::size_t r = 1; r <= expected.size(); ++r) {
     EXPECT_EQ(ToU8(doc.MinutesTextStringGrid.Row(r)), expected[r - 1]) << "row " << r;
   }
+  EXPECT_EQ(ToU8(doc.ListBoxGidaiHatsugen),
+            (std::vector<std::string>{
+                "開議\t2/1", "   1. ○議長（山田太郎君）\t3/1", "   2. ○議長（山田太郎君）\t6/1",
+                "日程第１　会議録署名議員の指名\t7/1", "   3. ○議長（山田太郎君）\t8/1"}));
+  EXPECT_EQ(ToU8(doc.SpeakerNavEntryList),
+            (std::vector<std::string>{
+                "開議/0002", "○議長（山田太郎君）%3/0003", "○議長（山田太郎君）%3/0006",
+                "日程第１会議録署名議員の指名/0007", "○議長（山田太郎君）%3/0008"}));
+  EXPECT_EQ(ToU8(doc.SpeakerNameSet.Items()), (std::vector<std::string>{"議長（山田太郎君）"}));
 }
 
 struct LineCase {
@@ -59,6 +74,7 @@ TEST(Classifier, SingleLines) {
     for (int i = 0; i < 25; ++i) s += "あ";
     return s;
   }();
+  const std::string sixteen = fifty.substr(0, 16 * 3);  // UTF-8: three bytes each
   const LineCase cases[] = {
       {"chair with name and sentence", false,
        "○議長（山田太郎君）　ただいまから本日の会議を開きます。", "○議長（山田太郎君）",
@@ -112,6 +128,14 @@ TEST(Classifier, SingleLines) {
        "　議員の発言に拍手が起きた。＼", "2", ""},
       {"first space at byte 51 is too far", false, fifty + "　発言。", "",
        "　" + fifty + "　発言。", "1", ""},
+      {"second full-width space at byte 39 is used", false, "山田　" + sixteen + "　発言。",
+       "山田　" + sixteen, "　発言。", "2", ""},
+      {"second full-width space at byte 41 is not", false, "山田　" + sixteen + "あ　発言。",
+       "山田", "　" + sixteen + "あ　発言。", "2", ""},
+      // "ソ" ends in 0x5C and "　" in 0x40: neither may be read as "\" or "@",
+      // and "表　" must not be found as a "＼" drop mark.
+      {"trail byte 0x5C", true, "表ソ　議長です。", "表ソ", "　議長です。", "2", ""},
+      {"full-width at sign", true, "＠　発言。", "＠", "　発言。", "2", ""},
       {"first space at byte 49 splits", false, fifty.substr(3) + "　発言。", fifty.substr(3),
        "　発言。", "2", ""},
   };
@@ -126,15 +150,6 @@ TEST(Classifier, SingleLines) {
     EXPECT_EQ(row.LineKind, c.kind) << c.name;
     EXPECT_EQ(row.BlockPos, c.blockPos) << c.name;
   }
-}
-
-TEST(Classifier, SecondFullWidthSpaceAtByte41IsNotUsed) {
-  std::string a16, a17;
-  for (int i = 0; i < 16; ++i) a16 += "あ";
-  a17 = a16 + "あ";
-  // "山田" + FW space at 5; the second FW space at 39 (used) or 41 (not used).
-  EXPECT_EQ(U8(Classify({"山田　" + a16 + "　発言。"}).Row(1).Designation), "山田　" + a16);
-  EXPECT_EQ(U8(Classify({"山田　" + a17 + "　発言。"}).Row(1).Designation), "山田");
 }
 
 struct SequenceCase {
@@ -193,18 +208,13 @@ TEST(Classifier, CountsEveryBlockMark) {
   Classify({"「「", "「「", "」」", "『『", "』』", "｛｛", "｝｝", "＜＜", "＞＞", "【【", "】】",
             "〔〔", "〕〕", "〔〔"},
            &counts);
-  EXPECT_EQ(counts.EnumStartCount, 2);
-  EXPECT_EQ(counts.EnumEndCount, 1);
-  EXPECT_EQ(counts.HTMLStartCount, 1);
-  EXPECT_EQ(counts.HTMLEndCount, 1);
-  EXPECT_EQ(counts.RosterStartCount, 1);
-  EXPECT_EQ(counts.RosterEndCount, 1);
-  EXPECT_EQ(counts.CommentStartCount, 1);
-  EXPECT_EQ(counts.CommentEndCount, 1);
-  EXPECT_EQ(counts.QuoteStartCount, 1);
-  EXPECT_EQ(counts.QuoteEndCount, 1);
-  EXPECT_EQ(counts.ParagraphStartCount, 2);
-  EXPECT_EQ(counts.ParagraphEndCount, 1);
+  const int seen[] = {
+      counts.EnumStartCount,    counts.EnumEndCount,        counts.HTMLStartCount,
+      counts.HTMLEndCount,      counts.RosterStartCount,    counts.RosterEndCount,
+      counts.CommentStartCount, counts.CommentEndCount,     counts.QuoteStartCount,
+      counts.QuoteEndCount,     counts.ParagraphStartCount, counts.ParagraphEndCount};
+  EXPECT_EQ(std::vector<int>(std::begin(seen), std::end(seen)),
+            (std::vector<int>{2, 1, 1, 1, 1, 1, 1, 1, 1, 1, 2, 1}));
 }
 
 TEST(Classifier, NoLinesLeavesTheTableAlone) {
@@ -214,15 +224,6 @@ TEST(Classifier, NoLinesLeavesTheTableAlone) {
   EXPECT_EQ(MoveGrid2Roster({}, table, counts), -1);
   EXPECT_EQ(table.RowCount(), 1u);
   EXPECT_EQ(table.Row(1).Text, "kept");
-}
-
-TEST(Classifier, TrailBytesAreNotTakenForMarks) {
-  // "ソ" ends in 0x5C and "　" in 0x40: neither may be read as "\" or "@",
-  // and "表　" must not be found as a "＼" drop mark.
-  const LineTable table = Classify({"■開議", "表ソ　議長です。", "＠　発言。"});
-  EXPECT_EQ(U8(table.Row(2).LineKind), "2");
-  EXPECT_EQ(U8(table.Row(2).Designation), "表ソ");
-  EXPECT_EQ(U8(table.Row(3).Designation), "＠");
 }
 
 TEST(Classifier, BadInputStillGetsAKindForEveryLine) {

@@ -6,8 +6,6 @@
 
 namespace korva {
 namespace {
-using testing::U8;
-
 struct ByCategoryCase {
   std::string designation;
   int category;
@@ -63,32 +61,6 @@ TEST(TitleTables, CodeByTail) {
   for (const auto& [designation, expected] : cases) {
     EXPECT_EQ(YakushokuCodeByTail(Sj(designation), "9"), expected) << designation;
   }
-}
-
-TEST(TitleTables, SizesAndEnds) {
-  struct TableCase {
-    std::span<const YakushokuTable> table;
-    std::size_t size;
-    std::string first, firstCode, last, lastCode;
-  };
-  const TableCase cases[] = {
-      {AssemblyYakushoku(), 84, "副知", "2", "理事", "2"},
-      {DietYakushoku(), 33, "総理", "1", "さん", "5"},
-      {MeetingYakushoku(), 37, "副会", "2", "幹事", "7"},
-      {DiscussYakushoku(), 35, "室長", "7", "幹事", "7"},
-      {HearingYakushoku(), 22, "会長", "1", "司会", "3"},
-      {TrialYakushoku(), 15, "陪席", "4", "本人", "14"},
-  };
-  for (const auto& c : cases) {
-    ASSERT_EQ(c.table.size(), c.size) << c.first;
-    EXPECT_EQ(U8(c.table.front().Key), c.first);
-    EXPECT_EQ(c.table.front().Code, c.firstCode);
-    EXPECT_EQ(U8(c.table.back().Key), c.last);
-    EXPECT_EQ(c.table.back().Code, c.lastCode);
-  }
-  EXPECT_EQ(SpeakerMarkCodes().size(), 16u);
-  EXPECT_TRUE(TitleTableForCategory(7).empty());
-  EXPECT_EQ(TitleTableForCategory(2).data(), AssemblyYakushoku().data());
 }
 
 }  // namespace
