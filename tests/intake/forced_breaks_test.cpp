@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,121 +27,79 @@ const std::string& kMaru = "。"_sj;
 struct Case {
   const char* name;
   std::vector<std::string> lines;
-  ForcedBreakOptions options;
   std::string paragraphs;  // the paragraph conversion
-  std::string marked;      // the back-slash marking
+  // The back-slash marking; unset: the same text as the paragraph conversion.
+  std::optional<std::string> marked = std::nullopt;
+  bool noLowerLimit = false;
 };
 
 TEST(ForcedBreaks, ConversionsFollowTheLengthRules) {
-  const ForcedBreakOptions defaults;
-  ForcedBreakOptions noLower;
-  noLower.lowerLimit = 0;
   const std::string l3 = Line(3), l15 = Line(15), l16 = Line(16), l40 = Line(40), l59 = Line(59),
-                    l60 = Line(60), l70 = Line(70), l70s = Line(70, kMaru);
+                    l60 = Line(60), l70 = Line(70), l70s = Line(70, kMaru), s4 = Line(4, kMaru);
   const std::string mark = "＼"_sj;
+  // "\x88\x81" is one character: the 0x81 0x42 pair after it is no full stop.
+  const std::string notStop = std::string(58, 'a') + "\x88\x81" + "B";
+  const std::string crlf = "\r\n";
   const Case cases[] = {
       {"page number dropped, forced line joined to the sentence",
        {l3, l70, l70s},
-       defaults,
-       l70 + l70s + "\r\n",
-       l70 + mark + "\r\n" + l70s + "\r\n"},
-      {"40-byte line keeps its break and gets no mark",
-       {l40},
-       defaults,
-       l40 + "\r\n",
-       l40 + "\r\n"},
+       l70 + l70s + crlf,
+       l70 + mark + crlf + l70s + crlf},
+      {"40-byte line keeps its break and gets no mark", {l40}, l40 + crlf},
       {"60 bytes is at least the limit",
        {l60, l16},
-       defaults,
-       l60 + l16 + "\r\n",
-       l60 + mark + "\r\n" + l16 + "\r\n"},
-      {"59 bytes is below the limit", {l59}, defaults, l59 + "\r\n", l59 + "\r\n"},
-      {"15 bytes dropped, 16 kept", {l15, l16}, defaults, l16 + "\r\n", l16 + "\r\n"},
-      {"lower limit 0 drops nothing", {l3}, noLower, l3 + "\r\n", l3 + "\r\n"},
-      {"a short sentence is never dropped",
-       {Line(4, kMaru)},
-       defaults,
-       Line(4, kMaru) + "\r\n",
-       Line(4, kMaru) + "\r\n"},
-      {"a short line ending in a comma mark is dropped", {Line(10, "、"_sj)}, defaults, "", ""},
+       l60 + l16 + crlf,
+       l60 + mark + crlf + l16 + crlf},
+      {"59 bytes is below the limit", {l59}, l59 + crlf},
+      {"15 bytes dropped, 16 kept", {l15, l16}, l16 + crlf},
+      {"lower limit 0 drops nothing", {l3}, l3 + crlf, std::nullopt, true},
+      {"a short sentence is never dropped", {s4}, s4 + crlf},
+      {"a short line ending in a comma mark is dropped", {Line(10, "、"_sj)}, ""},
       {"last joined line leaves no final break",
        {l40, l70},
-       defaults,
-       l40 + "\r\n" + l70,
-       l40 + "\r\n" + l70 + mark + "\r\n"},
-      {"empty lines are paragraph breaks",
-       {"", l40, ""},
-       defaults,
-       "\r\n" + l40 + "\r\n\r\n",
-       "\r\n" + l40 + "\r\n\r\n"},
-      {"a 0x81 0x42 byte pair inside a character is not a full stop",
-       {std::string(58, 'a') + "\x88\x81"
-                               "B"},
-       defaults,
-       std::string(58, 'a') + "\x88\x81"
-                              "B",
-       std::string(58, 'a') +
-           "\x88\x81"
-           "B" +
-           mark + "\r\n"},
+       l40 + crlf + l70,
+       l40 + crlf + l70 + mark + crlf},
+      {"empty lines are paragraph breaks", {"", l40, ""}, crlf + l40 + crlf + crlf},
+      {"a 0x81 0x42 byte pair inside a character", {notStop}, notStop, notStop + mark + crlf},
+      // One leading space goes in the paragraph conversion only, two stay.
+      {"one leading space", {" ab"}, "ab" + crlf, " ab" + crlf, true},
+      {"two leading spaces", {"  ab"}, "  ab" + crlf, std::nullopt, true},
+      {"a lone space", {" "}, crlf, " " + crlf, true},
+      // The single space counts towards the limit only when it stays.
+      {"leading space and 59 bytes", {" " + l59}, l59 + crlf, " " + l59 + mark + crlf, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(ConvertForcedBreaks(c.lines, c.options), c.paragraphs);
+    ForcedBreakOptions options;
+    if (c.noLowerLimit) options.lowerLimit = 0;
+    EXPECT_EQ(ConvertForcedBreaks(c.lines, options), c.paragraphs);
     std::vector<std::string> marked;
-    EXPECT_EQ(MarkForcedBreaks(c.lines, c.options, marked), c.marked);
-  }
-}
-
-TEST(ForcedBreaks, LeadingSpaceRuleOnlyInParagraphConversion) {
-  ForcedBreakOptions options;
-  options.lowerLimit = 0;
-  struct {
-    std::string line, paragraphs, marked;
-  } cases[] = {
-      {" ab", "ab\r\n", " ab\r\n"},
-      {"  ab", "  ab\r\n", "  ab\r\n"},
-      {" ", "\r\n", " \r\n"},
-      // The single space counts towards the limit only when it stays.
-      {" " + Line(59), Line(59) + "\r\n", " " + Line(59) + "＼"_sj + "\r\n"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.line);
-    EXPECT_EQ(ConvertForcedBreaks({c.line}, options), c.paragraphs);
-    std::vector<std::string> marked;
-    EXPECT_EQ(MarkForcedBreaks({c.line}, options, marked), c.marked);
+    EXPECT_EQ(MarkForcedBreaks(c.lines, options, marked), c.marked.value_or(c.paragraphs));
   }
 }
 
 TEST(ForcedBreaks, HalfWidthSpaceOptions) {
   struct {
     bool remove, change;
+    const char* input;
     const char* expected;  // UTF-8
   } cases[] = {
-      {false, false, "a b  c   d。\r\n"},
-      {true, false, "abcd。\r\n"},
-      {false, true, "a　b　c　　d。\r\n"},
-      {true, true, "abcd。\r\n"},
+      {false, false, "a b  c   d。", "a b  c   d。\r\n"},
+      {true, false, "a b  c   d。", "abcd。\r\n"},
+      {false, true, "a b  c   d。", "a　b　c　　d。\r\n"},
+      {true, true, "a b  c   d。", "abcd。\r\n"},
+      // "ア" is 0x83 0x41 and "　" ends in 0x40 ("@"): trail bytes are never spaces.
+      {false, true, "表 ア@　x。", "表　ア@　x。\r\n"},
   };
-  const std::string input = Sj("a b  c   d。");
   for (const auto& c : cases) {
     SCOPED_TRACE(c.expected);
     ForcedBreakOptions options;
     options.removeHalfSpaces = c.remove;
     options.changeHalfSpaces = c.change;
-    EXPECT_EQ(ConvertForcedBreaks({input}, options), Sj(c.expected));
+    EXPECT_EQ(ConvertForcedBreaks({Sj(c.input)}, options), Sj(c.expected));
     std::vector<std::string> marked;
-    EXPECT_EQ(MarkForcedBreaks({input}, options, marked), Sj(c.expected));
+    EXPECT_EQ(MarkForcedBreaks({Sj(c.input)}, options, marked), Sj(c.expected));
   }
-}
-
-TEST(ForcedBreaks, SpaceConversionDoesNotTouchTrailBytes) {
-  // "ア" is 0x83 0x41 and "@" after "　" must not be mistaken for anything;
-  // spaces adjacent to double-byte characters convert cleanly.
-  ForcedBreakOptions options;
-  options.changeHalfSpaces = true;
-  const std::string line = "表 ア@　x。"_sj;
-  EXPECT_EQ(ConvertForcedBreaks({line}, options), "表　ア@　x。"_sj + "\r\n");
 }
 
 TEST(ForcedBreakCommands, RunAndCopyFlow) {

@@ -41,8 +41,13 @@ class OpenMinutes : public ::testing::Test {
   }
 };
 
-TEST_F(OpenMinutes, LoadsTextTableAndNames) {
+TEST_F(OpenMinutes, LoadsTextTableNamesIncludesAndCss) {
   SetHTMLSaveFolderWithTryout();
+  settings.BtnEditLocalHeadInclude = temp.File("inc/head.hin", "<meta a>\r\n<meta b>\r\n");
+  settings.BtnEditWebSidelinkInclude = temp.File("inc/side.sin", "<a>\r\n");
+  settings.BtnEditLocalTopFrameInclude = FromFsPath(temp.path() / "missing.tin");
+  settings.BtnEditLocalCSSFile = "css/minutes.css";
+  settings.LabelLocalCSSbsoluteRelativePath = temp.File("css/minutes.css", "body {}\r\np {}\r\n");
   const std::string name =
       temp.File("令和６年第１回定例会「本会議」@r0612t1-1.txt", Minutes(kShort));
   ASSERT_EQ(OpenFile(settings, doc, ui, name), 0);
@@ -59,6 +64,15 @@ TEST_F(OpenMinutes, LoadsTextTableAndNames) {
   EXPECT_TRUE(doc.MinutesLoaded);
   EXPECT_TRUE(ui.informations.empty());
   EXPECT_EQ(ui.pagesShown.back(), "PGRightTab06MinutesText");
+  // The include and style-sheet files named in the settings come along.
+  EXPECT_EQ(doc.LocalHeadIncludeList, (std::vector<std::string>{"<meta a>", "<meta b>"}));
+  EXPECT_EQ(doc.WebSidelinkIncludeList, std::vector<std::string>{"<a>"});
+  EXPECT_EQ(doc.IncludeFileLabels[0], "【 "_sj + settings.BtnEditLocalHeadInclude + " 】"_sj);
+  EXPECT_EQ(doc.IncludeFileLabels[1], "");
+  EXPECT_TRUE(doc.LocalTopFrameIncludeList.empty());
+  EXPECT_EQ(doc.EditorCSSText, "body {}\r\np {}\r\n");
+  EXPECT_EQ(doc.LabelRightTab04CSSFilename, settings.LabelLocalCSSbsoluteRelativePath);
+  EXPECT_EQ(doc.LocalCSSList, (std::vector<std::string>{"body {}", "p {}"}));
 }
 
 TEST_F(OpenMinutes, TryOutCssCheck) {
@@ -78,24 +92,6 @@ TEST_F(OpenMinutes, TryOutCssCheck) {
       "【 tryout.css 】が\r\n\r\nフォルダー【 " + U8(settings.BtnEditHTMLSaveFolder) +
           " 】に存在しません。\r\n\r\n保存する［ ｈｔｍｌ ］ファイルと、同じ［ フォルダー ］に"
           "\r\n\r\n             【  tryout.css  】\r\n\r\n　入れてください。");
-}
-
-TEST_F(OpenMinutes, LoadsIncludeAndCssFiles) {
-  SetHTMLSaveFolderWithTryout();
-  settings.BtnEditLocalHeadInclude = temp.File("inc/head.hin", "<meta a>\r\n<meta b>\r\n");
-  settings.BtnEditWebSidelinkInclude = temp.File("inc/side.sin", "<a>\r\n");
-  settings.BtnEditLocalTopFrameInclude = FromFsPath(temp.path() / "missing.tin");
-  settings.BtnEditLocalCSSFile = "css/minutes.css";
-  settings.LabelLocalCSSbsoluteRelativePath = temp.File("css/minutes.css", "body {}\r\np {}\r\n");
-  ASSERT_EQ(OpenFile(settings, doc, ui, temp.File("t@n.txt", Minutes(kShort))), 0);
-  EXPECT_EQ(doc.LocalHeadIncludeList, (std::vector<std::string>{"<meta a>", "<meta b>"}));
-  EXPECT_EQ(doc.WebSidelinkIncludeList, std::vector<std::string>{"<a>"});
-  EXPECT_EQ(doc.IncludeFileLabels[0], "【 "_sj + settings.BtnEditLocalHeadInclude + " 】"_sj);
-  EXPECT_EQ(doc.IncludeFileLabels[1], "");
-  EXPECT_TRUE(doc.LocalTopFrameIncludeList.empty());
-  EXPECT_EQ(doc.EditorCSSText, "body {}\r\np {}\r\n");
-  EXPECT_EQ(doc.LabelRightTab04CSSFilename, settings.LabelLocalCSSbsoluteRelativePath);
-  EXPECT_EQ(doc.LocalCSSList, (std::vector<std::string>{"body {}", "p {}"}));
 }
 
 TEST_F(OpenMinutes, UnreadableFileChangesNothing) {
@@ -231,11 +227,14 @@ TEST_F(OpenMinutes, Paste) {
 }
 
 TEST_F(OpenMinutes, ClipboardLimit) {
-  ui.clipboard = "0123456789a";
-  EXPECT_EQ(GetFromClipboard(ui, 10), "");
-  EXPECT_EQ(GetFromClipboard(ui, 11), "0123456789a");
-  ui.clipboard = "0123456789";
-  EXPECT_EQ(GetFromClipboard(ui, 10), "0123456789");
+  const std::tuple<std::string, std::size_t, std::string> cases[] = {
+      {"0123456789a", 10, ""},
+      {"0123456789a", 11, "0123456789a"},
+      {"0123456789", 10, "0123456789"}};
+  for (const auto& [clipboard, limit, expected] : cases) {
+    ui.clipboard = clipboard;
+    EXPECT_EQ(GetFromClipboard(ui, limit), expected) << clipboard << " " << limit;
+  }
 }
 
 TEST_F(OpenMinutes, ResetModes) {
