@@ -29,39 +29,28 @@ class BodyTest : public ::testing::Test {
 };
 
 TEST_F(BodyTest, SpeakerWithTwoContinuationsIsOneParagraph) {
-  const Lines body = Convert({
-      {"2", "　開会します。", "○議長（山田太郎君）", "3", "1", ""},
-      {"3", "　続けます。", "", "3", "", ""},
-      {"3", "　終わります。", "", "3", "", ""},
-  });
-  // The second continuation is the odd paragraph: two short paragraphs count once.
-  EXPECT_EQ(body, (Lines{
-                      "<p id=\"line-0001\" class=\"%hol%firstparagraph\">○<span "
-                      "class=\"speaker\">議長（山田太郎君）【1】</span>　<span "
-                      "class=\"chairperson\">開会します。</span><br>",
-                      "<a id=\"line-0002\"></a>　<span class=\"chairperson\">続けます。</span><br>",
-                      "<a id=\"line-0003\"></a>　<span class=\"alt\">終わります。</span></p>",
-                  }));
-}
-
-TEST_F(BodyTest, AlternateClassVariants) {
   struct Case {
     bool alternate, bySpeaker;
     std::string thirdClass;
   };
+  // The second continuation is the odd paragraph: two short paragraphs count once.
   for (const Case& c : {Case{true, false, "alt"}, Case{true, true, "chairperson-alt"},
                         Case{false, false, "chairperson"}}) {
     settings.CheckBoxAlternateBGColor = c.alternate;
     settings.CheckBoxBGColorSpeakerBy = c.bySpeaker;
     const Lines body = Convert({
-        {"2", "　一。", "○議長", "3", "", ""},
-        {"3", "　二。", "", "3", "", ""},
-        {"3", "　三。", "", "3", "", ""},
+        {"2", "　開会します。", "○議長（山田太郎君）", "3", "1", ""},
+        {"3", "　続けます。", "", "3", "", ""},
+        {"3", "　終わります。", "", "3", "", ""},
     });
-    ASSERT_EQ(body.size(), 3u);
-    EXPECT_EQ(body[1], "<a id=\"line-0002\"></a>　<span class=\"chairperson\">二。</span><br>");
-    EXPECT_EQ(body[2],
-              "<a id=\"line-0003\"></a>　<span class=\"" + c.thirdClass + "\">三。</span></p>");
+    EXPECT_EQ(body,
+              (Lines{"<p id=\"line-0001\" class=\"%hol%firstparagraph\">○<span "
+                     "class=\"speaker\">議長（山田太郎君）【1】</span>　<span "
+                     "class=\"chairperson\">開会します。</span><br>",
+                     "<a id=\"line-0002\"></a>　<span class=\"chairperson\">続けます。</span><br>",
+                     "<a id=\"line-0003\"></a>　<span class=\"" + c.thirdClass +
+                         "\">終わります。</span></p>"}))
+        << c.thirdClass;
   }
 }
 
@@ -136,8 +125,7 @@ TEST_F(BodyTest, SpeakerClassFollowsTheSlots) {
   ASSERT_EQ(body.size(), 2u);
   EXPECT_NE(body[0].find("\">◎<span class=\"speaker\">知事</span>　<span class=\"governor\">"),
             std::string::npos);
-  // No category: document text without mark and without rotation.
-  settings.SpinEditDocumentColorCount = 3;
+  // No category: document text without mark.
   EXPECT_NE(body[1].find("\"><span class=\"speaker\">話者</span>　<span class=\"sentence\">"),
             std::string::npos);
 }
@@ -196,34 +184,6 @@ TEST_F(BodyTest, QuotationWithBlankRow) {
   EXPECT_EQ(Convert(rows), withBr);
 }
 
-TEST_F(BodyTest, QuotationLeadSpacesAreStrippedOnce) {
-  settings.SpinEditQuotationLeadingZSP = 1;
-  doc.QuotationLeadSpaces = MakeZSP(1);
-  const Lines body = Convert({
-      {"11", "", "", "", "", ""},
-      {"10", Zs(2) + "本文", "", "", "", "0"},
-      {"12", "", "", "", "", ""},
-  });
-  EXPECT_EQ(body, (Lines{"",
-                         "<div id=\"line-0001\" class=\"%hol%content\"><!--   %%%% Start-Content "
-                         "%%%% -->",
-                         "<p id=\"line-0002\" class=\"%hol%content\">　本文</p>",
-                         "</div><!--   #### End-Content ####  -->"}));
-}
-
-TEST_F(BodyTest, CommentBlockProducesNothing) {
-  const Lines body = Convert({
-      {"96", "", "", "", "", ""},
-      {"1", "見出し", "", "", "", ""},
-      {"2", "　発言。", "○議長", "3", "1", ""},
-      {"4", "", "議題", "", "", ""},
-      {"91", "", "", "", "", ""},
-      {"97", "", "", "", "", ""},
-  });
-  EXPECT_TRUE(body.empty());
-  EXPECT_TRUE(doc.SpeakerSentenceSet.Empty());
-}
-
 TEST_F(BodyTest, HeadingForms) {
   struct Case {
     std::string designation, line;
@@ -260,56 +220,6 @@ TEST_F(BodyTest, HeaderBlockClosesAtFirstSpeaker) {
   EXPECT_EQ(body[6], "以上");
 }
 
-TEST_F(BodyTest, FooterOpensOnceAndClosesAtTheEnd) {
-  const std::string open = "<p class=\"%hol%annotation\">" + Zs(12);
-  const Lines body = Convert({
-      {"8", "　〔「異議なし」と呼ぶ者あり〕", "", "", "", "0"},
-      {"8", "午後３時散会", "", "", "", "9"},
-      {"99", "。。記録", "", "", "", "9"},
-      {"1", "署名", "", "", "", ""},
-  });
-  EXPECT_EQ(body, (Lines{open + "〔「異議なし」と呼ぶ者あり〕</p>", open + "午後３時散会</p>",
-                         "<pre class=\"%hol%content-footer\">", "署名", "</pre>"}));
-}
-
-TEST_F(BodyTest, AnnotationBlockPositions) {
-  doc.AnnotationIndent = MakeZleadingSP(10);
-  const std::string indent = Zs(5);
-  const Lines body = Convert({
-      {"8", "◎休憩", "", "", "", "1"},
-      {"8", "　途中 ", "", "", "", "2"},
-      {"8", "再開", "", "", "", "3"},
-  });
-  EXPECT_EQ(body, (Lines{"<p class=\"%hol%annotation\">" + indent + "休憩<br>",
-                         "　" + indent + "途中<br>", "　" + indent + "再開</p>"}));
-}
-
-TEST_F(BodyTest, EnumerationKeepsItemsAndStripsFirstIndent) {
-  const Lines body = Convert({
-      {"71", "", "", "", "", ""},
-      {"7", Zs(2) + "第１号議案", "", "", "", ""},
-      {"7", Zs(3) + "第２号議案", "", "", "", ""},
-      {"7", Zs(1) + "第３号議案", "", "", "", ""},
-      {"72", "", "", "", "", ""},
-      {"73", Zs(1) + "第４号議案", "", "", "", ""},
-  });
-  EXPECT_EQ(body, (Lines{
-                      "",
-                      "<ul class=\"enumeration\">",
-                      "<li id=\"line-0002\" class=\"%hol%bill\">第１号議案</li>",
-                      "<li id=\"line-0003\" class=\"%hol%bill\">　第２号議案</li>",
-                      // Less indented than the first item: its text is kept whole.
-                      "<li id=\"line-0004\" class=\"%hol%bill\">第３号議案</li>",
-                      "</ul>",
-                      "",
-                      "",
-                      "<ul class=\"enumeration\">",
-                      "<li id=\"line-0006\" class=\"%hol%bill\">第４号議案</li>",
-                      "</ul>",
-                      "",
-                  }));
-}
-
 TEST_F(BodyTest, RawHtmlAndMinutesTextAreNotEscaped) {
   const Lines body = Convert({
       {"1", "見出し＼", "", "", "", ""},
@@ -341,50 +251,116 @@ TEST_F(BodyTest, SpeakerLegendEntries) {
             "【 議長（山田太郎君） 】" + std::string(22, ' ') + "<span class=\"chairperson\">");
 }
 
-TEST_F(BodyTest, UnclosedBlocksStillGiveABody) {
-  const Lines body = Convert({
-      {"71", "", "", "", "", ""},
-      {"7", "議案", "", "", "", ""},
-      {"91", "", "", "", "", ""},
-      {"92", "", "", "", "", ""},
-      {"94", "", "", "", "", ""},
-      {"1", "本文", "", "", "", ""},
-  });
-  // Open lists stay open; pre-formatted blocks are closed anyway.
-  EXPECT_EQ(body, (Lines{"", "<ul class=\"enumeration\">",
-                         "<li id=\"line-0002\" class=\"%hol%bill\">議案</li>", "",
-                         "<blockquote id=\"line-0003\" class=\"%hol%quotation\"><!--   %%%% "
-                         "Start-Blockquote %%%% -->",
-                         "</blockquote><!--   #### End-Blockquote #### -->",
-                         "<pre class=\"%hol%content\">", "本文", "</pre>"}));
-}
-
-TEST_F(BodyTest, RosterBlockIsLaidOutAtItsEndAndAlsoWithoutIt) {
-  const std::string laidOut = Zs(4) + "議長" + Zs(10) + "山田太郎";
-  const Lines closed = Convert({
-      {"51", "", "", "", "", ""},
-      {"5", "議長　山田太郎", "", "", "", ""},
-      {"52", "", "", "", "", ""},
-      {"2", "　開会。", "○議長", "3", "", ""},
-  });
-  ASSERT_EQ(closed.size(), 2u);
-  EXPECT_EQ(closed[0], laidOut);
-
-  const Lines open = Convert({
-      {"51", "", "", "", "", ""},
-      {"5", "議長　山田太郎", "", "", "", ""},
-      {"0", "", "", "", "", ""},
-  });
-  EXPECT_EQ(open, (Lines{laidOut, Zs(6)}));
-
-  const Lines reopened = Convert({
-      {"51", "", "", "", "", ""},
-      {"5", "議長　山田太郎", "", "", "", ""},
-      {"51", "", "", "", "", ""},
-      {"5", "議長　山田太郎", "", "", "", ""},
-      {"52", "", "", "", "", ""},
-  });
-  EXPECT_EQ(reopened, (Lines{laidOut, laidOut}));
+// Each block as a whole: the rows in, every body line out.
+TEST_F(BodyTest, BlocksAreConvertedWhole) {
+  const Row blank = {"0", "", "", "", "", ""};
+  const auto mark = [](const char* kind) { return Row{kind, "", "", "", "", ""}; };
+  const std::string annotation = "<p class=\"%hol%annotation\">";
+  const std::string roster = Zs(4) + "議長" + Zs(10) + "山田太郎";
+  const Row rosterRow = {"5", "議長　山田太郎", "", "", "", ""};
+  const std::string quoteOpen =
+      "<blockquote id=\"line-0003\" class=\"%hol%quotation\"><!--   %%%% Start-Blockquote %%%% -->";
+  struct Case {
+    const char* what;
+    int annotationSpaces, quotationSpaces;
+    std::vector<Row> rows;
+    Lines body;
+  };
+  const Case cases[] = {
+      {"quotation lead spaces are stripped once",
+       24,
+       1,
+       {mark("11"), {"10", Zs(2) + "本文", "", "", "", "0"}, mark("12")},
+       {"", "<div id=\"line-0001\" class=\"%hol%content\"><!--   %%%% Start-Content %%%% -->",
+        "<p id=\"line-0002\" class=\"%hol%content\">　本文</p>",
+        "</div><!--   #### End-Content ####  -->"}},
+      {"a comment block produces nothing",
+       24,
+       0,
+       {mark("96"),
+        {"1", "見出し", "", "", "", ""},
+        {"2", "　発言。", "○議長", "3", "1", ""},
+        {"4", "", "議題", "", "", ""},
+        mark("91"),
+        mark("97")},
+       {}},
+      {"the footer opens once and closes at the end",
+       24,
+       0,
+       {{"8", "　〔「異議なし」と呼ぶ者あり〕", "", "", "", "0"},
+        {"8", "午後３時散会", "", "", "", "9"},
+        {"99", "。。記録", "", "", "", "9"},
+        {"1", "署名", "", "", "", ""}},
+       {annotation + Zs(12) + "〔「異議なし」と呼ぶ者あり〕</p>",
+        annotation + Zs(12) + "午後３時散会</p>", "<pre class=\"%hol%content-footer\">", "署名",
+        "</pre>"}},
+      {"annotation block positions",
+       10,
+       0,
+       {{"8", "◎休憩", "", "", "", "1"},
+        {"8", "　途中 ", "", "", "", "2"},
+        {"8", "再開", "", "", "", "3"}},
+       {annotation + Zs(5) + "休憩<br>", "　" + Zs(5) + "途中<br>", "　" + Zs(5) + "再開</p>"}},
+      // Less indented than the first item: its text is kept whole.
+      {"enumeration strips the first item's indent",
+       24,
+       0,
+       {mark("71"),
+        {"7", Zs(2) + "第１号議案", "", "", "", ""},
+        {"7", Zs(3) + "第２号議案", "", "", "", ""},
+        {"7", Zs(1) + "第３号議案", "", "", "", ""},
+        mark("72"),
+        {"73", Zs(1) + "第４号議案", "", "", "", ""}},
+       {"", "<ul class=\"enumeration\">",
+        "<li id=\"line-0002\" class=\"%hol%bill\">第１号議案</li>",
+        "<li id=\"line-0003\" class=\"%hol%bill\">　第２号議案</li>",
+        "<li id=\"line-0004\" class=\"%hol%bill\">第３号議案</li>", "</ul>", "", "",
+        "<ul class=\"enumeration\">", "<li id=\"line-0006\" class=\"%hol%bill\">第４号議案</li>",
+        "</ul>", ""}},
+      // Open lists stay open; pre-formatted blocks are closed anyway.
+      {"unclosed blocks still give a body",
+       24,
+       0,
+       {mark("71"),
+        {"7", "議案", "", "", "", ""},
+        mark("91"),
+        mark("92"),
+        mark("94"),
+        {"1", "本文", "", "", "", ""}},
+       {"", "<ul class=\"enumeration\">", "<li id=\"line-0002\" class=\"%hol%bill\">議案</li>", "",
+        quoteOpen, "</blockquote><!--   #### End-Blockquote #### -->",
+        "<pre class=\"%hol%content\">", "本文", "</pre>"}},
+      {"roster laid out at its end",
+       24,
+       0,
+       {mark("51"), rosterRow, mark("52"), {"2", "　開会。", "○議長", "3", "", ""}},
+       {roster,
+        "<p id=\"line-0004\" class=\"%hol%firstparagraph\">○<span "
+        "class=\"speaker\">議長</span>　<span "
+        "class=\"chairperson\">開会。</span></p>"}},
+      {"roster without its end is laid out all the same",
+       24,
+       0,
+       {mark("51"), rosterRow, blank},
+       {roster, Zs(6)}},
+      {"roster reopened",
+       24,
+       0,
+       {mark("51"), rosterRow, mark("51"), rosterRow, mark("52")},
+       {roster, roster}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    doc.AnnotationIndent = MakeZleadingSP(c.annotationSpaces);
+    settings.SpinEditQuotationLeadingZSP = c.quotationSpaces;
+    doc.QuotationLeadSpaces = MakeZSP(c.quotationSpaces);
+    doc.SpeakerSentenceSet.Clear();
+    EXPECT_EQ(Convert(c.rows), c.body);
+    // A commented speaker stays out of the legend too.
+    if (c.body.empty()) {
+      EXPECT_TRUE(doc.SpeakerSentenceSet.Empty());
+    }
+  }
 }
 
 TEST(BodyHelpers, SpaceRunsAndSeparators) {

@@ -50,42 +50,43 @@ class ConvertCli : public ::testing::Test {
   };
 };
 
-TEST_F(ConvertCli, WritesTheDocumentNamedAfterTheMinutes) {
+TEST_F(ConvertCli, OptionsShapeTheDocument) {
   const auto minutes = Minutes("本会議@r0612t1-1.txt", meeting);
   const auto out = temp.path() / "out";
-  const CliRun run = Cli("convert " + Quote(minutes) + " --out " + Quote(out));
-  ASSERT_EQ(run.status, 0) << run.err;
-  const auto document = out / "r0612t1-1.html";
-  EXPECT_EQ(run.out, std::filesystem::absolute(document).string() + "\n");
-  const std::string html = Cp932ToUtf8(ReadFileBytes(document).bytes);
-  EXPECT_NE(html.find("<title>【 本会議 】</title>"), std::string::npos);
-  EXPECT_NE(html.find("charset=Shift_JIS"), std::string::npos);
-  EXPECT_NE(html.find("<span class=\"chairperson\">ただいまから会議を開きます。</span><br>\r\n"
-                      "<a id=\"line-0003\"></a>　<span class=\"chairperson\">本日の"),
-            std::string::npos);
-  EXPECT_NE(html.find("<span class=\"member\">質問します。</span></p>"), std::string::npos);
-  EXPECT_EQ(html.find("%hol%"), std::string::npos);
-  EXPECT_EQ(html.find("@css@"), std::string::npos);
-}
-
-TEST_F(ConvertCli, Utf8AndTrialDocuments) {
-  const auto minutes = Minutes("m@doc.txt", meeting);
-  const auto out = temp.path() / "out";
-  CliRun run = Cli("convert --utf8 " + Quote(minutes) + " --out " + Quote(out));
-  ASSERT_EQ(run.status, 0) << run.err;
-  std::string saved = ReadFileBytes(out / "doc.html").bytes;
-  EXPECT_TRUE(IsValidUtf8(saved));
-  EXPECT_EQ(saved.rfind("<!DOCTYPE", 0), 0u);
-  EXPECT_NE(saved.find("charset=UTF-8\""), std::string::npos);
-  EXPECT_NE(saved.find("質問します。"), std::string::npos);
-
   temp.Write("out/tryout.css", "p { color: red; }\r\n");
-  run = Cli("--set CheckBoxBindCSS=1 convert --trial " + Quote(minutes) + " --out " + Quote(out));
-  ASSERT_EQ(run.status, 0) << run.err;
-  saved = ReadFileBytes(out / "doc.html").bytes;
-  EXPECT_NE(saved.find("href=\"tryout.css\""), std::string::npos);
-  EXPECT_NE(saved.find("<style type=\"text/css\">\r\np { color: red; }\r\n</style>\r\n</body>"),
-            std::string::npos);
+  struct Case {
+    std::string common, options;
+    bool utf8;
+    std::vector<std::string> parts;
+  };
+  const Case cases[] = {
+      {"",
+       "",
+       false,
+       {"<title>【 本会議 】</title>", "charset=Shift_JIS\"", "href=\"../css/minutes.css\"",
+        "<span class=\"member\">質問します。</span></p>"}},
+      {"", "--utf8", true, {"charset=UTF-8\"", "質問します。"}},
+      {"--set CheckBoxBindCSS=1",
+       "--trial",
+       false,
+       {"href=\"tryout.css\"",
+        "<style type=\"text/css\">\r\np { color: red; }\r\n</style>\r\n</body>"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.options);
+    const CliRun run =
+        Cli(c.common + " convert " + c.options + " " + Quote(minutes) + " --out " + Quote(out));
+    ASSERT_EQ(run.status, 0) << run.err;
+    // The document is named after the part behind "@" and its path is printed.
+    EXPECT_EQ(run.out, std::filesystem::absolute(out / "r0612t1-1.html").string() + "\n");
+    const std::string saved = ReadFileBytes(out / "r0612t1-1.html").bytes;
+    EXPECT_EQ(IsValidUtf8(saved), c.utf8);
+    EXPECT_EQ(saved.rfind("<!DOCTYPE", 0), 0u);
+    const std::string html = c.utf8 ? saved : Cp932ToUtf8(saved);
+    for (const std::string& part : c.parts) EXPECT_NE(html.find(part), std::string::npos) << part;
+    EXPECT_EQ(html.find("%hol%"), std::string::npos);
+    EXPECT_EQ(html.find("@css@"), std::string::npos);
+  }
 }
 
 TEST_F(ConvertCli, UnbalancedBlockStillGivesADocument) {
@@ -158,12 +159,6 @@ TEST_F(ConvertCli, UnwritableFolderKeepsTheEarlierFile) {
   if (writable) GTEST_SKIP() << "cannot make a folder unwritable here";
   EXPECT_EQ(ReadFileBytes(out / "keep.html").bytes, before);
 }
-
-}  // namespace
-}  // namespace korva
-
-namespace korva {
-namespace {
 
 TEST_F(ConvertCli, BatchGivesEachFileItsOwnDocument) {
   const auto a = Minutes("a.txt", meeting), b = Minutes("b.txt", meeting);

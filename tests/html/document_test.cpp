@@ -166,12 +166,6 @@ TEST_F(SingleDocumentTest, GenerationStopsWithoutMinutesOrFolders) {
   EXPECT_EQ(ui.beeps, 3);
 }
 
-TEST_F(SingleDocumentTest, OneLineMinutesAreConverted) {
-  ASSERT_EQ(doc.MinutesTextStringGrid.RowCount(), 1u);
-  EXPECT_EQ(MakeHTMLBody(settings, doc, ui), 0);
-  EXPECT_EQ(ui.beeps, 0);
-}
-
 TEST_F(SingleDocumentTest, FileNames) {
   struct Case {
     std::string setting, file;
@@ -245,30 +239,37 @@ TEST_F(SingleDocumentTest, FailedWriteIsReportedAndNeverSaved) {
   EXPECT_EQ(ui.warnings.size(), 2u);
 }
 
-TEST_F(SingleDocumentTest, TrialSaveLinksTryOutCssAndBindsIt) {
-  temp.Write("html/tryout.css", "p { color: blue; }\r\n");
-  settings.CheckBoxBindCSS = true;
-  settings.CheckBoxOpenIEatSaved = true;
-  doc.BodyHTMLList = {Sj("<p class=\"%hol%a\">￣x＼</p>")};
-  ASSERT_EQ(MenuFileSaveOverwriteClick(settings, doc, ui), 0);
-  EXPECT_EQ(ToUtf8(sjis::SplitLines(Saved())),
-            Concat({StandardHead("tryout.css"),
-                    {"<p class=\"a\">　x</p>", "<style type=\"text/css\">", "p { color: blue; }",
-                     "</style>", "</body>", "</html>"}}));
-  EXPECT_EQ(ui.browserOpened, (Lines{doc.SavedDocumentPath}));
-  EXPECT_TRUE(ui.informations.empty());
-}
-
-TEST_F(SingleDocumentTest, TrialSaveWithoutTryOutCss) {
-  doc.BodyHTMLList = {"<p>x</p>"};
-  settings.CheckBoxOpenIEatSaved = false;
-  ASSERT_EQ(MenuFileSaveOverwriteClick(settings, doc, ui), 0);
-  ASSERT_EQ(ui.informations.size(), 1u);
-  EXPECT_EQ(Cp932ToUtf8(ui.informations[0]).rfind("【 tryout.css 】が\r\n\r\nフォルダー【 ", 0),
-            0u);
-  EXPECT_EQ(ToUtf8(sjis::SplitLines(Saved())),
-            Concat({StandardHead("tryout.css"), {"<p>x</p>", "</body>", "</html>"}}));
-  EXPECT_TRUE(ui.browserOpened.empty());
+TEST_F(SingleDocumentTest, TrialSaveLinksTryOutCss) {
+  struct Case {
+    bool sheet, bind, open;
+    Lines tail;
+    std::size_t informations;
+  };
+  const Lines end = {"</body>", "</html>"};
+  const Case cases[] = {
+      {true, true, true,
+       Concat({{"<p class=\"a\">　x</p>", "<style type=\"text/css\">", "p { color: blue; }",
+                "</style>"},
+               end}),
+       0},
+      {false, false, false, Concat({{"<p class=\"a\">　x</p>"}, end}), 1},
+  };
+  for (const Case& c : cases) {
+    RecordingUi u;
+    settings.CheckBoxBindCSS = c.bind;
+    settings.CheckBoxOpenIEatSaved = c.open;
+    doc.BodyHTMLList = {Sj("<p class=\"%hol%a\">￣x＼</p>")};
+    std::filesystem::remove(temp.path() / "html/tryout.css");
+    if (c.sheet) temp.Write("html/tryout.css", "p { color: blue; }\r\n");
+    ASSERT_EQ(MenuFileSaveOverwriteClick(settings, doc, u), 0);
+    EXPECT_EQ(ToUtf8(sjis::SplitLines(Saved())), Concat({StandardHead("tryout.css"), c.tail}));
+    EXPECT_EQ(u.browserOpened, c.open ? Lines{doc.SavedDocumentPath} : Lines{});
+    ASSERT_EQ(u.informations.size(), c.informations);
+    if (c.informations) {
+      EXPECT_EQ(Cp932ToUtf8(u.informations[0]).rfind("【 tryout.css 】が\r\n\r\nフォルダー【 ", 0),
+                0u);
+    }
+  }
 }
 
 TEST_F(SingleDocumentTest, TrialSaveNeedsABody) {
