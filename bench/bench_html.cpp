@@ -11,9 +11,7 @@
 #include "session/document.h"
 #include "session/ui.h"
 #include "settings/settings.h"
-#include "text/literal.h"
 #include "text/path_text.h"
-#include "text/sjis.h"
 
 namespace {
 
@@ -45,20 +43,9 @@ class SilentUi : public korva::Ui {
   void OpenInBrowser(const std::string&) override {}
 };
 
-// The generator scatters "。。" editor's notes through the proceedings; such a
-// note ends the proceedings for the classifier, which would leave little but
-// footer text to convert. Without them the body holds every kind of remark.
-std::string WithoutEditorNotes(const std::string& minutes) {
-  std::vector<std::string> lines = korva::sjis::SplitLines(minutes);
-  std::erase_if(lines, [](const std::string& line) {
-    return korva::sjis::StartsWith(line, korva::Sj("。。"));
-  });
-  return korva::sjis::JoinLines(lines, true);
-}
-
 void BM_ConvertMinutesToHTML(benchmark::State& state) {
   const std::size_t lines = static_cast<std::size_t>(state.range(0));
-  const std::string text = WithoutEditorNotes(korva::bench::GenerateMinutes(lines));
+  const std::string text = korva::bench::GenerateMinutes(lines);
   const auto folder =
       std::filesystem::temp_directory_path() / ("korva-bench-html-" + std::to_string(lines));
   std::filesystem::create_directories(folder);

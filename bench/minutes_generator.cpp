@@ -89,7 +89,6 @@ class Generator {
       return {"　　　午前１１時５８分休憩", "", "　　　午後１時　再開"};
     }
     if (roll < 92) return {"―――――――――――――――――"};
-    if (roll < 95) return {"。。編集者の覚え書き"};
     return {"○議長（山田太郎君）", "　" + Sentence()};
   }
 
@@ -118,11 +117,10 @@ std::string GenerateMinutes(std::size_t lineCount, std::uint32_t seed) {
                                            "■午前１０時開議"};
   const std::vector<std::string> closing = {
       "○議長（山田太郎君）　以上で本日の日程は全部終了いたしました。",
-      "　本日はこれにて散会いたします。",
-      "　　　午後４時３２分散会",
-      "■",
-      "　地方自治法第１２３条第２項の規定により署名する。",
-      "　　議長　山田太郎"};
+      "　本日はこれにて散会いたします。", "　　　午後４時３２分散会", "■",
+      "　地方自治法第１２３条第２項の規定により署名する。", "　　議長　山田太郎",
+      // An editor's note opens the footer, so it only comes after the proceedings.
+      "。。編集者の覚え書き"};
 
   std::vector<std::string> lines;
   lines.reserve(lineCount);
