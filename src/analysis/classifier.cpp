@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "analysis/text_search.h"
@@ -85,30 +86,50 @@ bool EndsSentence(std::string_view last) {
 // position of that space); the last mark of the list that occurs wins. A mark
 // that ends the line counts as followed by a space when no other mark split.
 std::size_t MarkSplitPoint(std::string_view t) {
-  static const std::array<std::string, 14> marks = [] {
-    std::array<std::string, 14> out;
-    const std::array<std::string_view, 14> utf8 = {"○", "●", "◆", "◇", "◎", "＠", "■",
-                                                   "□", "▲", "▼", "△", "▽", "★",  "☆"};
-    for (std::size_t i = 0; i < utf8.size(); ++i) out[i] = Sj(std::string(utf8[i]));
-    return out;
-  }();
-  constexpr std::string_view kFwSpace = "\x81\x40";
-  std::array<std::size_t, 14> first{};  // 1-based position of each mark's first split, 0 none
-  int lastMarkAtEnd = -1;
-  for (std::size_t pos = 0; pos < t.size(); pos += sjis::CharLength(t, pos)) {
-    if (sjis::CharLength(t, pos) != 2) continue;
-    const std::string_view ch = t.substr(pos, 2);
-    for (std::size_t i = 0; i < marks.size(); ++i) {
-      if (ch != marks[i]) continue;
-      if (t.substr(pos + 2, 2) == kFwSpace) {
-        if (!first[i]) first[i] = pos + 1;
-      } else if (pos + 2 == t.size()) {
-        lastMarkAtEnd = static_cast<int>(i);
+  static constexpr std::size_t kMarkCount = 14;
+  // Mark index by character code, -1 for other characters; every mark is a
+  // two-byte character, so a byte that leads none of them is skipped quickly.
+  struct MarkTable {
+    bool lead[256] = {};
+    std::array<std::int8_t, 256 * 256> index;
+    MarkTable() {
+      index.fill(-1);
+      const std::array<std::string_view, kMarkCount> utf8 = {"○", "●", "◆", "◇", "◎", "＠", "■",
+                                                             "□", "▲", "▼", "△", "▽", "★",  "☆"};
+      for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const std::string mark = Sj(std::string(utf8[i]));
+        const auto b0 = static_cast<unsigned char>(mark[0]);
+        const auto b1 = static_cast<unsigned char>(mark[1]);
+        lead[b0] = true;
+        if (index[b0 * 256u + b1] < 0) index[b0 * 256u + b1] = static_cast<std::int8_t>(i);
       }
-      break;
     }
+  };
+  static const MarkTable table;
+  constexpr std::string_view kFwSpace = "\x81\x40";
+  std::array<std::size_t, kMarkCount>
+      first{};  // 1-based position of each mark's first split, 0 none
+  int lastMarkAtEnd = -1;
+  const std::size_t n = t.size();
+  for (std::size_t pos = 0; pos < n;) {
+    const auto b0 = static_cast<unsigned char>(t[pos]);
+    if (!sjis::IsLeadByte(b0) || pos + 1 >= n) {
+      ++pos;
+      continue;
+    }
+    if (table.lead[b0]) {
+      const int i = table.index[b0 * 256u + static_cast<unsigned char>(t[pos + 1])];
+      if (i >= 0) {
+        if (t.substr(pos + 2, 2) == kFwSpace) {
+          if (!first[i]) first[i] = pos + 1;
+        } else if (pos + 2 == n) {
+          lastMarkAtEnd = i;
+        }
+      }
+    }
+    pos += 2;
   }
-  for (std::size_t i = marks.size(); i-- > 0;) {
+  for (std::size_t i = kMarkCount; i-- > 0;) {
     if (first[i]) return first[i] + 2;
   }
   return lastMarkAtEnd >= 0 ? t.size() + 1 : 0;

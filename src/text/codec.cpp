@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <bitset>
 #include <cerrno>
 #include <cstring>
 
@@ -112,9 +113,61 @@ std::string Utf8ToCp932(std::string_view utf8, std::vector<std::size_t>* replace
   return out;
 }
 
+namespace {
+
+// Which characters the converter accepts, learnt from the converter itself
+// once, so that validation agrees with conversion byte for byte: a byte is a
+// character on its own, or the first of a two-byte character whose second
+// bytes are listed. CP932 carries no shift state, so a text is valid exactly
+// when each of its characters is.
+class Cp932Table {
+ public:
+  Cp932Table() {
+    Converter& c = FromCp932();
+    std::string sink;
+    for (int b = 0; b < 256; ++b) {
+      const char one = static_cast<char>(b);
+      single_[b] = c.Convert(std::string_view(&one, 1), sink) == 1;
+    }
+    for (int lead = 0; lead < 256; ++lead) {
+      if (single_[lead]) continue;
+      for (int trail = 0; trail < 256; ++trail) {
+        const char two[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+        sink.clear();
+        if (c.Convert(std::string_view(two, 2), sink) == 2) {
+          pair_.set(static_cast<std::size_t>(lead * 256 + trail));
+          leads_[lead] = true;
+        }
+      }
+    }
+  }
+
+  bool Valid(std::string_view bytes) const {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* end = p + bytes.size();
+    while (p < end) {
+      if (single_[*p]) {
+        ++p;
+      } else if (leads_[*p] && end - p >= 2 && pair_.test(p[0] * 256u + p[1])) {
+        p += 2;
+      } else {
+        return false;
+      }
+    }
+    return true;
+  }
+
+ private:
+  bool single_[256] = {};
+  bool leads_[256] = {};
+  std::bitset<256 * 256> pair_;
+};
+
+}  // namespace
+
 bool IsValidCp932(std::string_view bytes) {
-  std::string sink;
-  return FromCp932().Convert(bytes, sink) == bytes.size();
+  static const Cp932Table table;
+  return table.Valid(bytes);
 }
 
 bool IsValidUtf8(std::string_view bytes) {

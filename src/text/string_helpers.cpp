@@ -1,6 +1,7 @@
 #include "text/string_helpers.h"
 
 #include <array>
+#include <bitset>
 
 #include "text/literal.h"
 #include "text/sjis.h"
@@ -81,12 +82,17 @@ std::string TrimControlAndSpaces(std::string_view s) {
 std::string DeleteAllSpaces(std::string_view s) {
   std::string out;
   out.reserve(s.size());
-  for (std::size_t pos = 0; pos < s.size();) {
-    std::size_t len = sjis::CharLength(s, pos);
-    std::string_view ch = s.substr(pos, len);
-    if (!IsSpaceOrFwSpace(ch)) out.append(ch);
+  // Copies the runs between spaces whole; only the lead byte decides the step.
+  std::size_t run = 0, pos = 0;
+  while (pos < s.size()) {
+    const std::size_t len = sjis::CharLength(s, pos);
+    if (s[pos] == ' ' || (len == 2 && s[pos] == kFwSpace[0] && s[pos + 1] == kFwSpace[1])) {
+      out.append(s.data() + run, pos - run);
+      run = pos + len;
+    }
     pos += len;
   }
+  out.append(s.data() + run, s.size() - run);
   return out;
 }
 
@@ -118,11 +124,31 @@ std::string LeadingZenkakuSpaces(std::string_view s) {
 }
 
 std::string RemoveSpeakerMarks(std::string_view s, int alsoSpaces) {
-  static const std::array<std::string, 19> kMarks = {
-      "〇"_sj, "○"_sj, "●"_sj, "■"_sj, "□"_sj, "◆"_sj,  "◇"_sj, "◎"_sj, "＠"_sj, "▲"_sj,
-      "▼"_sj,  "△"_sj, "▽"_sj, "★"_sj, "☆"_sj, "￥"_sj, "◯"_sj, "∇"_sj, "※"_sj};
-  std::string rest(s);
-  for (const auto& mark : kMarks) rest = RemoveAll(std::move(rest), mark);
+  // Every mark is one two-byte character, so dropping whole characters in one
+  // walk removes the same ones as removing each mark in turn.
+  static const std::bitset<256 * 256> kMarks = [] {
+    std::bitset<256 * 256> marks;
+    for (const std::string* mark : {&"〇"_sj, &"○"_sj, &"●"_sj, &"■"_sj, &"□"_sj, &"◆"_sj, &"◇"_sj,
+                                    &"◎"_sj, &"＠"_sj, &"▲"_sj, &"▼"_sj, &"△"_sj, &"▽"_sj, &"★"_sj,
+                                    &"☆"_sj, &"￥"_sj, &"◯"_sj, &"∇"_sj, &"※"_sj}) {
+      marks.set(static_cast<unsigned char>((*mark)[0]) * 256u +
+                static_cast<unsigned char>((*mark)[1]));
+    }
+    return marks;
+  }();
+  std::string rest;
+  rest.reserve(s.size());
+  std::size_t run = 0, pos = 0;
+  while (pos < s.size()) {
+    const std::size_t len = sjis::CharLength(s, pos);
+    if (len == 2 && kMarks.test(static_cast<unsigned char>(s[pos]) * 256u +
+                                static_cast<unsigned char>(s[pos + 1]))) {
+      rest.append(s.data() + run, pos - run);
+      run = pos + len;
+    }
+    pos += len;
+  }
+  rest.append(s.data() + run, s.size() - run);
   return alsoSpaces == 1 ? DeleteAllSpaces(rest) : rest;
 }
 
