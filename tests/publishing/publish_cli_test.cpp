@@ -84,7 +84,6 @@ TEST_F(PublishCli, WritesBothSetsWithTheSampleStyleSheetAndSoundLinks) {
       files[name] = ReadFileBytes(dir / name).bytes;
     }
     EXPECT_TRUE(FindBrokenLinks(files).empty()) << dir;
-    EXPECT_NE(files["r0612t1-1-v.html"].find("<span class=\"mayor\">"), std::string::npos);
   }
   EXPECT_NE(ReadFileBytes(local / "r0612t1-1-n.html").bytes.find("href=\"css/minutes.css\""),
             std::string::npos);
@@ -121,18 +120,10 @@ TEST_F(PublishCli, ProblemsAreNamedAndNothingIsWritten) {
   }
 }
 
-TEST_F(PublishCli, UnbalancedBlockMarksAreReportedAndTheSetIsStillWritten) {
-  std::vector<std::string> lines = meeting;
-  lines.insert(lines.begin() + 4, "「「");
-  const auto minutes = Minutes("本会議@r0612t1-1.txt", lines);
-  const CliRun run = Cli("publish " + Quote(minutes) + " --out " + Quote(temp.path() / "site"));
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("line 5"), std::string::npos) << run.err;
-  EXPECT_EQ(FileCount(temp.path() / "site"), 4u);  // three files and the style sheet
-}
-
 TEST_F(PublishCli, ABatchNeverReplacesASetItWroteItself) {
-  const auto first = Minutes("一@same.txt", meeting);
+  std::vector<std::string> unbalanced = meeting;
+  unbalanced.insert(unbalanced.begin() + 4, "「「");
+  const auto first = Minutes("一@same.txt", unbalanced);
   const auto second = Minutes("二@same.txt", {"▼別の会議", "○議長（甲君）　開きます。"});
   const auto plain = Minutes("plain.txt", meeting);
   const auto site = temp.path() / "site";
@@ -140,7 +131,9 @@ TEST_F(PublishCli, ABatchNeverReplacesASetItWroteItself) {
                          " --out " + Quote(site));
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("same-n.html"), std::string::npos) << run.err;
-  // The first file's set stands; the file without "@" is named after itself.
+  EXPECT_NE(run.err.find("line 5"), std::string::npos) << run.err;
+  // The first file's set stands although a block was left open; the file
+  // without "@" is named after itself.
   EXPECT_NE(ReadFileBytes(site / "same-n.html").bytes.find(Sj("一般質問")), std::string::npos);
   EXPECT_TRUE(fs::exists(site / "plain-n.html"));
 }

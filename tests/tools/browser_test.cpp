@@ -137,46 +137,44 @@ struct OpenerFixture : ::testing::Test {
   const std::string pathUtf8 = "/home/u/my dir/議事録 第1回.html";
 };
 
-TEST_F(OpenerFixture, DefaultHandlerGetsThePathAsOneArgument) {
-  dir.Write("applications/firefox.desktop", "[Desktop Entry]\nExec=firefox %u\n");
-  launcher.captureAnswer = "firefox.desktop\n";
-  EXPECT_TRUE(opener.OpenWithHTMLHandler(pathSj));
-  ASSERT_EQ(launcher.captured.size(), 1u);
-  EXPECT_EQ(launcher.captured[0],
-            (std::vector<std::string>{"xdg-mime", "query", "default", "text/html"}));
-  ASSERT_EQ(launcher.started.size(), 1u);
-  EXPECT_EQ(launcher.started[0], (std::vector<std::string>{"firefox", pathUtf8}));
-}
-
-TEST_F(OpenerFixture, ChromiumHandlerStartsMaximised) {
-  dir.Write("applications/chromium.desktop", "[Desktop Entry]\nExec=/usr/bin/chromium %U\n");
-  launcher.captureAnswer = "chromium.desktop";
-  opener.OpenWithHTMLHandler(pathSj);
-  ASSERT_EQ(launcher.started.size(), 1u);
-  EXPECT_EQ(launcher.started[0],
-            (std::vector<std::string>{"/usr/bin/chromium", "--start-maximized", pathUtf8}));
-}
-
-TEST_F(OpenerFixture, FallsBackToXdgOpen) {
+TEST_F(OpenerFixture, DefaultHandlerOrXdgOpenGetsThePathAsOneArgument) {
+  const std::vector<std::string> fallback = {"xdg-open", pathUtf8};
   struct {
     const char* what;
     std::optional<std::string> answer;
-    const char* entry;  // contents of other.desktop, or nullptr
+    const char* entry;  // contents of the named desktop file, or nullptr
+    std::vector<std::string> argv;
   } cases[] = {
-      {"xdg-mime failed", std::nullopt, nullptr},
-      {"no default handler", "\n", nullptr},
-      {"entry file missing", "gone.desktop\n", nullptr},
-      {"entry without Exec", "other.desktop\n", "[Desktop Entry]\nName=x\n"},
-      {"broken quoting", "other.desktop\n", "[Desktop Entry]\nExec=\"x %u\n"},
+      {"default handler",
+       "firefox.desktop\n",
+       "[Desktop Entry]\nExec=firefox %u\n",
+       {"firefox", pathUtf8}},
+      {"Chromium starts maximised",
+       "chromium.desktop",
+       "[Desktop Entry]\nExec=/usr/bin/chromium %U\n",
+       {"/usr/bin/chromium", "--start-maximized", pathUtf8}},
+      {"xdg-mime failed", std::nullopt, nullptr, fallback},
+      {"no default handler", "\n", nullptr, fallback},
+      {"entry file missing", "gone.desktop\n", nullptr, fallback},
+      {"entry without Exec", "other.desktop\n", "[Desktop Entry]\nName=x\n", fallback},
+      {"broken quoting", "other.desktop\n", "[Desktop Entry]\nExec=\"x %u\n", fallback},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    if (c.entry) dir.Write("applications/other.desktop", c.entry);
+    if (c.entry) {
+      std::string name = *c.answer;
+      while (name.ends_with('\n')) name.pop_back();
+      dir.Write("applications/" + name, c.entry);
+    }
     launcher.started.clear();
+    launcher.captured.clear();
     launcher.captureAnswer = c.answer;
     opener.OpenWithHTMLHandler(pathSj);
+    EXPECT_EQ(
+        launcher.captured,
+        (std::vector<std::vector<std::string>>{{"xdg-mime", "query", "default", "text/html"}}));
     ASSERT_EQ(launcher.started.size(), 1u);
-    EXPECT_EQ(launcher.started[0], (std::vector<std::string>{"xdg-open", pathUtf8}));
+    EXPECT_EQ(launcher.started[0], c.argv);
   }
 }
 

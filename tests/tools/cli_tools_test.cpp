@@ -61,10 +61,12 @@ std::string Repeat(const std::string& s, int n) {
   return out;
 }
 
-TEST_F(CliTools, UnwrapJoinsAndMarks) {
+TEST_F(CliTools, UnwrapOptions) {
   const std::string forced = Repeat("あ"_sj, 35);
   const std::string sentence = Repeat("い"_sj, 20) + "。"_sj;
   const std::string file = Write("pdf.txt", "p.3\r\n" + forced + "\r\n" + sentence + "\r\n");
+  const std::string spaces = Write("spaces.txt", "a b\r\nab  cd\r\nx");
+  const std::string utf8 = Write("utf8.txt", "議事録。\n");
   struct {
     std::string args, out;
   } cases[] = {
@@ -73,23 +75,15 @@ TEST_F(CliTools, UnwrapJoinsAndMarks) {
       {"unwrap --utf8 --lower 0 " + file,
        "p.3\r\n" + Repeat("あ", 35) + Repeat("い", 20) + "。\r\n"},
       {"unwrap --limit 100 " + file, forced + "\r\n" + sentence + "\r\n"},
+      {"unwrap --lower 0 --limit 4 --remove-hsp " + spaces, "ab\r\nabcdx\r\n"},
+      {"unwrap --lower 0 --limit 4 --change-hsp --utf8 " + spaces, "a　b\r\nab　cdx\r\n"},
+      {"--input-encoding utf-8 unwrap " + utf8, "議事録。"_sj + "\r\n"},
   };
   for (const auto& c : cases) {
     const auto result = Run(c.args);
     EXPECT_EQ(result.status, 0) << c.args << "\n" << result.err;
     EXPECT_EQ(result.out, c.out) << c.args;
   }
-}
-
-TEST_F(CliTools, UnwrapSpaceOptionsAndUtf8Input) {
-  const std::string file = Write("spaces.txt", "a b\r\nab  cd\r\nx");
-  EXPECT_EQ(Run("unwrap --lower 0 --limit 4 --remove-hsp " + file).out, "ab\r\nabcdx\r\n");
-  EXPECT_EQ(Run("unwrap --lower 0 --limit 4 --change-hsp --utf8 " + file).out,
-            "a　b\r\nab　cdx\r\n");
-  const std::string utf8 = Write("utf8.txt", "議事録。\n");
-  const auto result = Run("--input-encoding utf-8 unwrap " + utf8);
-  EXPECT_EQ(result.status, 0);
-  EXPECT_EQ(result.out, "議事録。"_sj + "\r\n");
 }
 
 TEST_F(CliTools, ColorizeWritesTheRtfDocument) {

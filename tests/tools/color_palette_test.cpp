@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <string>
 
@@ -59,19 +60,6 @@ TEST(ColorPalette, ListsHoldNumbersAndValues) {
   EXPECT_EQ(palette.ListBox1[0], "16775408");  // red in the low byte
 }
 
-TEST(ColorPalette, ChoosingAName) {
-  ColorPalette palette;
-  const auto colors = NamedColors();
-  std::size_t row = 0;
-  while (colors[row].name != "mediumpurple") ++row;
-  palette.ListBoxColorNameClick(row);
-  EXPECT_EQ(palette.EditColorName, "mediumpurple");
-  EXPECT_EQ(palette.EditHTMLColorNumber, "#9370DB");
-  EXPECT_EQ(palette.EditColorValue, std::to_string(0x93 + 0x70 * 256 + 0xDB * 65536));
-  EXPECT_EQ(palette.RcolorEdit + "," + palette.GcolorEdit + "," + palette.BcolorEdit,
-            "147,112,219");
-}
-
 TEST(ColorPalette, SetFromBoxes) {
   struct {
     const char *r, *g, *b;
@@ -100,30 +88,45 @@ TEST(ColorPalette, SetFromBoxes) {
   }
 }
 
-TEST(ColorPalette, NameLookupOfTheCurrentColour) {
-  ColorPalette palette;
-  palette.EditColorName = "old";
-  palette.current = 0x123456;
-  palette.btnSearchNameClick();
-  EXPECT_EQ(palette.EditColorName, "");
-  EXPECT_EQ(palette.EditHTMLColorNumber, "#123456");
-  palette.current = 0xD2691E;
-  palette.btnSearchNameClick();
-  EXPECT_EQ(palette.EditColorName, "chocolate");
-  EXPECT_EQ(palette.EditHTMLColorNumber, "#D2691E");
-}
-
-TEST(ColorPalette, PickingAColour) {
-  ColorPalette palette;
-  palette.EditColorName = "old";
-  palette.EditColorValue = "old";
-  palette.PickColor(0x0A0B0C, false);
-  EXPECT_EQ(palette.EditColorName, "");
-  EXPECT_EQ(palette.EditHTMLColorNumber, "#0A0B0C");
-  EXPECT_EQ(palette.EditColorValue, "old") << "only the web-safe image shows the value";
-  EXPECT_EQ(palette.RcolorEdit + "," + palette.GcolorEdit + "," + palette.BcolorEdit, "10,11,12");
-  palette.PickColor(0x0A0B0C, true);
-  EXPECT_EQ(palette.EditColorValue, std::to_string(10 + 11 * 256 + 12 * 65536));
+TEST(ColorPalette, ChoosingLookingUpAndPicking) {
+  std::size_t purple = 0;
+  while (NamedColors()[purple].name != "mediumpurple") ++purple;
+  struct {
+    const char* what;
+    std::function<void(ColorPalette&)> act;
+    std::string name, number, value, boxes;
+  } cases[] = {
+      {"choose a name", [&](ColorPalette& p) { p.ListBoxColorNameClick(purple); }, "mediumpurple",
+       "#9370DB", std::to_string(0x93 + 0x70 * 256 + 0xDB * 65536), "147,112,219"},
+      {"look up a colour without a name",
+       [](ColorPalette& p) {
+         p.current = 0x123456;
+         p.btnSearchNameClick();
+       },
+       "", "#123456", "old", ",,"},
+      {"look up a named colour",
+       [](ColorPalette& p) {
+         p.current = 0xD2691E;
+         p.btnSearchNameClick();
+       },
+       "chocolate", "#D2691E", "old", ",,"},
+      // Only the web-safe image shows the value.
+      {"pick from the hue field", [](ColorPalette& p) { p.PickColor(0x0A0B0C, false); }, "",
+       "#0A0B0C", "old", "10,11,12"},
+      {"pick from the web-safe image", [](ColorPalette& p) { p.PickColor(0x0A0B0C, true); }, "",
+       "#0A0B0C", std::to_string(10 + 11 * 256 + 12 * 65536), "10,11,12"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ColorPalette palette;
+    palette.EditColorName = palette.EditColorValue = "old";
+    palette.RcolorEdit = palette.GcolorEdit = palette.BcolorEdit = "";
+    c.act(palette);
+    EXPECT_EQ(palette.EditColorName, c.name);
+    EXPECT_EQ(palette.EditHTMLColorNumber, c.number);
+    EXPECT_EQ(palette.EditColorValue, c.value);
+    EXPECT_EQ(palette.RcolorEdit + "," + palette.GcolorEdit + "," + palette.BcolorEdit, c.boxes);
+  }
 }
 
 TEST(ColorPalette, CopyTexts) {
