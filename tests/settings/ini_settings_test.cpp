@@ -164,8 +164,6 @@ TEST(IniSettingsTest, ReadingRulesOfTheTable) {
       {"[HTML]\nSaveFile=s1", "ComboBoxHTMLFile", "s1"},
       {"[Local]\nHtml=local\n[HTML]\nSaveFile=s1", "ComboBoxHTMLFile", "local"},
       {"[File]\nFolder=/tmp/", "BtnEditHTMLSaveFolder", ""},
-      {"[Local]\nRoot=/no/such/folder/", "BtnEditRootFolder", ""},
-      {"[Local]\nHead=/no/such/file.hin", "BtnEditLocalHeadInclude", ""},
       {"[Web]\nFolder=/no/such/folder/", "BtnEditWebHTMLFolder", ""},
       {"[Web]\ncss=@domain@/no/such.css", "BtnEditWebCSSFile", "@domain@/no/such.css"},
       {"[Web]\nRetun2list=../list.html", "BtnEditWebReturn2List", "../list.html"},
