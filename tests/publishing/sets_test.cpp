@@ -99,6 +99,9 @@ TEST_F(SetsTest, EverySetIsCompleteAndItsLinksResolve) {
     Settings s = settings;
     s.ComboBoxHTMLFile = s.ComboBoxWebHTMLFile = c.fileName;
     ASSERT_EQ(c.command(s, doc, ui), 0);
+    if (c.command == tbMakeWebHTMLClick && c.fileName.empty()) {
+      EXPECT_EQ(s.ComboBoxWebHTMLFile, "dummy");
+    }
     const auto files = Set(c.folder, c.base);
     for (const LinkProblem& p : FindBrokenLinks(files)) ADD_FAILURE() << p.file << " " << p.href;
     for (const auto& [name, text] : files) {
