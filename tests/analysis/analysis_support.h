@@ -18,6 +18,12 @@ inline std::string U8(const std::string& cp932) {
   return Cp932ToUtf8Lossy(cp932);
 }
 
+inline std::vector<std::string> ToU8(const std::vector<std::string>& list) {
+  std::vector<std::string> out;
+  for (const auto& item : list) out.push_back(U8(item));
+  return out;
+}
+
 inline std::vector<std::string> SjLines(const std::vector<std::string>& utf8Lines) {
   std::vector<std::string> out;
   for (const auto& line : utf8Lines) out.push_back(Sj(line));

@@ -25,12 +25,6 @@ const std::vector<std::string> kTenLines = {
     "（拍手）",
 };
 
-std::vector<std::string> ToU8(const std::vector<std::string>& list) {
-  std::vector<std::string> out;
-  for (const auto& item : list) out.push_back(U8(item));
-  return out;
-}
-
 TEST(LineTable, TenLineDocumentGivesEveryColumnAndTheLists) {
   const Document doc = Analyse(kTenLines);
   const std::string chair = "○議長（山田太郎君）";

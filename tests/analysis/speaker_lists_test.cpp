@@ -7,13 +7,8 @@
 namespace korva {
 namespace {
 using testing::Analyse;
+using testing::ToU8;
 using testing::U8;
-
-std::vector<std::string> ToU8(const std::vector<std::string>& list) {
-  std::vector<std::string> out;
-  for (const auto& item : list) out.push_back(U8(item));
-  return out;
-}
 
 TEST(SpeakerLists, ContinuationsInheritTheCategoryUntilAHeaderLine) {
   struct Case {
