@@ -88,9 +88,12 @@ std::optional<MinutesInputReport> LoadMinutesInput(CliContext& ctx, Document& do
     return std::nullopt;
   }
   MinutesInputReport report;
-  const std::string text = DecodeMinutesBytes(std::move(read.bytes), ctx.inputEncoding, report);
-  OpenMinutesText(ctx.settings, doc, ctx.ui, FromFsPath(file), text);
+  std::string text = DecodeMinutesBytes(std::move(read.bytes), ctx.inputEncoding, report);
+  OpenMinutesText(ctx.settings, doc, ctx.ui, FromFsPath(file), std::move(text));
   report.lineCount = doc.MinutesTextList.size();
+  // The command line shows no editor pane: its copy of the whole text would
+  // only add to the peak memory of the steps that follow.
+  std::string().swap(doc.EditorMinutesText);
 
   if (!report.replacedLines.empty()) {
     ctx.ui.Error("characters that Shift_JIS cannot hold were replaced by \"〓\" on line(s) " +

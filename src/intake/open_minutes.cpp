@@ -148,11 +148,16 @@ int CheckTryOutCSS(const Settings& settings, Document& doc, Ui& ui) {
 
 int OpenMinutesText(Settings& settings, Document& doc, Ui& ui, const std::string& name,
                     std::string_view bytes) {
+  return OpenMinutesText(settings, doc, ui, name, std::string(bytes));
+}
+
+int OpenMinutesText(Settings& settings, Document& doc, Ui& ui, const std::string& name,
+                    std::string&& bytes) {
   FileReset(doc, ui, 0);
   ui.SetWaitCursor(true);
   ui.ShowPage("PGRightTab06MinutesText");
-  doc.EditorMinutesText = std::string(bytes);
-  doc.MinutesTextList = sjis::SplitLines(bytes);
+  doc.EditorMinutesText = std::move(bytes);
+  doc.MinutesTextList = sjis::SplitLines(doc.EditorMinutesText);
   if (doc.MinutesTextList.empty()) {
     ui.Warning("【 "_sj + name + " 】には会議録の行がありません（空のファイルです）。"_sj);
   }
@@ -184,9 +189,9 @@ int OpenMinutesText(Settings& settings, Document& doc, Ui& ui, const std::string
 }
 
 int OpenFile(Settings& settings, Document& doc, Ui& ui, const std::string& name) {
-  const std::optional<std::string> bytes = ReadSideFile(name, &ui);
+  std::optional<std::string> bytes = ReadSideFile(name, &ui);
   if (!bytes) return -1;
-  return OpenMinutesText(settings, doc, ui, name, *bytes);
+  return OpenMinutesText(settings, doc, ui, name, std::move(*bytes));
 }
 
 void MenuFileOpenClick(Settings& settings, Document& doc, Ui& ui,

@@ -27,6 +27,9 @@ int OpenFile(Settings& settings, Document& doc, Ui& ui, const std::string& name)
 // OpenFile for text already read (the command line converts encodings first).
 int OpenMinutesText(Settings& settings, Document& doc, Ui& ui, const std::string& name,
                     std::string_view bytes);
+// The same, taking over the text as the editor pane's instead of copying it.
+int OpenMinutesText(Settings& settings, Document& doc, Ui& ui, const std::string& name,
+                    std::string&& bytes);
 
 // The "開く" command: asks for a file, opens it, sets the HTML file names and,
 // when the block marks balance and the option is on, runs `makeHTMLGo`.

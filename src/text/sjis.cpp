@@ -86,6 +86,14 @@ std::string ReplaceAll(std::string_view s, std::string_view from, std::string_vi
 
 std::vector<std::string> SplitLines(std::string_view text) {
   std::vector<std::string> lines;
+  // Counting first sizes the list once: no regrowth moves, no spare capacity.
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) {
+      ++count;
+    }
+  }
+  lines.reserve(count + 1);
   std::size_t start = 0;
   // CR and LF are below 0x40, so they never occur as trail bytes.
   for (std::size_t i = 0; i < text.size(); ++i) {
