@@ -4,8 +4,11 @@
 
 #include <set>
 
+#include "text/literal.h"
+
 namespace korva {
 namespace {
+using namespace literals;
 
 std::string Lower(std::string_view s) {
   std::string out(s);
@@ -33,6 +36,45 @@ TEST(SettingsTable, EveryRowNamesItsMemberAndNoKeyRepeatsInASection) {
       "Mark", "LeftLink", "Roster", "Annotation", "Quotation",   "Document",
       "Pane", "Minutes",  "Menu",   "CheckBox",   "FormPosition"};
   EXPECT_EQ(sections, order);
+}
+
+// The values a fresh program starts with, which a reset and a missing
+// settings file fall back to.
+TEST(SettingsTable, DesignerDefaults) {
+  const Settings s;
+  const std::pair<const char*, std::string> expected[] = {
+      {"ComboBoxID_Header", "line-"},
+      {"ComboBoxP_Class_First", "firstparagraph"},
+      {"ComboBoxDOC_ID", "sentence"},
+      {"ComboBoxClassWDC", "mayor"},
+      {"ComboBoxMarkBFC", "※"_sj},
+      {"ComboBoxSubjectTitle", "議題・発言者"_sj},
+      {"ComboBoxLeftGoTop", "先頭へ戻る"_sj},
+      {"ComboBoxLeftGoBottom", "最終行へ"_sj},
+      {"SpinEditYakushokuPos", "4"},
+      {"SpinEditShimeiPos", "32"},
+      {"SpinEditYakushokuPos2", "56"},
+      {"SpinEditShimeiPos2", "68"},
+      {"SpinEditAnnotateLeadingZSP", "24"},
+      {"SpinEditQuotationLeadingZSP", "0"},
+      {"SpinEditDocumentColorCount", "0"},
+      {"RadioGroupCategory", "0"},
+      {"RadioGroupSaveCharSet", "0"},
+      {"CheckBoxImmediateGo", "1"},
+      {"CheckBoxSaveAtBuild", "1"},
+      {"CheckBoxOpenIEatSaved", "1"},
+      {"CheckBoxBindCSS", "0"},
+      {"CheckBoxDontHighlight", "0"},
+      {"CheckBoxOpenIEDontClose", "0"},
+      {"CheckBoxAlternateBGColor", "1"},
+      {"CheckBoxBGColorSpeakerBy", "0"},
+      {"CheckBoxLeftLinkDuplicate", "1"},
+  };
+  for (const auto& [name, value] : expected) {
+    const SettingRow* row = FindSettingByName(name);
+    ASSERT_NE(row, nullptr) << name;
+    EXPECT_EQ(SettingValueText(s, *row), value) << name;
+  }
 }
 
 TEST(SettingsTable, SetFromTextChecksTheKind) {
