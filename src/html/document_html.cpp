@@ -1,5 +1,6 @@
 #include "html/document_html.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -59,6 +60,41 @@ bool LoadLines(const std::string& cp932Path, StringList& into) {
   if (read.error) return false;
   into = sjis::SplitLines(read.bytes);
   return true;
+}
+
+// HTMLSave for a large document in the saved character set: the saved form
+// is made and written a block of whole lines at a time, so that no second
+// copy of the document is held. Placeholders and layout markers never span a
+// line break, and a block starts where a character starts, so each block
+// comes out as it does within the whole text.
+int SaveInPieces(const Settings& settings, const Document& doc, Ui& ui, const std::string& path,
+                 std::string_view generated) {
+  const auto fail = [&](const std::string& reason) {
+    ui.Warning("【 "_sj + path + " 】が 開けません！"_sj + "\r\n" + reason);
+    return -1;
+  };
+  if (TrimAllSpaces(path).empty() || sjis::EndsWith(path, "\\") || sjis::EndsWith(path, "/")) {
+    return fail(Sj("not a file name"));
+  }
+  const auto error = WriteFileAtomicallyInPieces(ToFsPath(path), [&](const PieceWriter& write) {
+    std::string piece;
+    std::size_t written = 0;
+    for (std::size_t from = 0; from < generated.size();) {
+      std::size_t end = generated.find('\n', std::min(from + kSavePieceSize, generated.size()) - 1);
+      end = end == std::string_view::npos ? generated.size() : end + 1;
+      piece.assign(generated.substr(from, end - from));
+      ChangeAttmarkInPlace(piece, settings, doc);
+      DeleteLayoutMarkerInPlace(piece);
+      write(piece);
+      written += piece.size();
+      from = end;
+    }
+    // Like a whole text that comes out empty, nothing is saved.
+    return written > 0;
+  });
+  if (error) return error->reason == kNothingWritten ? -1 : fail(Sj(error->reason));
+  MessageFileSaved(doc, ui, path);
+  return 0;
 }
 
 }  // namespace
@@ -196,13 +232,18 @@ int SaveHTML(Settings& settings, Document& doc, Ui& ui, int kind) {
   doc.SavedDocumentPath = IncludeTrailingSeparator(settings.BtnEditHTMLSaveFolder) + file;
   if (kind != kHeadStandard || doc.GeneratedHTMLText.empty()) return -1;
   // A saved file keeps no layout marker: style sheets address the plain class names.
-  // Room for the placeholder values, so that they do not move the whole text.
-  std::string text;
-  text.reserve(doc.GeneratedHTMLText.size() + 4096);
-  text = doc.GeneratedHTMLText;
-  ChangeAttmarkInPlace(text, settings, doc);
-  DeleteLayoutMarkerInPlace(text);
-  if (HTMLSave(settings, doc, ui, doc.SavedDocumentPath, text) != 0) return -1;
+  const std::string_view generated = doc.GeneratedHTMLText;
+  if (settings.RadioGroupSaveCharSet == 1 || generated.size() <= kSavePieceSize) {
+    // Room for the placeholder values, so that they do not move the whole text.
+    std::string text;
+    text.reserve(generated.size() + 4096);
+    text = generated;
+    ChangeAttmarkInPlace(text, settings, doc);
+    DeleteLayoutMarkerInPlace(text);
+    if (HTMLSave(settings, doc, ui, doc.SavedDocumentPath, text) != 0) return -1;
+  } else if (SaveInPieces(settings, doc, ui, doc.SavedDocumentPath, generated) != 0) {
+    return -1;
+  }
   StatusbarSaveHTML(ui, ExtractFileName(doc.SavedDocumentPath));
   return 0;
 }

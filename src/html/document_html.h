@@ -2,6 +2,7 @@
 // single-document commands: generate, save, trial save, save as.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,8 @@ std::string SingleDocumentFileName(const Settings& settings);
 // Saves GeneratedHTMLText (kind 9) into the HTML save folder with the
 // placeholders resolved and "%hol%" removed. 0 when written, else -1.
 int SaveHTML(Settings& settings, Document& doc, Ui& ui, int kind);
+// Documents larger than this are saved a block of lines at a time.
+inline constexpr std::size_t kSavePieceSize = 1 << 18;
 
 // Writes one file atomically in the chosen character set (UTF-8: declaration
 // rewritten, no byte-order mark) and reports it as saved. A failure is shown

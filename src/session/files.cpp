@@ -56,6 +56,14 @@ ReadResult ReadFileBytes(const std::filesystem::path& path) {
 
 std::optional<FileError> WriteFileAtomically(const std::filesystem::path& path,
                                              std::string_view bytes) {
+  return WriteFileAtomicallyInPieces(path, [bytes](const PieceWriter& write) {
+    write(bytes);
+    return true;
+  });
+}
+
+std::optional<FileError> WriteFileAtomicallyInPieces(
+    const std::filesystem::path& path, const std::function<bool(const PieceWriter&)>& produce) {
   const std::filesystem::path folder =
       path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
   std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
@@ -65,12 +73,31 @@ std::optional<FileError> WriteFileAtomically(const std::filesystem::path& path,
   if (fd < 0) return ErrorFor(path, errno);
   const std::string tempPath(name.data());
 
-  auto fail = [&](int err) {
+  auto discard = [&] {
     ::close(fd);
     ::unlink(tempPath.c_str());
+  };
+  auto fail = [&](int err) {
+    discard();
     return ErrorFor(path, err);
   };
-  if (!WriteAll(fd, bytes)) return fail(errno);
+  // After the first failed write the rest is skipped; the error is kept.
+  int writeError = 0;
+  const PieceWriter write = [&](std::string_view piece) {
+    if (writeError == 0 && !WriteAll(fd, piece)) writeError = errno ? errno : EIO;
+  };
+  bool keep = false;
+  try {
+    keep = produce(write);
+  } catch (...) {
+    discard();
+    throw;
+  }
+  if (!keep) {
+    discard();
+    return FileError{path.string(), kNothingWritten};
+  }
+  if (writeError != 0) return fail(writeError);
   if (::fsync(fd) != 0) return fail(errno);
   // mkstemp creates 0600; published files are for others to read too.
   mode_t mask = ::umask(0);
