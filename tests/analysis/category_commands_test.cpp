@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis_support.h"
-#include "settings/temp_folder.h"
+#include "support/temp_folder.h"
 #include "support/recording_ui.h"
 
 namespace korva {

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "publishing/temp_folder.h"
+#include "support/temp_folder.h"
 #include "text/codec.h"
 #include "text/literal.h"
 #include "text/sjis.h"

@@ -6,7 +6,7 @@
 
 #include "html/placeholders.h"
 #include "html_test_support.h"
-#include "publishing/temp_folder.h"
+#include "support/temp_folder.h"
 #include "support/recording_ui.h"
 #include "text/sjis.h"
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "settings/temp_folder.h"
+#include "support/temp_folder.h"
 #include "text/literal.h"
 
 namespace korva {

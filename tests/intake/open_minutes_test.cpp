@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "intake/file_reset.h"
-#include "settings/temp_folder.h"
+#include "support/temp_folder.h"
 #include "support/recording_ui.h"
 #include "text/codec.h"
 #include "text/literal.h"

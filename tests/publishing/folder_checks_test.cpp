@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/recording_ui.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 #include "text/literal.h"
 
 namespace korva {

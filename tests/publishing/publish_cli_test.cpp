@@ -8,7 +8,7 @@
 #include <map>
 
 #include "publishing/link_check.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 #include "text/literal.h"
 #include "text/sjis.h"
 

@@ -9,7 +9,7 @@
 #include "publishing/nav_file.h"
 #include "publishing/web_set.h"
 #include "support/recording_ui.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 #include "text/literal.h"
 #include "text/sjis.h"
 

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 #include "text/literal.h"
 
 namespace korva {

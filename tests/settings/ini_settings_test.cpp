@@ -12,7 +12,7 @@
 
 #include "settings/settings_table.h"
 #include "support/recording_ui.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 #include "text/literal.h"
 #include "text/path_text.h"
 #include "text/sjis.h"

@@ -7,7 +7,7 @@
 
 #include "settings/ini_file.h"
 #include "support/recording_ui.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 #include "text/literal.h"
 #include "text/path_text.h"
 

@@ -1,10 +1,12 @@
-// A fresh folder under the system temporary directory, removed afterwards.
+// A scratch folder per test, removed afterwards, with small file helpers.
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "session/files.h"
@@ -16,7 +18,8 @@ class TempFolder {
  public:
   TempFolder() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string("korva-pub-") + info->test_suite_name() + "-" + info->name();
+    std::string name = "korva-test-" + std::to_string(::getpid()) + "-" +
+                       (info ? std::string(info->test_suite_name()) + "-" + info->name() : "x");
     for (char& c : name) {
       if (c == '/') c = '_';
     }
@@ -26,6 +29,7 @@ class TempFolder {
   }
   ~TempFolder() {
     std::error_code ec;
+    // A test may have taken the write bits away; give them back so the folder goes.
     std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, ec);
     std::filesystem::remove_all(path_, ec);
@@ -34,10 +38,16 @@ class TempFolder {
   TempFolder& operator=(const TempFolder&) = delete;
 
   const std::filesystem::path& path() const { return path_; }
-  // A sub-folder (created) as a folder setting: CP932 text ending with "/".
-  std::string Folder(const std::string& sub) const {
-    std::filesystem::create_directories(path_ / sub);
-    return FromFsPath(path_ / sub) + "/";
+  // A sub-folder (created) as folder settings hold it: CP932 path text ending with "/".
+  std::string Folder(const std::string& sub = "") const {
+    auto p = sub.empty() ? path_ : path_ / sub;
+    std::filesystem::create_directories(p);
+    return FromFsPath(p) + "/";
+  }
+  // Creates a file (and its folders) and returns its CP932 path text.
+  std::string File(const std::string& relative, const std::string& bytes = "x") const {
+    Write(relative, bytes);
+    return FromFsPath(path_ / relative);
   }
   void Write(const std::filesystem::path& relative, const std::string& bytes) const {
     std::filesystem::create_directories((path_ / relative).parent_path());
@@ -53,5 +63,10 @@ class TempFolder {
  private:
   std::filesystem::path path_;
 };
+
+inline std::string ReadAll(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
 }  // namespace korva::testing
