@@ -34,10 +34,6 @@ void AppendStandardHead(const Document& doc, StringList& list, std::string_view 
   }
 }
 
-void Append(StringList& list, std::initializer_list<std::string_view> lines) {
-  for (auto line : lines) list.emplace_back(line);
-}
-
 // The id prefix of the coming generation: a blank setting becomes "pid-".
 void TakeLineIdPrefix(Settings& settings, Document& doc) {
   if (TrimAllSpaces(settings.ComboBoxID_Header).empty()) settings.ComboBoxID_Header = "pid-";
@@ -133,9 +129,9 @@ int LoadHeadFromFile(StringList& list, const StringList& source) {
 
 int AddFoot(StringList& list, int kind) {
   if (kind == kHeadLocal) {
-    Append(list, {tags::kDivClose, tags::kBodyClose, tags::kHtmlClose});
+    AppendLines(list, {tags::kDivClose, tags::kBodyClose, tags::kHtmlClose});
   } else if (kind == kHeadTrial || kind == kHeadStandard) {
-    Append(list, {tags::kBodyClose, tags::kHtmlClose});
+    AppendLines(list, {tags::kBodyClose, tags::kHtmlClose});
   }
   return 0;
 }
@@ -146,7 +142,7 @@ int AddStyle(StringList& list, const StringList& css) {
     list.insert(list.end(), css.begin(), css.end());
     list.emplace_back(tags::kStyleClose);
   }
-  Append(list, {tags::kBodyClose, tags::kHtmlClose});
+  AppendLines(list, {tags::kBodyClose, tags::kHtmlClose});
   return 0;
 }
 
@@ -321,30 +317,47 @@ int MenuFileSaveOverwriteClick(Settings& settings, Document& doc, Ui& ui) {
   return result;
 }
 
-int MakeNormalFile(const Settings& settings, Document& doc, int kind) {
-  StringList& out = doc.OutputFileList;
-  out.clear();
-  AddHead(doc, out, doc.LocalHeadIncludeList, kind);
-  Append(out, {"<div id=\"wrapper\">", "<div id=\"container\">", "<div id=\"contents\">",
-               "<div id=\"toplink\">", "<div class=\"tf-main\">"});
-  AddTopFrame(out, doc.LocalTopFrameIncludeList, kind);
-  Append(out, {"</div><!--  //<div id=\"tf-main\"  -->", "</div><!--  //<div id=\"toplink\"  -->",
-               "<div id=\"minutescontents-normal\">"});
-  for (const auto& line : doc.BodyHTMLList) out.push_back(DeleteLayoutMarker(line));
-  Append(out, {"</div><!-- //div id=\"minutescontents\"  -->", "",
-               "<div id=\"minutescontents-normal-right-nav\">"});
-  AddSidelink(out, doc.LocalSidelinkIncludeList, kind);
-  Append(out,
-         {"</div><!-- right-nav -->", "", "</div><!-- contents -->", "</div><!-- container -->",
-          "<div id=\"leftnormallink\">", "<div class=\"lf-main\">"});
-  out.insert(out.end(), doc.NavHTMLList.begin(), doc.NavHTMLList.end());
-  Append(out, {"</div><!-- // lf-main -->", "</div><!-- // leftnormallink -->",
-               "</div><!-- wrapper -->"});
+void AppendLines(StringList& list, std::initializer_list<std::string_view> lines) {
+  for (auto line : lines) list.emplace_back(line);
+}
+
+void AppendPageEnd(const Settings& settings, const Document& doc, StringList& out) {
   if (settings.CheckBoxBindCSS) {
     AddStyle(out, doc.LocalCSSList);
   } else {
-    Append(out, {tags::kBodyClose, tags::kHtmlClose});
+    AppendLines(out, {tags::kBodyClose, tags::kHtmlClose});
   }
+}
+
+void BuildNormalPage(const Settings& settings, Document& doc, const NormalPageIncludes& includes,
+                     int kind) {
+  StringList& out = doc.OutputFileList;
+  out.clear();
+  AddHead(doc, out, includes.head, kind);
+  AppendLines(out, {"<div id=\"wrapper\">", "<div id=\"container\">", "<div id=\"contents\">",
+                    "<div id=\"toplink\">", "<div class=\"tf-main\">"});
+  AddTopFrame(out, includes.topFrame, kind);
+  AppendLines(out,
+              {"</div><!--  //<div id=\"tf-main\"  -->", "</div><!--  //<div id=\"toplink\"  -->",
+               "<div id=\"minutescontents-normal\">"});
+  for (const auto& line : doc.BodyHTMLList) out.push_back(DeleteLayoutMarker(line));
+  AppendLines(out, {"</div><!-- //div id=\"minutescontents\"  -->", "",
+                    "<div id=\"minutescontents-normal-right-nav\">"});
+  AddSidelink(out, includes.sidelink, includes.sidelinkKind);
+  AppendLines(
+      out, {"</div><!-- right-nav -->", "", "</div><!-- contents -->", "</div><!-- container -->",
+            "<div id=\"leftnormallink\">", "<div class=\"lf-main\">"});
+  out.insert(out.end(), doc.NavHTMLList.begin(), doc.NavHTMLList.end());
+  AppendLines(out, {"</div><!-- // lf-main -->", "</div><!-- // leftnormallink -->",
+                    "</div><!-- wrapper -->"});
+  AppendPageEnd(settings, doc, out);
+}
+
+int MakeNormalFile(const Settings& settings, Document& doc, int kind) {
+  BuildNormalPage(
+      settings, doc,
+      {doc.LocalHeadIncludeList, doc.LocalTopFrameIncludeList, doc.LocalSidelinkIncludeList, kind},
+      kind);
   return 0;
 }
 

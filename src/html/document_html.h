@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "html/body.h"
@@ -71,8 +73,27 @@ inline int tbFileSaveHTMLClick(Settings& settings, Document& doc, Ui& ui) {
   return MenuFileSaveOverwriteClick(settings, doc, ui);
 }
 
-// Fills OutputFileList with the normal (one-pane) file around BodyHTMLList
-// and NavHTMLList; placeholders stay for the caller's save. Returns 0.
+// Appends each line to the list.
+void AppendLines(StringList& list, std::initializer_list<std::string_view> lines);
+
+// The end of every page after its last pane: the bound style sheet when the
+// option says so, then the closing body and html tags.
+void AppendPageEnd(const Settings& settings, const Document& doc, StringList& out);
+
+// The include files a normal page is built from: the local or the web set's.
+struct NormalPageIncludes {
+  const StringList& head;
+  const StringList& topFrame;
+  const StringList& sidelink;
+  int sidelinkKind;
+};
+
+// Fills OutputFileList with a normal (one-pane) page around BodyHTMLList and
+// NavHTMLList; placeholders stay for the caller's save.
+void BuildNormalPage(const Settings& settings, Document& doc, const NormalPageIncludes& includes,
+                     int kind);
+
+// The normal file of the local set. Returns 0.
 int MakeNormalFile(const Settings& settings, Document& doc, int kind);
 
 // Saves `lines` (the active pane) under a name chosen in the save dialog.

@@ -16,10 +16,6 @@ using namespace literals;
 
 namespace {
 
-void Append(StringList& list, std::initializer_list<std::string_view> lines) {
-  for (std::string_view line : lines) list.emplace_back(line);
-}
-
 const char* LayoutClassPrefix(int mode) {
   switch (mode) {
     case kPaneHorizontal:
@@ -116,11 +112,11 @@ int Make2PaneList(const Settings& settings, Document& doc, StringList& out,
   } else {
     AddHead(doc, out, headList, mode);
   }
-  Append(out, {"<div id=\"wrapper\">", "<div id=\"container\">", "<div id=\"contents\">",
-               "<div id=\"toplink\">", "<div class=\"tf-main\">"});
+  AppendLines(out, {"<div id=\"wrapper\">", "<div id=\"container\">", "<div id=\"contents\">",
+                    "<div id=\"toplink\">", "<div class=\"tf-main\">"});
   AddTopFrame(out, topFrameList, kHeadStandard);
-  Append(out,
-         {"</div><!--  //<div tf-main          -->", "</div><!--  //<div id=\"toplink\"  -->"});
+  AppendLines(
+      out, {"</div><!--  //<div tf-main          -->", "</div><!--  //<div id=\"toplink\"  -->"});
 
   for (const auto& [frame, prefix] : {std::pair{&first, &firstPrefix}, {&second, &secondPrefix}}) {
     out.push_back(frame->open);
@@ -130,20 +126,16 @@ int Make2PaneList(const Settings& settings, Document& doc, StringList& out,
     out.push_back(frame->close);
   }
 
-  Append(out, {"</div><!-- contents -->", "</div><!-- container -->", "<div id=\"leftnormallink\">",
-               "<div class=\"lf-main\">"});
+  AppendLines(out, {"</div><!-- contents -->", "</div><!-- container -->",
+                    "<div id=\"leftnormallink\">", "<div class=\"lf-main\">"});
   for (const std::string& line : doc.TwoPaneListHTMLList) {
     for (std::string& written : TwoPaneNavLines(line, settings.CheckBoxLeftLinkDuplicate)) {
       out.push_back(std::move(written));
     }
   }
-  Append(out, {"</div><!-- // lf-main -->", "</div><!-- // leftnormallink -->",
-               "</div><!-- wrapper -->"});
-  if (settings.CheckBoxBindCSS) {
-    AddStyle(out, doc.LocalCSSList);
-  } else {
-    Append(out, {tags::kBodyClose, tags::kHtmlClose});
-  }
+  AppendLines(out, {"</div><!-- // lf-main -->", "</div><!-- // leftnormallink -->",
+                    "</div><!-- wrapper -->"});
+  AppendPageEnd(settings, doc, out);
   return 0;
 }
 

@@ -22,10 +22,6 @@ using namespace literals;
 
 namespace {
 
-void Append(StringList& list, std::initializer_list<std::string_view> lines) {
-  for (std::string_view line : lines) list.emplace_back(line);
-}
-
 const std::string& OrDefault(const std::string& value, const std::string& fallback) {
   return value.empty() ? fallback : value;
 }
@@ -58,29 +54,10 @@ std::string WebChangeAttmark(std::string_view text, const Settings& s, const Doc
 }
 
 int MakeWebNormalFile(const Settings& settings, Document& doc, int kind) {
-  StringList& out = doc.OutputFileList;
-  out.clear();
-  AddHead(doc, out, doc.WebHeadIncludeList, kind);
-  Append(out, {"<div id=\"wrapper\">", "<div id=\"container\">", "<div id=\"contents\">",
-               "<div id=\"toplink\">", "<div class=\"tf-main\">"});
-  AddTopFrame(out, doc.WebTopFrameIncludeList, kind);
-  Append(out, {"</div><!--  //<div id=\"tf-main\"  -->", "</div><!--  //<div id=\"toplink\"  -->",
-               "<div id=\"minutescontents-normal\">"});
-  for (const std::string& line : doc.BodyHTMLList) out.push_back(DeleteLayoutMarker(line));
-  Append(out, {"</div><!-- //div id=\"minutescontents\"  -->", "",
-               "<div id=\"minutescontents-normal-right-nav\">"});
-  AddSidelink(out, doc.WebSidelinkIncludeList, kHeadWeb);
-  Append(out,
-         {"</div><!-- right-nav -->", "", "</div><!-- contents -->", "</div><!-- container -->",
-          "<div id=\"leftnormallink\">", "<div class=\"lf-main\">"});
-  out.insert(out.end(), doc.NavHTMLList.begin(), doc.NavHTMLList.end());
-  Append(out, {"</div><!-- // lf-main -->", "</div><!-- // leftnormallink -->",
-               "</div><!-- wrapper -->"});
-  if (settings.CheckBoxBindCSS) {
-    AddStyle(out, doc.LocalCSSList);
-  } else {
-    Append(out, {tags::kBodyClose, tags::kHtmlClose});
-  }
+  BuildNormalPage(
+      settings, doc,
+      {doc.WebHeadIncludeList, doc.WebTopFrameIncludeList, doc.WebSidelinkIncludeList, kHeadWeb},
+      kind);
   return 0;
 }
 
