@@ -129,6 +129,8 @@ int LoadCSSFromFile(const std::string& file, std::string& editor, int mode, std:
 }
 
 int CheckTryOutCSS(const Settings& settings, Document& doc, Ui& ui) {
+  // A trial copy must never bind the text of a sheet that is no longer there.
+  doc.TryOutCSSList.clear();
   const std::string& folder = settings.BtnEditHTMLSaveFolder;
   if (folder.empty()) return -1;
   const std::string file = IncludeTrailingSeparator(folder) + "tryout.css";

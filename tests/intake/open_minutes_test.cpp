@@ -92,6 +92,11 @@ TEST_F(OpenMinutes, TryOutCssCheck) {
       "【 tryout.css 】が\r\n\r\nフォルダー【 " + U8(settings.BtnEditHTMLSaveFolder) +
           " 】に存在しません。\r\n\r\n保存する［ ｈｔｍｌ ］ファイルと、同じ［ フォルダー ］に"
           "\r\n\r\n             【  tryout.css  】\r\n\r\n　入れてください。");
+
+  // A sheet loaded earlier is not bound into a trial copy once its file is gone.
+  doc.TryOutCSSList = {"p { color: red; }"};
+  EXPECT_EQ(CheckTryOutCSS(settings, doc, ui), -1);
+  EXPECT_TRUE(doc.TryOutCSSList.empty());
 }
 
 TEST_F(OpenMinutes, UnreadableFileChangesNothing) {
