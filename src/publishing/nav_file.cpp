@@ -39,8 +39,13 @@ int MenuTextMakeNAVOnePaneClick(Settings& settings, Document& doc, Ui& ui) {
   StatusbarClearSaveMessage(doc, ui);
   const LineTable& grid = doc.MinutesTextStringGrid;
   const bool noMinutes = grid.RowCount() <= 1 && grid.Row(1).LineKind.empty();
-  if (noMinutes || doc.SpeakerNavEntryList.empty()) return -1;
+  // Like every other command that cannot run for want of something: a beep.
+  if (noMinutes || doc.SpeakerNavEntryList.empty()) {
+    ui.Beep();
+    return -1;
+  }
   if (CheckSaveHTMLFolderAndFile(settings, ui) != 0) {
+    ui.Beep();
     ui.ShowPage("PageControlGlobalTab01Main");
     ui.ShowPage("PGLeftTab02Project");
     return -1;

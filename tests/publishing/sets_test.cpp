@@ -254,10 +254,10 @@ TEST_F(SetsTest, MissingPiecesStopWithNothingWritten) {
        [](Settings& s, Document&) { s.BtnEdit3FileFolder.clear(); }, true, 0, "",
        kFolderWarningLabel},
       {"nav: no folder", MenuTextMakeNAVOnePaneClick,
-       [](Settings& s, Document&) { s.BtnEditHTMLSaveFolder.clear(); }, false, 0, "",
+       [](Settings& s, Document&) { s.BtnEditHTMLSaveFolder.clear(); }, true, 0, "",
        kFolderWarningLabel},
       {"nav: no entries", MenuTextMakeNAVOnePaneClick,
-       [](Settings&, Document& d) { d.SpeakerNavEntryList.clear(); }, false, 0, "", ""},
+       [](Settings&, Document& d) { d.SpeakerNavEntryList.clear(); }, true, 0, "", ""},
   };
   doc.MinutesTextStringGrid.Resize(9);
   for (const Case& c : cases) {
