@@ -2,20 +2,64 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
+#include <ostream>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace korva {
 
+// A short cell of the line table (a code, a number, a label), held inside
+// the row: most rows would otherwise pay a whole string object for each of
+// six cells of one or two bytes. A value that does not fit is refused, never
+// cut.
+template <std::size_t Capacity>
+class CellText {
+ public:
+  CellText() = default;
+  explicit CellText(std::string_view s) { *this = s; }
+
+  CellText& operator=(std::string_view s) {
+    if (s.size() > Capacity) throw std::length_error("line table cell too long");
+    std::memcpy(data_, s.data(), s.size());
+    size_ = static_cast<unsigned char>(s.size());
+    return *this;
+  }
+
+  std::string_view view() const { return {data_, size_}; }
+  operator std::string_view() const { return view(); }
+  operator std::string() const { return std::string(view()); }
+  bool empty() const { return size_ == 0; }
+  std::size_t size() const { return size_; }
+  void clear() { size_ = 0; }
+
+  friend bool operator==(const CellText& a, std::string_view b) { return a.view() == b; }
+  friend bool operator==(const CellText& a, const char* b) { return a.view() == b; }
+  friend bool operator==(const CellText& a, const std::string& b) { return a.view() == b; }
+  friend std::string operator+(const CellText& a, std::string_view b) {
+    return std::string(a.view()).append(b);
+  }
+  friend std::string operator+(std::string_view a, const CellText& b) {
+    return std::string(a).append(b.view());
+  }
+  friend std::ostream& operator<<(std::ostream& os, const CellText& c) { return os << c.view(); }
+
+ private:
+  char data_[Capacity] = {};
+  unsigned char size_ = 0;
+};
+
 struct LineRow {
-  std::string LineNo;        // PadNumber(r, 4)
   std::string Designation;   // speaker designation (kind "2") or heading (kind "4")
   std::string Text;          // the line text
-  std::string LineKind;      // "0".."12", "51", "52", "61", "62", "71".."73", "91".."97", "99", "-"
-  std::string SpeechNo;      // kind "2": running speech number
-  std::string CategoryCode;  // "1".."14" or empty
-  std::string BlockPos;      // "1" first, "2" middle, "3" last, "0" single, "9" section end
-  std::string KindLabel;     // "発言者" / "議題" (display only)
+  CellText<15> LineNo;       // PadNumber(r, 4)
+  CellText<15> SpeechNo;     // kind "2": running speech number
+  CellText<7> LineKind;      // "0".."12", "51", "52", "61", "62", "71".."73", "91".."97", "99", "-"
+  CellText<7> CategoryCode;  // "1".."14" or empty
+  CellText<7> BlockPos;      // "1" first, "2" middle, "3" last, "0" single, "9" section end
+  CellText<7> KindLabel;     // "発言者" / "議題" (display only)
 };
 
 // Rows are numbered from 1 like the grid they model; Row(r) is row r. The

@@ -78,7 +78,7 @@ void LineTableCompleter::Row(std::size_t r, LineRow& row) {
       row.SpeechNo = std::to_string(speech_++);
     }
     doc_.ListBoxGidaiHatsugen.push_back(" " + PadNumber(entry_++, 3) + ". " + d + rowRef);
-    doc_.SpeakerNavEntryList.push_back(d + "%" + row.CategoryCode + "/" + rowId);
+    doc_.SpeakerNavEntryList.push_back(d + "%" + std::string(row.CategoryCode) + "/" + rowId);
   } else if (row.LineKind == "4") {
     std::string h = ZenkakuTrim(row.Designation);
     if (sjis::StartsWith(h, "／"_sj)) return;

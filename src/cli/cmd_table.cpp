@@ -17,9 +17,10 @@ int RunTable(CliContext& ctx, CommandArgs args) {
 
   std::string out;
   for (const LineRow& row : doc.MinutesTextStringGrid) {
-    for (const std::string* field : {&row.LineNo, &row.Designation, &row.Text, &row.LineKind,
-                                     &row.SpeechNo, &row.CategoryCode, &row.BlockPos}) {
-      out += Cp932ToUtf8Lossy(*field);
+    for (std::string_view field :
+         {row.LineNo.view(), std::string_view(row.Designation), std::string_view(row.Text),
+          row.LineKind.view(), row.SpeechNo.view(), row.CategoryCode.view(), row.BlockPos.view()}) {
+      out += Cp932ToUtf8Lossy(field);
       out += '\t';
     }
     out += Cp932ToUtf8Lossy(row.KindLabel);

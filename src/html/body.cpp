@@ -55,8 +55,8 @@ class BodyConverter {
       row_ = r;
       const LineRow& row = table_.Row(r);
       kind_ = row.LineKind;
-      nextKind_ = r < n ? table_.Row(r + 1).LineKind : std::string();
-      prevKind_ = r > 1 ? table_.Row(r - 1).LineKind : std::string();
+      nextKind_ = r < n ? table_.Row(r + 1).LineKind.view() : std::string_view();
+      prevKind_ = r > 1 ? table_.Row(r - 1).LineKind.view() : std::string_view();
       if (kind_.empty() || kind_ == "-") continue;
       if (kind_ == "97") {
         inComment_ = false;
@@ -94,7 +94,7 @@ class BodyConverter {
   }
 
   void Dispatch(const LineRow& row) {
-    const std::string& k = kind_;
+    const std::string_view k = kind_;
     if (k == "0") {
       Blank(row);
     } else if (k == "1") {
@@ -222,7 +222,7 @@ class BodyConverter {
     text = TrimBlankLeft(text);
     lastCategoryCode_ = row.CategoryCode;
     const bool continues = nextKind_ == "3";
-    if (!row.SpeechNo.empty()) designation += "【"_sj + row.SpeechNo + "】"_sj;
+    if (!row.SpeechNo.empty()) designation += "【"_sj + std::string(row.SpeechNo) + "】"_sj;
     Emit(MakeSpeakerSentenseLine(designation, text, lastCategoryCode_, continues));
     preOpen_ = false;
     if (length > 300) {
@@ -310,7 +310,7 @@ class BodyConverter {
                              ClassValue(s_.ComboBoxP_annotate) + std::string(tags::kTagEnd);
     const std::string text = TrimBlank(RemoveSpeakerMarks(Cleaned(row.Text), 0));
     const std::string& indent = doc_.AnnotationIndent;
-    const std::string& pos = row.BlockPos;
+    const std::string_view pos = row.BlockPos;
     if (pos == "1") {
       Emit(open + indent + text + std::string(tags::kBr));
     } else if (pos == "2") {
@@ -370,7 +370,7 @@ class BodyConverter {
     return OpenWithId(tags::kItemIdOpen, s_.ComboBoxLI_ID) + text + std::string(tags::kItemClose);
   }
 
-  std::string BlockLine(std::string text, const std::string& pos, std::string_view cls) const {
+  std::string BlockLine(std::string text, std::string_view pos, std::string_view cls) const {
     if (s_.SpinEditQuotationLeadingZSP > 0 && !doc_.QuotationLeadSpaces.empty() &&
         sjis::StartsWith(text, doc_.QuotationLeadSpaces)) {
       text.erase(0, doc_.QuotationLeadSpaces.size());
@@ -390,7 +390,8 @@ class BodyConverter {
   Document& doc_;
   const LineTable& table_;
   std::size_t row_ = 0;
-  std::string kind_, nextKind_, prevKind_;
+  // Kinds of this row and its neighbours, viewed in the table, which stays put during a run.
+  std::string_view kind_, nextKind_, prevKind_;
   bool bodyStarted_ = false, preOpen_ = false, headerPreOpen_ = false, footerPreOpen_ = false;
   bool inComment_ = false, inQuotation_ = false, inContentBlock_ = false, inRoster_ = false;
   bool enumIndentKnown_ = false;
