@@ -1,5 +1,7 @@
 #include "text/sjis.h"
 
+#include <cstring>
+
 namespace korva::sjis {
 namespace {
 
@@ -32,11 +34,23 @@ std::size_t Find(std::string_view s, std::string_view sub, std::size_t from, Cas
   if (from > s.size()) return npos;
   if (sub.empty()) return from;
   const char first = sub[0];
-  const bool plainFirst = mode == Case::Sensitive ||
-                          !((first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z'));
-  for (std::size_t pos = from; pos + sub.size() <= s.size(); pos += CharLength(s, pos)) {
-    if (plainFirst && s[pos] != first) continue;
-    if (MatchesAt(s, pos, sub, mode)) return pos;
+  const char lowerFirst = AsciiLower(first);
+  const bool letterFirst = mode == Case::IgnoreAscii && lowerFirst >= 'a' && lowerFirst <= 'z';
+  // Candidates come from a byte search; a candidate counts only where a
+  // character starts, which the walk below tells. The walk only moves
+  // forward, so the whole search stays one pass over `s`.
+  std::size_t boundary = from;
+  for (std::size_t p = from; p + sub.size() <= s.size(); ++p) {
+    if (letterFirst) {
+      while (p + sub.size() <= s.size() && AsciiLower(s[p]) != lowerFirst) ++p;
+      if (p + sub.size() > s.size()) return npos;
+    } else {
+      const void* hit = std::memchr(s.data() + p, first, s.size() - sub.size() + 1 - p);
+      if (!hit) return npos;
+      p = static_cast<std::size_t>(static_cast<const char*>(hit) - s.data());
+    }
+    while (boundary < p) boundary += CharLength(s, boundary);
+    if (boundary == p && MatchesAt(s, p, sub, mode)) return p;
   }
   return npos;
 }
