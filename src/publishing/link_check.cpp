@@ -8,17 +8,33 @@ namespace korva {
 
 std::vector<std::string> ExtractAttributeValues(const std::string& html, const std::string& name) {
   std::vector<std::string> values;
-  const std::string open = name + "=\"";
-  std::size_t pos = 0;
-  while ((pos = sjis::Find(html, open, pos, sjis::Case::IgnoreAscii)) != sjis::npos) {
+  const auto fold = [](char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  };
+  // Every `name="` ends in `="`, which a byte search finds quickly; the name
+  // before it (letter case ignored) must start where a character starts,
+  // which a forward walk from the last known character start tells.
+  std::size_t pos = 0, boundary = 0;
+  for (std::size_t q = html.find("=\"", name.size()); q != std::string::npos;
+       q = html.find("=\"", q + 1)) {
+    const std::size_t at = q - name.size();
+    if (at < pos) continue;
+    bool same = true;
+    for (std::size_t i = 0; i < name.size() && same; ++i)
+      same = fold(html[at + i]) == fold(name[i]);
+    if (!same) continue;
+    if (boundary < pos) boundary = pos;
+    while (boundary < at) boundary += sjis::CharLength(html, boundary);
+    if (boundary != at) continue;
     // The attribute name must stand alone: "grid=" is not "id=".
-    const bool alone = pos == 0 || html[pos - 1] == ' ' || html[pos - 1] == '\t' ||
-                       html[pos - 1] == '\n' || html[pos - 1] == '\r';
-    const std::size_t start = pos + open.size();
+    const bool alone = at == 0 || html[at - 1] == ' ' || html[at - 1] == '\t' ||
+                       html[at - 1] == '\n' || html[at - 1] == '\r';
+    const std::size_t start = q + 2;
     const std::size_t end = sjis::Find(html, "\"", start);
     if (end == sjis::npos) break;
     if (alone) values.push_back(html.substr(start, end - start));
     pos = end + 1;
+    q = end;
   }
   return values;
 }
