@@ -8,40 +8,13 @@
 #include "html/document_html.h"
 #include "intake/open_minutes.h"
 #include "minutes_generator.h"
+#include "quiet_ui.h"
 #include "session/document.h"
 #include "session/ui.h"
 #include "settings/settings.h"
 #include "text/path_text.h"
 
 namespace {
-
-// Answers nothing and shows nothing.
-class SilentUi : public korva::Ui {
- public:
-  void Beep() override {}
-  void Information(const std::string&) override {}
-  void Warning(const std::string&) override {}
-  bool AskYesNo(const std::string&) override { return false; }
-  void SetStatusPanel(int, const std::string&) override {}
-  void SetCaption(const std::string&) override {}
-  void ShowPage(const std::string&) override {}
-  void SetLabelVisible(const std::string&, bool) override {}
-  void SetWaitCursor(bool) override {}
-  std::optional<std::string> ChooseOpenFile(const std::string&, const std::string&,
-                                            const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> ChooseSaveFile(const std::string&, const std::string&,
-                                            const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> ChooseFolder(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::string ClipboardText() override { return {}; }
-  void SetClipboardText(const std::string&) override {}
-  void OpenInBrowser(const std::string&) override {}
-};
 
 void BM_ConvertMinutesToHTML(benchmark::State& state) {
   const std::size_t lines = static_cast<std::size_t>(state.range(0));
@@ -57,7 +30,7 @@ void BM_ConvertMinutesToHTML(benchmark::State& state) {
   base.BtnEditRootFolder = base.BtnEditHTMLSaveFolder = base.BtnEdit3FileFolder = out;
   base.ComboBoxHTMLFile = "bench";
   base.CheckBoxSaveAtBuild = true;
-  SilentUi ui;
+  korva::bench::QuietUi ui;
   for (auto _ : state) {
     korva::Settings settings = base;
     korva::Document doc;

@@ -14,6 +14,7 @@
 #include "publishing/local_set.h"
 #include "publishing/nav_file.h"
 #include "publishing/web_set.h"
+#include "quiet_ui.h"
 #include "session/document.h"
 #include "session/files.h"
 #include "session/ui.h"
@@ -21,34 +22,6 @@
 #include "text/path_text.h"
 
 namespace {
-
-// Answers nothing and shows nothing.
-class QuietUi : public korva::Ui {
- public:
-  void Beep() override {}
-  void Information(const std::string&) override {}
-  void Warning(const std::string&) override {}
-  bool AskYesNo(const std::string&) override { return false; }
-  void SetStatusPanel(int, const std::string&) override {}
-  void SetCaption(const std::string&) override {}
-  void ShowPage(const std::string&) override {}
-  void SetLabelVisible(const std::string&, bool) override {}
-  void SetWaitCursor(bool) override {}
-  std::optional<std::string> ChooseOpenFile(const std::string&, const std::string&,
-                                            const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> ChooseSaveFile(const std::string&, const std::string&,
-                                            const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> ChooseFolder(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::string ClipboardText() override { return {}; }
-  void SetClipboardText(const std::string&) override {}
-  void OpenInBrowser(const std::string&) override {}
-};
 
 bool LinksResolve(const std::vector<std::string>& paths) {
   std::map<std::string, std::string> files;
@@ -80,7 +53,7 @@ void BM_PublishMinutes(benchmark::State& state) {
   base.LabelLocalCSSbsoluteRelativePath = base.BtnEdit3FileFolder + "css/minutes.css";
   base.CheckBoxSaveAtBuild = true;
   base.CheckBoxOpenIEatSaved = false;
-  QuietUi ui;
+  korva::bench::QuietUi ui;
   korva::Document doc;
   for (auto _ : state) {
     korva::Settings settings = base;

@@ -6,40 +6,13 @@
 #include <filesystem>
 #include <string>
 
+#include "quiet_ui.h"
 #include "session/document.h"
 #include "settings/ini_file.h"
 #include "settings/ini_settings.h"
 #include "text/path_text.h"
 
 namespace {
-
-// A scratch Ui: benchmarks only need somewhere for status texts to go.
-class QuietUi : public korva::Ui {
- public:
-  void Beep() override {}
-  void Information(const std::string&) override {}
-  void Warning(const std::string&) override {}
-  bool AskYesNo(const std::string&) override { return false; }
-  void SetStatusPanel(int, const std::string&) override {}
-  void SetCaption(const std::string&) override {}
-  void ShowPage(const std::string&) override {}
-  void SetLabelVisible(const std::string&, bool) override {}
-  void SetWaitCursor(bool) override {}
-  std::optional<std::string> ChooseOpenFile(const std::string&, const std::string&,
-                                            const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> ChooseSaveFile(const std::string&, const std::string&,
-                                            const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> ChooseFolder(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::string ClipboardText() override { return {}; }
-  void SetClipboardText(const std::string&) override {}
-  void OpenInBrowser(const std::string&) override {}
-};
 
 // A settings file with every key plus `extraLines` hand-written lines.
 std::string SettingsText(int extraLines) {
@@ -50,7 +23,7 @@ std::string SettingsText(int extraLines) {
   korva::WriteFileAtomically(path, ini.Serialize());
   korva::Settings s;
   korva::Document doc;
-  QuietUi ui;
+  korva::bench::QuietUi ui;
   korva::SaveIniSettings(korva::FromFsPath(path), s, doc, ui);
   std::string text = korva::ReadFileBytes(path).bytes;
   std::filesystem::remove(path);
@@ -72,7 +45,7 @@ void BM_LoadIniSettings(benchmark::State& state) {
   const auto path = std::filesystem::temp_directory_path() /
                     ("korva-bench-load-" + std::to_string(::getpid()) + ".inf");
   korva::WriteFileAtomically(path, SettingsText(0));
-  QuietUi ui;
+  korva::bench::QuietUi ui;
   for (auto _ : state) {
     korva::Settings s;
     korva::Document doc;
@@ -88,7 +61,7 @@ void BM_SaveIniSettings(benchmark::State& state) {
   korva::WriteFileAtomically(path, SettingsText(0));
   korva::Settings s;
   korva::Document doc;
-  QuietUi ui;
+  korva::bench::QuietUi ui;
   for (auto _ : state) {
     benchmark::DoNotOptimize(korva::SaveIniSettings(korva::FromFsPath(path), s, doc, ui));
   }
