@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config   # toolchain
   libgtest-dev libgmock-dev   # unit tests
-  libbenchmark-dev            # benchmarks
+  libbenchmark-dev time       # benchmarks and their peak-memory figure
   clang-format                # formatting
   chromium                    # browser check of the published sets
 )

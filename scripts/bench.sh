@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Measures the performance figures: throughput of each stage on synthetic
+# minutes (Google Benchmark, CPU time, MiB/s) and the peak memory of a whole
+# korva-cli convert run at 100k lines.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+bash scripts/build.sh >/dev/null
+bin=build/bin
+
+"$bin/korva-bench" --benchmark_repetitions=3 --benchmark_report_aggregates_only=true \
+  --benchmark_filter='BM_AnalyseMinutes/(10000|100000)$|BM_ConvertMinutesToHTML/100000|BM_PublishMinutes/100000|HtmlToRtf'
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+"$bin/korva-generate-minutes" 100000 > "$work/minutes@bench.txt"
+size=$(stat -c %s "$work/minutes@bench.txt")
+peak_kib=$(/usr/bin/time -f '%M' "$bin/korva-cli" -q convert "$work/minutes@bench.txt" \
+  --out "$work/out" 2>&1 >/dev/null | tail -1)
+echo "convert, 100k lines: input $size bytes, peak memory ${peak_kib} KiB" \
+  "($(awk -v k="$peak_kib" -v s="$size" 'BEGIN { printf "%.1f", k * 1024 / s }') x the input)"
