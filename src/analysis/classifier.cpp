@@ -16,6 +16,15 @@ using namespace literals;
 
 namespace {
 
+// "　" + text in a string of exactly that size: the table keeps one such text
+// per speech line, and "　"_sj + text would double the capacity of most.
+std::string AfterFwSpace(std::string_view text) {
+  std::string out;
+  out.reserve(2 + text.size());
+  out.append("\x81\x40").append(text);
+  return out;
+}
+
 struct ClassifierState {
   bool InComment = false;
   bool InProceedings = false;
@@ -337,7 +346,7 @@ void ClassifyLine(const std::string& R, LineRow& row, LineRow* previous, Classif
   if (k > 1) {
     const std::string_view t(T);
     row.Designation = std::string(t.substr(0, k - 1));
-    row.Text = "　"_sj + ZenkakuTrim(k + 1 <= t.size() ? t.substr(k + 1) : std::string_view());
+    row.Text = AfterFwSpace(ZenkakuTrim(k + 1 <= t.size() ? t.substr(k + 1) : std::string_view()));
     row.LineKind = "2";
     return;
   }
@@ -355,16 +364,17 @@ void ClassifyLine(const std::string& R, LineRow& row, LineRow* previous, Classif
       const std::string_view t(T);
       const std::string_view D = t.substr(0, k - 1);
       if (Contains(D, "、"_sj) || Contains(D, "議案"_sj) || Contains(D, "日程"_sj)) {
-        return set("　"_sj + TrimAllSpaces(T), "3");
+        return set(AfterFwSpace(TrimAllSpaces(T)), "3");
       }
       row.Designation = TrimAllSpaces(D);
-      row.Text = "　"_sj + TrimAllSpaces(k + 1 <= t.size() ? t.substr(k + 1) : std::string_view());
+      row.Text =
+          AfterFwSpace(TrimAllSpaces(k + 1 <= t.size() ? t.substr(k + 1) : std::string_view()));
       row.LineKind = "2";
       if (!st.AfterClosing) st.InProceedings = true;
       st.NoteOpen = false;
       return;
     }
-    return set("　"_sj + TrimAllSpaces(T), st.InProceedings ? "3" : "1");
+    return set(AfterFwSpace(TrimAllSpaces(T)), st.InProceedings ? "3" : "1");
   }
   if (!st.InProceedings) return set(std::move(T), "1");
   if (Contains(T, "。"_sj)) return set(std::move(T), "3");
