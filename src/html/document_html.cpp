@@ -12,6 +12,7 @@
 #include "publishing/frames.h"
 #include "session/captions.h"
 #include "session/files.h"
+#include "session/list_refill.h"
 #include "text/codec.h"
 #include "text/literal.h"
 #include "text/path_text.h"
@@ -58,39 +59,13 @@ bool LoadLines(const std::string& cp932Path, StringList& into) {
   return true;
 }
 
-// HTMLSave for a large document in the saved character set: the saved form
-// is made and written a block of whole lines at a time, so that no second
-// copy of the document is held. Placeholders and layout markers never span a
-// line break, and a block starts where a character starts, so each block
-// comes out as it does within the whole text.
-int SaveInPieces(const Settings& settings, const Document& doc, Ui& ui, const std::string& path,
-                 std::string_view generated) {
-  const auto fail = [&](const std::string& reason) {
-    ui.Warning("【 "_sj + path + " 】が 開けません！"_sj + "\r\n" + reason);
-    return -1;
-  };
-  if (TrimAllSpaces(path).empty() || sjis::EndsWith(path, "\\") || sjis::EndsWith(path, "/")) {
-    return fail(Sj("not a file name"));
-  }
-  const auto error = WriteFileAtomicallyInPieces(ToFsPath(path), [&](const PieceWriter& write) {
-    std::string piece;
-    std::size_t written = 0;
-    for (std::size_t from = 0; from < generated.size();) {
-      std::size_t end = generated.find('\n', std::min(from + kSavePieceSize, generated.size()) - 1);
-      end = end == std::string_view::npos ? generated.size() : end + 1;
-      piece.assign(generated.substr(from, end - from));
-      ChangeAttmarkInPlace(piece, settings, doc);
-      DeleteLayoutMarkerInPlace(piece);
-      write(piece);
-      written += piece.size();
-      from = end;
-    }
-    // Like a whole text that comes out empty, nothing is saved.
-    return written > 0;
-  });
-  if (error) return error->reason == kNothingWritten ? -1 : fail(Sj(error->reason));
-  MessageFileSaved(doc, ui, path);
-  return 0;
+int WarnNotSaved(Ui& ui, const std::string& path, const std::string& reason) {
+  ui.Warning("【 "_sj + path + " 】が 開けません！"_sj + "\r\n" + reason);
+  return -1;
+}
+
+bool NamesAFile(const std::string& path) {
+  return !TrimAllSpaces(path).empty() && !sjis::EndsWith(path, "\\") && !sjis::EndsWith(path, "/");
 }
 
 }  // namespace
@@ -237,8 +212,25 @@ int SaveHTML(Settings& settings, Document& doc, Ui& ui, int kind) {
     ChangeAttmarkInPlace(text, settings, doc);
     DeleteLayoutMarkerInPlace(text);
     if (HTMLSave(settings, doc, ui, doc.SavedDocumentPath, text) != 0) return -1;
-  } else if (SaveInPieces(settings, doc, ui, doc.SavedDocumentPath, generated) != 0) {
-    return -1;
+  } else {
+    // A block of whole lines at a time, so that no second copy of the document
+    // is held. Placeholders and layout markers never span a line break, and a
+    // block starts where a character starts, so each block comes out as it
+    // does within the whole text.
+    const auto produce = [&](const PieceWriter& write) {
+      std::string piece;
+      for (std::size_t from = 0; from < generated.size();) {
+        std::size_t end =
+            generated.find('\n', std::min(from + kSavePieceSize, generated.size()) - 1);
+        end = end == std::string_view::npos ? generated.size() : end + 1;
+        piece.assign(generated.substr(from, end - from));
+        ChangeAttmarkInPlace(piece, settings, doc);
+        DeleteLayoutMarkerInPlace(piece);
+        write(piece);
+        from = end;
+      }
+    };
+    if (HTMLSaveInPieces(settings, doc, ui, doc.SavedDocumentPath, produce) != 0) return -1;
   }
   StatusbarSaveHTML(ui, ExtractFileName(doc.SavedDocumentPath));
   return 0;
@@ -246,14 +238,8 @@ int SaveHTML(Settings& settings, Document& doc, Ui& ui, int kind) {
 
 int HTMLSave(const Settings& settings, const Document& doc, Ui& ui, const std::string& path,
              const std::string& text) {
-  const auto fail = [&](const std::string& reason) {
-    ui.Warning("【 "_sj + path + " 】が 開けません！"_sj + "\r\n" + reason);
-    return -1;
-  };
   if (text.empty()) return -1;
-  if (TrimAllSpaces(path).empty() || sjis::EndsWith(path, "\\") || sjis::EndsWith(path, "/")) {
-    return fail(Sj("not a file name"));
-  }
+  if (!NamesAFile(path)) return WarnNotSaved(ui, path, Sj("not a file name"));
   std::string utf8;
   std::string_view bytes = text;
   if (settings.RadioGroupSaveCharSet == 1) {
@@ -269,7 +255,32 @@ int HTMLSave(const Settings& settings, const Document& doc, Ui& ui, const std::s
     }
     bytes = utf8;
   }
-  if (auto error = WriteFileAtomically(ToFsPath(path), bytes)) return fail(Sj(error->reason));
+  if (auto error = WriteFileAtomically(ToFsPath(path), bytes))
+    return WarnNotSaved(ui, path, Sj(error->reason));
+  MessageFileSaved(doc, ui, path);
+  return 0;
+}
+
+int HTMLSaveInPieces(const Settings& settings, const Document& doc, Ui& ui, const std::string& path,
+                     const std::function<void(const PieceWriter&)>& produce) {
+  if (settings.RadioGroupSaveCharSet == 1) {
+    // The UTF-8 conversion and its declaration take the whole text.
+    std::string text;
+    produce([&](std::string_view piece) { text.append(piece); });
+    return HTMLSave(settings, doc, ui, path, text);
+  }
+  if (!NamesAFile(path)) return WarnNotSaved(ui, path, Sj("not a file name"));
+  const auto error = WriteFileAtomicallyInPieces(ToFsPath(path), [&](const PieceWriter& write) {
+    std::size_t written = 0;
+    produce([&](std::string_view piece) {
+      written += piece.size();
+      write(piece);
+    });
+    // Like a whole text that comes out empty, nothing is saved.
+    return written > 0;
+  });
+  if (error)
+    return error->reason == kNothingWritten ? -1 : WarnNotSaved(ui, path, Sj(error->reason));
   MessageFileSaved(doc, ui, path);
   return 0;
 }
@@ -331,26 +342,37 @@ void AppendPageEnd(const Settings& settings, const Document& doc, StringList& ou
 
 void BuildNormalPage(const Settings& settings, Document& doc, const NormalPageIncludes& includes,
                      int kind) {
-  StringList& out = doc.OutputFileList;
-  out.clear();
-  AddHead(doc, out, includes.head, kind);
-  AppendLines(out, {"<div id=\"wrapper\">", "<div id=\"container\">", "<div id=\"contents\">",
-                    "<div id=\"toplink\">", "<div class=\"tf-main\">"});
-  AddTopFrame(out, includes.topFrame, kind);
-  AppendLines(out,
+  // The short parts are assembled apart; the long ones go straight into the
+  // refilled file list.
+  StringList part;
+  AddHead(doc, part, includes.head, kind);
+  AppendLines(part, {"<div id=\"wrapper\">", "<div id=\"container\">", "<div id=\"contents\">",
+                     "<div id=\"toplink\">", "<div class=\"tf-main\">"});
+  AddTopFrame(part, includes.topFrame, kind);
+  AppendLines(part,
               {"</div><!--  //<div id=\"tf-main\"  -->", "</div><!--  //<div id=\"toplink\"  -->",
                "<div id=\"minutescontents-normal\">"});
-  for (const auto& line : doc.BodyHTMLList) out.push_back(DeleteLayoutMarker(line));
-  AppendLines(out, {"</div><!-- //div id=\"minutescontents\"  -->", "",
-                    "<div id=\"minutescontents-normal-right-nav\">"});
-  AddSidelink(out, includes.sidelink, includes.sidelinkKind);
+  ListRefill fill(doc.OutputFileList);
+  fill.AddAll(part);
+  for (const auto& line : doc.BodyHTMLList) {
+    std::string& written = fill.Next();
+    written.assign(line);
+    DeleteLayoutMarkerInPlace(written);
+  }
+  part.clear();
+  AppendLines(part, {"</div><!-- //div id=\"minutescontents\"  -->", "",
+                     "<div id=\"minutescontents-normal-right-nav\">"});
+  AddSidelink(part, includes.sidelink, includes.sidelinkKind);
   AppendLines(
-      out, {"</div><!-- right-nav -->", "", "</div><!-- contents -->", "</div><!-- container -->",
-            "<div id=\"leftnormallink\">", "<div class=\"lf-main\">"});
-  out.insert(out.end(), doc.NavHTMLList.begin(), doc.NavHTMLList.end());
-  AppendLines(out, {"</div><!-- // lf-main -->", "</div><!-- // leftnormallink -->",
-                    "</div><!-- wrapper -->"});
-  AppendPageEnd(settings, doc, out);
+      part, {"</div><!-- right-nav -->", "", "</div><!-- contents -->", "</div><!-- container -->",
+             "<div id=\"leftnormallink\">", "<div class=\"lf-main\">"});
+  fill.AddAll(part);
+  fill.AddAll(doc.NavHTMLList);
+  part.clear();
+  AppendLines(part, {"</div><!-- // lf-main -->", "</div><!-- // leftnormallink -->",
+                     "</div><!-- wrapper -->"});
+  AppendPageEnd(settings, doc, part);
+  fill.AddAll(part);
 }
 
 int MakeNormalFile(const Settings& settings, Document& doc, int kind) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -10,6 +11,7 @@
 
 #include "html/body.h"
 #include "session/document.h"
+#include "session/files.h"
 #include "session/ui.h"
 #include "settings/settings.h"
 
@@ -65,6 +67,12 @@ inline constexpr std::size_t kSavePieceSize = 1 << 18;
 // with the path and the system's reason and gives -1.
 int HTMLSave(const Settings& settings, const Document& doc, Ui& ui, const std::string& path,
              const std::string& text);
+
+// HTMLSave for a text made piece by piece: `produce` hands the pieces in order
+// to the writer it is given. In Shift_JIS they go straight to the file, so the
+// whole text is never held. Nothing produced means nothing saved: -1.
+int HTMLSaveInPieces(const Settings& settings, const Document& doc, Ui& ui, const std::string& path,
+                     const std::function<void(const PieceWriter&)>& produce);
 
 // The trial save: the stored body in a document that links "tryout.css".
 int SaveOverwrite(Settings& settings, Document& doc, Ui& ui);

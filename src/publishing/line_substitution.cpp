@@ -1,7 +1,6 @@
 #include "publishing/line_substitution.h"
 
-#include <cstring>
-
+#include "html/document_html.h"
 #include "text/sjis.h"
 
 namespace korva {
@@ -9,23 +8,18 @@ namespace korva {
 namespace {
 
 // True when the line holds a "@", "￣" (0x81 0x50) or "＼" (0x81 0x5F)
-// character: byte searches, each hit confirmed at a character boundary,
-// since "@" is also the trail byte of "　".
+// character. "@" is also the trail byte of "　", so each hit is confirmed at
+// a character boundary; for the other two the search is for their second
+// byte, far rarer in Japanese text than the common lead byte 0x81.
 bool MayNeedSubstitution(std::string_view line) {
-  const char* data = line.data();
-  const std::size_t size = line.size();
-  for (const void* hit = std::memchr(data, '@', size); hit != nullptr;) {
-    const std::size_t at = static_cast<const char*>(hit) - data;
+  for (std::size_t at = line.find('@'); at != std::string_view::npos; at = line.find('@', at + 1)) {
     if (IsCharBoundary(line, at)) return true;
-    hit = std::memchr(data + at + 1, '@', size - at - 1);
   }
-  for (const void* hit = std::memchr(data, '\x81', size); hit != nullptr;) {
-    const std::size_t at = static_cast<const char*>(hit) - data;
-    if (at + 1 < size && (data[at + 1] == '\x50' || data[at + 1] == '\x5F') &&
-        IsCharBoundary(line, at)) {
-      return true;
+  for (const char second : {'\x50', '\x5F'}) {
+    for (std::size_t at = line.find(second, 1); at != std::string_view::npos;
+         at = line.find(second, at + 1)) {
+      if (line[at - 1] == '\x81' && IsCharBoundary(line, at - 1)) return true;
     }
-    hit = at + 1 < size ? std::memchr(data + at + 1, '\x81', size - at - 1) : nullptr;
   }
   return false;
 }
@@ -38,21 +32,23 @@ bool IsCharBoundary(std::string_view s, std::size_t i) {
   return run % 2 == 0;
 }
 
-std::string JoinLinesSubstituted(const StringList& lines,
-                                 const std::function<std::string(std::string_view)>& substitute) {
-  std::size_t size = 0;
-  for (const std::string& line : lines) size += line.size() + 2;
-  std::string out;
-  out.reserve(size + size / 16);
+void WriteLinesSubstituted(const StringList& lines, const LineSubstitution& substitute,
+                           const PieceWriter& write) {
+  std::string piece;
+  piece.reserve(kSavePieceSize + kSavePieceSize / 4);
   for (const std::string& line : lines) {
     if (MayNeedSubstitution(line)) {
-      out += substitute(line);
+      piece += substitute(line);
     } else {
-      out += line;
+      piece += line;
     }
-    out += "\r\n";
+    piece += "\r\n";
+    if (piece.size() >= kSavePieceSize) {
+      write(piece);
+      piece.clear();
+    }
   }
-  return out;
+  if (!piece.empty()) write(piece);
 }
 
 }  // namespace korva

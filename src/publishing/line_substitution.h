@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "session/document.h"
+#include "session/files.h"
 
 namespace korva {
 
@@ -14,11 +15,14 @@ namespace korva {
 // ends a character, and the run pairs up from there.
 bool IsCharBoundary(std::string_view s, std::size_t i);
 
-// The lines joined with CR LF (and a final CR LF), with `substitute` applied
-// to every line that holds a "@", "￣" or "＼" character; other lines are
-// copied as they are. Equivalent to substituting the whole text when no match
-// can span a line break, as holds for the placeholder substitutions.
-std::string JoinLinesSubstituted(const StringList& lines,
-                                 const std::function<std::string(std::string_view)>& substitute);
+using LineSubstitution = std::function<std::string(std::string_view)>;
+
+// Hands `write` the lines joined with CR LF (and a final CR LF) in pieces of
+// about kSavePieceSize, with `substitute` applied to every line that holds a
+// "@", "￣" or "＼" character; other lines are copied as they are. The same
+// as substituting the whole text when no match can span a line break, as
+// holds for the placeholder substitutions.
+void WriteLinesSubstituted(const StringList& lines, const LineSubstitution& substitute,
+                           const PieceWriter& write);
 
 }  // namespace korva

@@ -59,9 +59,10 @@ SetPaths MakeSetPaths(const std::string& folder, const std::string& fileName) {
 int SaveFrameHTML(const Settings& settings, Document& doc, Ui& ui, const std::string& path,
                   const StringList& lines) {
   if (lines.empty()) return -1;
-  const std::string text = JoinLinesSubstituted(
-      lines, [&](std::string_view line) { return ChangeAttmark(line, settings, doc); });
-  return HTMLSave(settings, doc, ui, path, text);
+  const auto substitute = [&](std::string_view line) { return ChangeAttmark(line, settings, doc); };
+  return HTMLSaveInPieces(settings, doc, ui, path, [&](const PieceWriter& write) {
+    WriteLinesSubstituted(lines, substitute, write);
+  });
 }
 
 int MakeUniteHTML(Settings& settings, Document& doc, Ui& ui) {
@@ -88,8 +89,6 @@ int MakeUniteHTML(Settings& settings, Document& doc, Ui& ui) {
 int LocalBuild2Pane(const Settings& settings, Document& doc, Ui& ui) {
   if (doc.ThreeFileHorizontalPath.empty()) return -1;
   ui.ShowPage("PageControlGlobalTab01Main");
-  doc.TwoPaneFrameList1.clear();
-  doc.TwoPaneFrameList2.clear();
 
   Make2PaneList(settings, doc, doc.TwoPaneFrameList2, doc.LocalHeadIncludeList, kPaneVertical,
                 "lt-", "rb-", TopPane(), BottomPane(), doc.LocalTopFrameIncludeList);

@@ -1,13 +1,12 @@
 #include "publishing/two_pane.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cstring>
 
 #include "html/document_html.h"
 #include "html/tags.h"
 #include "publishing/frames.h"
 #include "publishing/line_substitution.h"
+#include "session/list_refill.h"
 #include "text/literal.h"
 #include "text/sjis.h"
 
@@ -31,9 +30,7 @@ const char* LayoutClassPrefix(int mode) {
 bool MatchesIgnoringCase(std::string_view s, std::size_t pos, std::string_view word) {
   if (pos + word.size() > s.size()) return false;
   for (std::size_t i = 0; i < word.size(); ++i) {
-    const unsigned char a = static_cast<unsigned char>(s[pos + i]);
-    const unsigned char b = static_cast<unsigned char>(word[i]);
-    if (std::tolower(a) != std::tolower(b)) return false;
+    if (sjis::AsciiLower(s[pos + i]) != sjis::AsciiLower(word[i])) return false;
   }
   return true;
 }
@@ -53,40 +50,39 @@ PaneFrame RightPane() {
   return {"<div id=\"minutescontents-right\">", "</div><!-- minutescontents-right -->"};
 }
 
-std::string TwoPaneBodyLine(const std::string& line, int mode, const std::string& idPrefix) {
+void AssignTwoPaneBodyLine(std::string& out, std::string_view line, int mode,
+                           std::string_view idPrefix) {
   // Both patterns hold a byte that is never a trail byte ("=" of id=", the
   // "%" that opens the marker): find those, then check the pattern around
   // them and that it starts a character.
   const std::string_view marker = tags::kLayoutMarker;
   const std::string_view layout = LayoutClassPrefix(mode);
-  std::string out;
+  out.clear();
   std::size_t copied = 0;
-  const char* data = line.data();
-  for (std::size_t pos = 0; pos < line.size(); ++pos) {
-    // Jump to the next "=" or "%".
-    const void* eq = std::memchr(data + pos, '=', line.size() - pos);
-    const void* pct = std::memchr(data + pos, '%', line.size() - pos);
-    if (eq == nullptr && pct == nullptr) break;
-    const char* next = eq == nullptr ? static_cast<const char*>(pct)
-                       : pct == nullptr
-                           ? static_cast<const char*>(eq)
-                           : std::min(static_cast<const char*>(eq), static_cast<const char*>(pct));
-    pos = next - data;
-    if (*next == '=' && pos >= 2 && MatchesIgnoringCase(line, pos - 2, "id=\"") &&
-        IsCharBoundary(line, pos - 2)) {
-      out.append(line, copied, pos - 2 - copied).append("id=\"").append(idPrefix);
-      copied = pos + 2;
-      pos += 1;
-    } else if (*next == '%' && MatchesIgnoringCase(line, pos, marker) &&
-               IsCharBoundary(line, pos)) {
-      out.append(line, copied, pos - copied).append(layout);
-      copied = pos + marker.size();
-      pos = copied - 1;
+  std::size_t nextEq = line.find('=');
+  std::size_t nextPct = line.find('%');
+  while (nextEq != std::string_view::npos || nextPct != std::string_view::npos) {
+    if (nextEq < nextPct) {
+      const std::size_t pos = nextEq;
+      if (pos >= 2 && MatchesIgnoringCase(line, pos - 2, "id=\"") &&
+          IsCharBoundary(line, pos - 2)) {
+        out.append(line, copied, pos - 2 - copied).append("id=\"").append(idPrefix);
+        copied = pos + 2;
+      }
+      nextEq = line.find('=', pos + 1);
+    } else {
+      const std::size_t pos = nextPct;
+      if (MatchesIgnoringCase(line, pos, marker) && IsCharBoundary(line, pos)) {
+        out.append(line, copied, pos - copied).append(layout);
+        copied = pos + marker.size();
+        nextPct = line.find('%', copied);
+        if (nextEq < copied) nextEq = line.find('=', copied);
+      } else {
+        nextPct = line.find('%', pos + 1);
+      }
     }
   }
-  if (copied == 0) return line;
-  out.append(line, copied, std::string::npos);
-  return out;
+  out.append(line, copied, std::string_view::npos);
 }
 
 StringList TwoPaneNavLines(const std::string& line, bool duplicate) {
@@ -106,36 +102,42 @@ int Make2PaneList(const Settings& settings, Document& doc, StringList& out,
                   const StringList& headList, int mode, const std::string& firstPrefix,
                   const std::string& secondPrefix, const PaneFrame& first, const PaneFrame& second,
                   const StringList& topFrameList) {
-  out.clear();
+  // The short parts around the panes and the list are assembled apart; the
+  // long ones go straight into the refilled file list.
+  StringList part;
   if (!headList.empty()) {
-    out = headList;
+    part = headList;
   } else {
-    AddHead(doc, out, headList, mode);
+    AddHead(doc, part, headList, mode);
   }
-  AppendLines(out, {"<div id=\"wrapper\">", "<div id=\"container\">", "<div id=\"contents\">",
-                    "<div id=\"toplink\">", "<div class=\"tf-main\">"});
-  AddTopFrame(out, topFrameList, kHeadStandard);
+  AppendLines(part, {"<div id=\"wrapper\">", "<div id=\"container\">", "<div id=\"contents\">",
+                     "<div id=\"toplink\">", "<div class=\"tf-main\">"});
+  AddTopFrame(part, topFrameList, kHeadStandard);
   AppendLines(
-      out, {"</div><!--  //<div tf-main          -->", "</div><!--  //<div id=\"toplink\"  -->"});
+      part, {"</div><!--  //<div tf-main          -->", "</div><!--  //<div id=\"toplink\"  -->"});
 
+  ListRefill fill(out);
+  fill.AddAll(part);
   for (const auto& [frame, prefix] : {std::pair{&first, &firstPrefix}, {&second, &secondPrefix}}) {
-    out.push_back(frame->open);
+    fill.Add(frame->open);
     for (const std::string& line : doc.BodyHTMLList) {
-      out.push_back(TwoPaneBodyLine(line, mode, *prefix));
+      AssignTwoPaneBodyLine(fill.Next(), line, mode, *prefix);
     }
-    out.push_back(frame->close);
+    fill.Add(frame->close);
   }
 
-  AppendLines(out, {"</div><!-- contents -->", "</div><!-- container -->",
-                    "<div id=\"leftnormallink\">", "<div class=\"lf-main\">"});
+  part.clear();
+  AppendLines(part, {"</div><!-- contents -->", "</div><!-- container -->",
+                     "<div id=\"leftnormallink\">", "<div class=\"lf-main\">"});
+  fill.AddAll(part);
   for (const std::string& line : doc.TwoPaneListHTMLList) {
-    for (std::string& written : TwoPaneNavLines(line, settings.CheckBoxLeftLinkDuplicate)) {
-      out.push_back(std::move(written));
-    }
+    fill.AddAll(TwoPaneNavLines(line, settings.CheckBoxLeftLinkDuplicate));
   }
-  AppendLines(out, {"</div><!-- // lf-main -->", "</div><!-- // leftnormallink -->",
-                    "</div><!-- wrapper -->"});
-  AppendPageEnd(settings, doc, out);
+  part.clear();
+  AppendLines(part, {"</div><!-- // lf-main -->", "</div><!-- // leftnormallink -->",
+                     "</div><!-- wrapper -->"});
+  AppendPageEnd(settings, doc, part);
+  fill.AddAll(part);
   return 0;
 }
 

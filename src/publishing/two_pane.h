@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "session/document.h"
 #include "settings/settings.h"
@@ -14,9 +15,10 @@ inline constexpr int kPaneNone = 0;
 inline constexpr int kPaneHorizontal = 1;
 inline constexpr int kPaneVertical = 2;
 
-// One body line for a pane: every id="..." gets `idPrefix` in front and the
-// layout marker becomes the mode's class prefix.
-std::string TwoPaneBodyLine(const std::string& line, int mode, const std::string& idPrefix);
+// One body line for a pane, written over `out`: every id="..." gets
+// `idPrefix` in front and the layout marker becomes the mode's class prefix.
+void AssignTwoPaneBodyLine(std::string& out, std::string_view line, int mode,
+                           std::string_view idPrefix);
 
 // One two-pane navigation line as written into the file: unchanged when
 // `duplicate` is false; otherwise the line linking into the first pane and,

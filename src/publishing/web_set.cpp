@@ -64,9 +64,13 @@ int MakeWebNormalFile(const Settings& settings, Document& doc, int kind) {
 int SaveWebFrameHTML(const Settings& settings, Document& doc, Ui& ui, const std::string& path,
                      const StringList& lines) {
   if (lines.empty()) return -1;
-  const std::string text = JoinLinesSubstituted(
-      lines, [&](std::string_view line) { return WebChangeAttmark(line, settings, doc); });
-  if (HTMLSave(settings, doc, ui, path, text) != 0) return -1;
+  const auto substitute = [&](std::string_view line) {
+    return WebChangeAttmark(line, settings, doc);
+  };
+  const auto produce = [&](const PieceWriter& write) {
+    WriteLinesSubstituted(lines, substitute, write);
+  };
+  if (HTMLSaveInPieces(settings, doc, ui, path, produce) != 0) return -1;
   // The web set reports each file by its name alone: its folder is the web
   // server's, not a place on this disk the user looks for.
   MessageFileSaved(doc, ui, ExtractFileName(path));
@@ -93,8 +97,6 @@ int MakeWebUniteHTML(Settings& settings, Document& doc, Ui& ui) {
 int WebBuild2Pane(const Settings& settings, Document& doc, Ui& ui) {
   if (doc.WebHorizontalPath.empty()) return -1;
   ui.ShowPage("PageControlGlobalTab01Main");
-  doc.TwoPaneFrameList1.clear();
-  doc.TwoPaneFrameList2.clear();
 
   Make2PaneList(settings, doc, doc.TwoPaneFrameList2, doc.WebHeadIncludeList, kPaneVertical, "lt-",
                 "rb-", TopPane(), BottomPane(), doc.WebTopFrameIncludeList);

@@ -5,10 +5,6 @@
 namespace korva::sjis {
 namespace {
 
-char AsciiLower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // Compares `sub` with `s` at `pos`. Case folding applies only to ASCII letters
 // that stand as single-byte characters in `s`; the trail byte of a double-byte
 // character is compared exactly.

@@ -11,13 +11,18 @@ namespace {
 using namespace literals;
 
 // Line by line must give what the substitution gives on the whole text.
-TEST(JoinLinesSubstituted, MatchesTheWholeTextSubstitution) {
+TEST(WriteLinesSubstituted, MatchesTheWholeTextSubstitution) {
   Settings settings;
   settings.BtnEditWebDomain = "https://x.jp/";
   settings.BtnEditWebReturn2Home = "@domain@index.html";
   Document doc;
   doc.DocumentTitle = "会議録"_sj;
+  // Long enough to be handed over in several pieces.
+  StringList manyLines;
+  for (int i = 0; i < 40000; ++i)
+    manyLines.push_back(i % 7 == 0 ? "@title@　＼"_sj : "本文　です"_sj);
   const StringList cases[] = {
+      manyLines,
       {"<title>@title@</title>", "本文　です", "<a href=\"@home@\">"},
       {"　@filename@", "@domain@"},
       {"あ￣い", "表\\", "ソ\\＼", "　　　"},
@@ -28,8 +33,9 @@ TEST(JoinLinesSubstituted, MatchesTheWholeTextSubstitution) {
   };
   for (const StringList& lines : cases) {
     const auto web = [&](std::string_view text) { return WebChangeAttmark(text, settings, doc); };
-    EXPECT_EQ(JoinLinesSubstituted(lines, web), web(sjis::JoinLines(lines, true)))
-        << (lines.empty() ? "" : lines[0]);
+    std::string written;
+    WriteLinesSubstituted(lines, web, [&](std::string_view piece) { written += piece; });
+    EXPECT_EQ(written, web(sjis::JoinLines(lines, true))) << (lines.empty() ? "" : lines[0]);
   }
 }
 
