@@ -298,6 +298,35 @@ TEST_F(SetsTest, FailedWriteIsReportedNotSaved) {
                                              "h2612t4-1-v.html"}));
 }
 
+TEST_F(SetsTest, RepeatedRunsWriteOnlyTheCurrentBody) {
+  // The file lists are refilled in place: a shorter body must not leave the
+  // longer body's lines behind, in either character set.
+  for (const int charSet : {0, 1}) {
+    SCOPED_TRACE(charSet);
+    settings.RadioGroupSaveCharSet = charSet;
+    SetUp();
+    ASSERT_EQ(tbBuildTwoPaneClick(settings, doc, ui), 0);
+    ASSERT_EQ(tbMakeWebHTMLClick(settings, doc, ui), 0);
+    doc.BodyHTMLList.resize(3);
+    ASSERT_EQ(tbBuildTwoPaneClick(settings, doc, ui), 0);
+    ASSERT_EQ(tbMakeWebHTMLClick(settings, doc, ui), 0);
+    for (const char* folder : {"three", "web"}) {
+      for (const auto& [name, text] : Set(folder, "h2612t4-1")) {
+        SCOPED_TRACE(name);
+        // The navigation list still links to line 7; only the body lost it.
+        EXPECT_EQ(text.find("line-0007\" class"), std::string::npos);
+        EXPECT_NE(text.find("line-0003\" class"), std::string::npos);
+        EXPECT_TRUE(sjis::EndsWith(text, "</html>\r\n"));
+        EXPECT_EQ(Count(text, "</html>"), 1u);
+        const std::string label = charSet == 1 ? "charset=UTF-8" : "charset=Shift_JIS";
+        EXPECT_NE(text.find(label), std::string::npos);
+        // This source is UTF-8: its text is found in the UTF-8 files alone.
+        EXPECT_EQ(text.find("開きます") != std::string::npos, charSet == 1);
+      }
+    }
+  }
+}
+
 TEST_F(SetsTest, NormalCommandWritesOnlyTheNormalFile) {
   ASSERT_EQ(MenuTextMakeNormalClick(settings, doc, ui), 0);
   EXPECT_FALSE(temp.Exists("root/three/h2612t4-1-v.html"));
