@@ -12,7 +12,7 @@
 #include "publishing/frames.h"
 #include "session/captions.h"
 #include "session/files.h"
-#include "session/list_refill.h"
+#include "session/line_sink.h"
 #include "text/codec.h"
 #include "text/literal.h"
 #include "text/path_text.h"
@@ -355,7 +355,7 @@ void BuildNormalPage(const Settings& settings, Document& doc, const NormalPageIn
   ListRefill fill(doc.OutputFileList);
   fill.AddAll(part);
   for (const auto& line : doc.BodyHTMLList) {
-    std::string& written = fill.Next();
+    std::string& written = fill.StartLine();
     written.assign(line);
     DeleteLayoutMarkerInPlace(written);
   }

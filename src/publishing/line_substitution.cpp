@@ -1,5 +1,7 @@
 #include "publishing/line_substitution.h"
 
+#include <utility>
+
 #include "html/document_html.h"
 #include "text/sjis.h"
 
@@ -32,23 +34,38 @@ bool IsCharBoundary(std::string_view s, std::size_t i) {
   return run % 2 == 0;
 }
 
-void WriteLinesSubstituted(const StringList& lines, const LineSubstitution& substitute,
-                           const PieceWriter& write) {
-  std::string piece;
-  piece.reserve(kSavePieceSize + kSavePieceSize / 4);
-  for (const std::string& line : lines) {
-    if (MayNeedSubstitution(line)) {
-      piece += substitute(line);
-    } else {
-      piece += line;
-    }
-    piece += "\r\n";
-    if (piece.size() >= kSavePieceSize) {
-      write(piece);
-      piece.clear();
-    }
+SubstitutingLineWriter::SubstitutingLineWriter(LineSubstitution substitute, PieceWriter write)
+    : substitute_(std::move(substitute)), write_(std::move(write)) {
+  piece_.reserve(kSavePieceSize + kSavePieceSize / 4);
+}
+
+std::string& SubstitutingLineWriter::StartLine() {
+  EndLine();
+  lineStart_ = piece_.size();
+  lineOpen_ = true;
+  return piece_;
+}
+
+void SubstitutingLineWriter::EndLine() {
+  if (!lineOpen_) return;
+  lineOpen_ = false;
+  const std::string_view line = std::string_view(piece_).substr(lineStart_);
+  if (MayNeedSubstitution(line)) {
+    const std::string substituted = substitute_(line);
+    piece_.resize(lineStart_);
+    piece_ += substituted;
   }
-  if (!piece.empty()) write(piece);
+  piece_ += "\r\n";
+  if (piece_.size() >= kSavePieceSize) {
+    write_(piece_);
+    piece_.clear();
+  }
+}
+
+void SubstitutingLineWriter::Finish() {
+  EndLine();
+  if (!piece_.empty()) write_(piece_);
+  piece_.clear();
 }
 
 }  // namespace korva

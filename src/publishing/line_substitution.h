@@ -1,4 +1,4 @@
-// Joins the lines of a file and applies a line-local substitution quickly.
+// Writing the lines of a file with a line-local substitution, quickly.
 #pragma once
 
 #include <functional>
@@ -7,6 +7,7 @@
 
 #include "session/document.h"
 #include "session/files.h"
+#include "session/line_sink.h"
 
 namespace korva {
 
@@ -17,12 +18,25 @@ bool IsCharBoundary(std::string_view s, std::size_t i);
 
 using LineSubstitution = std::function<std::string(std::string_view)>;
 
-// Hands `write` the lines joined with CR LF (and a final CR LF) in pieces of
-// about kSavePieceSize, with `substitute` applied to every line that holds a
-// "@", "￣" or "＼" character; other lines are copied as they are. The same
-// as substituting the whole text when no match can span a line break, as
-// holds for the placeholder substitutions.
-void WriteLinesSubstituted(const StringList& lines, const LineSubstitution& substitute,
-                           const PieceWriter& write);
+// Joins the lines it is given with CR LF (and a final CR LF), applying
+// `substitute` to every line that holds a "@", "￣" or "＼" character, and
+// hands the text to `write` in pieces of about kSavePieceSize. The same as
+// substituting the whole text when no match can span a line break, as holds
+// for the placeholder substitutions. Finish hands over the last piece.
+class SubstitutingLineWriter final : public LineSink {
+ public:
+  SubstitutingLineWriter(LineSubstitution substitute, PieceWriter write);
+  std::string& StartLine() override;
+  void Finish();
+
+ private:
+  void EndLine();
+
+  LineSubstitution substitute_;
+  PieceWriter write_;
+  std::string piece_;
+  std::size_t lineStart_ = 0;
+  bool lineOpen_ = false;
+};
 
 }  // namespace korva

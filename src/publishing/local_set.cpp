@@ -57,11 +57,12 @@ SetPaths MakeSetPaths(const std::string& folder, const std::string& fileName) {
 }
 
 int SaveFrameHTML(const Settings& settings, Document& doc, Ui& ui, const std::string& path,
-                  const StringList& lines) {
-  if (lines.empty()) return -1;
+                  const LineProducer& produce) {
   const auto substitute = [&](std::string_view line) { return ChangeAttmark(line, settings, doc); };
   return HTMLSaveInPieces(settings, doc, ui, path, [&](const PieceWriter& write) {
-    WriteLinesSubstituted(lines, substitute, write);
+    SubstitutingLineWriter writer(substitute, write);
+    produce(writer);
+    writer.Finish();
   });
 }
 
@@ -83,22 +84,25 @@ int MakeUniteHTML(Settings& settings, Document& doc, Ui& ui) {
   doc.NormalFileName = p.normalName;
   doc.VerticalFileName = p.verticalName;
   doc.HorizontalFileName = p.horizontalName;
-  return SaveFrameHTML(settings, doc, ui, doc.ThreeFileNormalPath, doc.OutputFileList);
+  return SaveFrameHTML(settings, doc, ui, doc.ThreeFileNormalPath,
+                       [&](LineSink& out) { out.AddAll(doc.OutputFileList); });
 }
 
 int LocalBuild2Pane(const Settings& settings, Document& doc, Ui& ui) {
   if (doc.ThreeFileHorizontalPath.empty()) return -1;
   ui.ShowPage("PageControlGlobalTab01Main");
-
-  Make2PaneList(settings, doc, doc.TwoPaneFrameList2, doc.LocalHeadIncludeList, kPaneVertical,
-                "lt-", "rb-", TopPane(), BottomPane(), doc.LocalTopFrameIncludeList);
-  const int vertical =
-      SaveFrameHTML(settings, doc, ui, doc.ThreeFileVerticalPath, doc.TwoPaneFrameList2);
-
-  Make2PaneList(settings, doc, doc.TwoPaneFrameList1, doc.LocalHeadIncludeList, kPaneHorizontal,
-                "lt-", "rb-", LeftPane(), RightPane(), doc.LocalTopFrameIncludeList);
-  const int horizontal =
-      SaveFrameHTML(settings, doc, ui, doc.ThreeFileHorizontalPath, doc.TwoPaneFrameList1);
+  // Each file is written as it is assembled: at 100k lines of minutes a
+  // two-pane file is some 30 MB, and it is never needed again.
+  const auto twoPaneFile = [&](int mode, const PaneFrame& first, const PaneFrame& second) {
+    return [&, mode](LineSink& out) {
+      Make2PaneList(settings, doc, out, doc.LocalHeadIncludeList, mode, "lt-", "rb-", first, second,
+                    doc.LocalTopFrameIncludeList);
+    };
+  };
+  const int vertical = SaveFrameHTML(settings, doc, ui, doc.ThreeFileVerticalPath,
+                                     twoPaneFile(kPaneVertical, TopPane(), BottomPane()));
+  const int horizontal = SaveFrameHTML(settings, doc, ui, doc.ThreeFileHorizontalPath,
+                                       twoPaneFile(kPaneHorizontal, LeftPane(), RightPane()));
   return vertical == 0 && horizontal == 0 ? 0 : -1;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "session/document.h"
+#include "session/line_sink.h"
 #include "session/ui.h"
 #include "settings/settings.h"
 
@@ -18,10 +19,11 @@ struct SetPaths {
 };
 SetPaths MakeSetPaths(const std::string& folder, const std::string& fileName);
 
-// Resolves the placeholders in the lines of one file and writes it. -1 when
-// there are no lines or the write failed (reported by the writer), else 0.
+// Resolves the placeholders in the lines `produce` gives and writes them as
+// one file. -1 when there are no lines or the write failed (reported by the
+// writer), else 0.
 int SaveFrameHTML(const Settings& settings, Document& doc, Ui& ui, const std::string& path,
-                  const StringList& lines);
+                  const LineProducer& produce);
 
 // Builds the navigation lists and the normal file, sets the three paths and
 // bare names, and saves "-n.html". 0 when saved, else -1 (nothing written

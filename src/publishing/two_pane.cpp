@@ -6,7 +6,6 @@
 #include "html/tags.h"
 #include "publishing/frames.h"
 #include "publishing/line_substitution.h"
-#include "session/list_refill.h"
 #include "text/literal.h"
 #include "text/sjis.h"
 
@@ -50,14 +49,13 @@ PaneFrame RightPane() {
   return {"<div id=\"minutescontents-right\">", "</div><!-- minutescontents-right -->"};
 }
 
-void AssignTwoPaneBodyLine(std::string& out, std::string_view line, int mode,
+void AppendTwoPaneBodyLine(std::string& out, std::string_view line, int mode,
                            std::string_view idPrefix) {
   // Both patterns hold a byte that is never a trail byte ("=" of id=", the
   // "%" that opens the marker): find those, then check the pattern around
   // them and that it starts a character.
   const std::string_view marker = tags::kLayoutMarker;
   const std::string_view layout = LayoutClassPrefix(mode);
-  out.clear();
   std::size_t copied = 0;
   std::size_t nextEq = line.find('=');
   std::size_t nextPct = line.find('%');
@@ -85,25 +83,27 @@ void AssignTwoPaneBodyLine(std::string& out, std::string_view line, int mode,
   out.append(line, copied, std::string_view::npos);
 }
 
-StringList TwoPaneNavLines(const std::string& line, bool duplicate) {
-  if (!duplicate) return {line};
+void AddTwoPaneNavLines(LineSink& out, const std::string& line, bool duplicate) {
+  if (!duplicate) {
+    out.Add(line);
+    return;
+  }
   const std::string first = sjis::ReplaceFirst(line, "rb-", "lt-");
-  if (sjis::Contains(first, "lf-top") || sjis::Contains(first, "lf-bottom")) return {first};
+  out.Add(first);
+  if (sjis::Contains(first, "lf-top") || sjis::Contains(first, "lf-bottom")) return;
   std::string second = sjis::ReplaceFirst(first, "▼"_sj, "　　"_sj);
   second = sjis::ReplaceFirst(second, "▽"_sj, "　　"_sj);
   const std::string numberEnd = ".&nbsp;";
   const std::size_t at = sjis::Find(second, numberEnd);
   if (at != sjis::npos) second = "　　　　　　"_sj + second.substr(at + numberEnd.size());
-  second = sjis::ReplaceFirst(second, "lt-", "rb-");
-  return {first, second};
+  out.Add(sjis::ReplaceFirst(second, "lt-", "rb-"));
 }
 
-int Make2PaneList(const Settings& settings, Document& doc, StringList& out,
+int Make2PaneList(const Settings& settings, Document& doc, LineSink& out,
                   const StringList& headList, int mode, const std::string& firstPrefix,
                   const std::string& secondPrefix, const PaneFrame& first, const PaneFrame& second,
                   const StringList& topFrameList) {
-  // The short parts around the panes and the list are assembled apart; the
-  // long ones go straight into the refilled file list.
+  // The short parts around the panes and the list are assembled apart.
   StringList part;
   if (!headList.empty()) {
     part = headList;
@@ -116,28 +116,27 @@ int Make2PaneList(const Settings& settings, Document& doc, StringList& out,
   AppendLines(
       part, {"</div><!--  //<div tf-main          -->", "</div><!--  //<div id=\"toplink\"  -->"});
 
-  ListRefill fill(out);
-  fill.AddAll(part);
+  out.AddAll(part);
   for (const auto& [frame, prefix] : {std::pair{&first, &firstPrefix}, {&second, &secondPrefix}}) {
-    fill.Add(frame->open);
+    out.Add(frame->open);
     for (const std::string& line : doc.BodyHTMLList) {
-      AssignTwoPaneBodyLine(fill.Next(), line, mode, *prefix);
+      AppendTwoPaneBodyLine(out.StartLine(), line, mode, *prefix);
     }
-    fill.Add(frame->close);
+    out.Add(frame->close);
   }
 
   part.clear();
   AppendLines(part, {"</div><!-- contents -->", "</div><!-- container -->",
                      "<div id=\"leftnormallink\">", "<div class=\"lf-main\">"});
-  fill.AddAll(part);
+  out.AddAll(part);
   for (const std::string& line : doc.TwoPaneListHTMLList) {
-    fill.AddAll(TwoPaneNavLines(line, settings.CheckBoxLeftLinkDuplicate));
+    AddTwoPaneNavLines(out, line, settings.CheckBoxLeftLinkDuplicate);
   }
   part.clear();
   AppendLines(part, {"</div><!-- // lf-main -->", "</div><!-- // leftnormallink -->",
                      "</div><!-- wrapper -->"});
   AppendPageEnd(settings, doc, part);
-  fill.AddAll(part);
+  out.AddAll(part);
   return 0;
 }
 

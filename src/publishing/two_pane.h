@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "session/document.h"
+#include "session/line_sink.h"
 #include "settings/settings.h"
 
 namespace korva {
@@ -15,23 +16,24 @@ inline constexpr int kPaneNone = 0;
 inline constexpr int kPaneHorizontal = 1;
 inline constexpr int kPaneVertical = 2;
 
-// One body line for a pane, written over `out`: every id="..." gets
+// One body line for a pane, appended to `out`: every id="..." gets
 // `idPrefix` in front and the layout marker becomes the mode's class prefix.
-void AssignTwoPaneBodyLine(std::string& out, std::string_view line, int mode,
+void AppendTwoPaneBodyLine(std::string& out, std::string_view line, int mode,
                            std::string_view idPrefix);
 
 // One two-pane navigation line as written into the file: unchanged when
 // `duplicate` is false; otherwise the line linking into the first pane and,
 // except for the head and end lines, a copy without its number linking into
 // the second pane.
-StringList TwoPaneNavLines(const std::string& line, bool duplicate);
+void AddTwoPaneNavLines(LineSink& out, const std::string& line, bool duplicate);
 
 struct PaneFrame {
   std::string open, close;
 };
 
-// Fills `out` with one two-pane file (placeholders left for the save). Returns 0.
-int Make2PaneList(const Settings& settings, Document& doc, StringList& out,
+// Writes the lines of one two-pane file to `out` (placeholders left for the
+// save). Returns 0.
+int Make2PaneList(const Settings& settings, Document& doc, LineSink& out,
                   const StringList& headList, int mode, const std::string& firstPrefix,
                   const std::string& secondPrefix, const PaneFrame& first, const PaneFrame& second,
                   const StringList& topFrameList);

@@ -62,15 +62,16 @@ int MakeWebNormalFile(const Settings& settings, Document& doc, int kind) {
 }
 
 int SaveWebFrameHTML(const Settings& settings, Document& doc, Ui& ui, const std::string& path,
-                     const StringList& lines) {
-  if (lines.empty()) return -1;
+                     const LineProducer& produce) {
   const auto substitute = [&](std::string_view line) {
     return WebChangeAttmark(line, settings, doc);
   };
-  const auto produce = [&](const PieceWriter& write) {
-    WriteLinesSubstituted(lines, substitute, write);
+  const auto produceText = [&](const PieceWriter& write) {
+    SubstitutingLineWriter writer(substitute, write);
+    produce(writer);
+    writer.Finish();
   };
-  if (HTMLSaveInPieces(settings, doc, ui, path, produce) != 0) return -1;
+  if (HTMLSaveInPieces(settings, doc, ui, path, produceText) != 0) return -1;
   // The web set reports each file by its name alone: its folder is the web
   // server's, not a place on this disk the user looks for.
   MessageFileSaved(doc, ui, ExtractFileName(path));
@@ -91,22 +92,24 @@ int MakeWebUniteHTML(Settings& settings, Document& doc, Ui& ui) {
   doc.NormalFileName = p.normalName;
   doc.VerticalFileName = p.verticalName;
   doc.HorizontalFileName = p.horizontalName;
-  return SaveWebFrameHTML(settings, doc, ui, doc.WebNormalPath, doc.OutputFileList);
+  return SaveWebFrameHTML(settings, doc, ui, doc.WebNormalPath,
+                          [&](LineSink& out) { out.AddAll(doc.OutputFileList); });
 }
 
 int WebBuild2Pane(const Settings& settings, Document& doc, Ui& ui) {
   if (doc.WebHorizontalPath.empty()) return -1;
   ui.ShowPage("PageControlGlobalTab01Main");
-
-  Make2PaneList(settings, doc, doc.TwoPaneFrameList2, doc.WebHeadIncludeList, kPaneVertical, "lt-",
-                "rb-", TopPane(), BottomPane(), doc.WebTopFrameIncludeList);
-  const int vertical =
-      SaveWebFrameHTML(settings, doc, ui, doc.WebVerticalPath, doc.TwoPaneFrameList2);
-
-  Make2PaneList(settings, doc, doc.TwoPaneFrameList1, doc.WebHeadIncludeList, kPaneHorizontal,
-                "lt-", "rb-", LeftPane(), RightPane(), doc.WebTopFrameIncludeList);
-  const int horizontal =
-      SaveWebFrameHTML(settings, doc, ui, doc.WebHorizontalPath, doc.TwoPaneFrameList1);
+  // Written as assembled, like the local set's two-pane files.
+  const auto twoPaneFile = [&](int mode, const PaneFrame& first, const PaneFrame& second) {
+    return [&, mode](LineSink& out) {
+      Make2PaneList(settings, doc, out, doc.WebHeadIncludeList, mode, "lt-", "rb-", first, second,
+                    doc.WebTopFrameIncludeList);
+    };
+  };
+  const int vertical = SaveWebFrameHTML(settings, doc, ui, doc.WebVerticalPath,
+                                        twoPaneFile(kPaneVertical, TopPane(), BottomPane()));
+  const int horizontal = SaveWebFrameHTML(settings, doc, ui, doc.WebHorizontalPath,
+                                          twoPaneFile(kPaneHorizontal, LeftPane(), RightPane()));
   return vertical == 0 && horizontal == 0 ? 0 : -1;
 }
 

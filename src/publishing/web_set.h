@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "session/document.h"
+#include "session/line_sink.h"
 #include "session/ui.h"
 #include "settings/settings.h"
 
@@ -20,7 +21,7 @@ int MakeWebNormalFile(const Settings& settings, Document& doc, int kind);
 
 // -1 when there are no lines or the write failed, else 0.
 int SaveWebFrameHTML(const Settings& settings, Document& doc, Ui& ui, const std::string& path,
-                     const StringList& lines);
+                     const LineProducer& produce);
 
 // Builds and saves the web "-n.html" and sets the web paths. -1 (nothing
 // written) when the web folder is unset or missing.

@@ -38,7 +38,7 @@ struct Document {
   StringList DocumentHTMLList;
   StringList OutputFileList;
   StringList NavHTMLList, NavWorkList;
-  StringList TwoPaneListHTMLList, TwoPaneFrameList1, TwoPaneFrameList2;
+  StringList TwoPaneListHTMLList;
   StringList LocalHeadIncludeList, LocalTopFrameIncludeList, LocalSidelinkIncludeList;
   StringList WebHeadIncludeList, WebTopFrameIncludeList, WebSidelinkIncludeList;
   StringList LocalCSSList;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "html/document_html.h"
 #include "publishing/web_set.h"
 #include "text/literal.h"
 #include "text/sjis.h"
@@ -11,7 +14,7 @@ namespace {
 using namespace literals;
 
 // Line by line must give what the substitution gives on the whole text.
-TEST(WriteLinesSubstituted, MatchesTheWholeTextSubstitution) {
+TEST(SubstitutingLineWriter, MatchesTheWholeTextSubstitution) {
   Settings settings;
   settings.BtnEditWebDomain = "https://x.jp/";
   settings.BtnEditWebReturn2Home = "@domain@index.html";
@@ -32,10 +35,24 @@ TEST(WriteLinesSubstituted, MatchesTheWholeTextSubstitution) {
       {},
   };
   for (const StringList& lines : cases) {
-    const auto web = [&](std::string_view text) { return WebChangeAttmark(text, settings, doc); };
+    const LineSubstitution web = [&](std::string_view text) {
+      return WebChangeAttmark(text, settings, doc);
+    };
     std::string written;
-    WriteLinesSubstituted(lines, web, [&](std::string_view piece) { written += piece; });
+    std::vector<std::size_t> pieces;
+    const PieceWriter write = [&](std::string_view piece) {
+      written += piece;
+      pieces.push_back(piece.size());
+    };
+    SubstitutingLineWriter writer(web, write);
+    writer.AddAll(lines);
+    writer.Finish();
     EXPECT_EQ(written, web(sjis::JoinLines(lines, true))) << (lines.empty() ? "" : lines[0]);
+    // Full pieces but the last, which is not empty.
+    for (std::size_t i = 0; i + 1 < pieces.size(); ++i) EXPECT_GE(pieces[i], kSavePieceSize);
+    if (!pieces.empty()) {
+      EXPECT_GT(pieces.back(), 0u);
+    }
   }
 }
 

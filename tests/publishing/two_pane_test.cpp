@@ -8,7 +8,7 @@ namespace korva {
 namespace {
 using namespace literals;
 
-TEST(AssignTwoPaneBodyLine, PrefixesEveryIdAndReplacesTheLayoutMarker) {
+TEST(AppendTwoPaneBodyLine, PrefixesEveryIdAndReplacesTheLayoutMarker) {
   struct Case {
     std::string line;
     int mode;
@@ -30,14 +30,15 @@ TEST(AssignTwoPaneBodyLine, PrefixesEveryIdAndReplacesTheLayoutMarker) {
        "d=\"x\""},
   };
   for (const Case& c : cases) {
-    // Written over a longer line, as when a file list is refilled.
-    std::string out = "<p id=\"left over from an earlier line\">";
-    AssignTwoPaneBodyLine(out, c.line, c.mode, c.prefix);
-    EXPECT_EQ(out, c.expected) << c.line;
+    // Appended to the lines written before it.
+    const std::string before = "<p id=\"an earlier line\">\r\n";
+    std::string out = before;
+    AppendTwoPaneBodyLine(out, c.line, c.mode, c.prefix);
+    EXPECT_EQ(out, before + c.expected) << c.line;
   }
 }
 
-TEST(TwoPaneNavLines, DuplicateRule) {
+TEST(AddTwoPaneNavLines, DuplicateRule) {
   const std::string speaker =
       "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;7.&nbsp;◎<a href=\"#rb-line-0005\"><span class=\"mayor\">市長</span></a>"_sj;
   const std::string chair =
@@ -70,9 +71,15 @@ TEST(TwoPaneNavLines, DuplicateRule) {
       {"", {"", ""}},
       {"<pre class=\"leftnav\">", {"<pre class=\"leftnav\">", "<pre class=\"leftnav\">"}},
   };
+  const auto written = [](const std::string& line, bool duplicate) {
+    StringList lines;
+    ListRefill sink(lines);
+    AddTwoPaneNavLines(sink, line, duplicate);
+    return lines;
+  };
   for (const Case& c : cases) {
-    EXPECT_EQ(TwoPaneNavLines(c.line, true), c.expected) << c.line;
-    EXPECT_EQ(TwoPaneNavLines(c.line, false), StringList{c.line}) << c.line;
+    EXPECT_EQ(written(c.line, true), c.expected) << c.line;
+    EXPECT_EQ(written(c.line, false), StringList{c.line}) << c.line;
   }
 }
 
