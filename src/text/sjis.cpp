@@ -33,9 +33,22 @@ std::size_t Find(std::string_view s, std::string_view sub, std::size_t from, Cas
   const char lowerFirst = AsciiLower(first);
   const bool letterFirst = mode == Case::IgnoreAscii && lowerFirst >= 'a' && lowerFirst <= 'z';
   // Candidates come from a byte search; a candidate counts only where a
-  // character starts, which the walk below tells. The walk only moves
-  // forward, so the whole search stays one pass over `s`.
-  std::size_t boundary = from;
+  // character starts. A byte that cannot lead a character always ends one,
+  // so the possible lead bytes just before a candidate pair up from there;
+  // only a long run of them falls back to a forward walk, which never moves
+  // back, so no search costs more than one pass over `s`.
+  constexpr std::size_t kLongRun = 32;
+  std::size_t boundary = from;  // a character start at or before every candidate
+  const auto startsCharacter = [&](std::size_t p) {
+    std::size_t run = 0;
+    while (p - run > boundary && run < kLongRun &&
+           IsLeadByte(static_cast<unsigned char>(s[p - run - 1]))) {
+      ++run;
+    }
+    if (run < kLongRun) return run % 2 == 0;
+    while (boundary < p) boundary += CharLength(s, boundary);
+    return boundary == p;
+  };
   for (std::size_t p = from; p + sub.size() <= s.size(); ++p) {
     if (letterFirst) {
       while (p + sub.size() <= s.size() && AsciiLower(s[p]) != lowerFirst) ++p;
@@ -45,8 +58,7 @@ std::size_t Find(std::string_view s, std::string_view sub, std::size_t from, Cas
       if (!hit) return npos;
       p = static_cast<std::size_t>(static_cast<const char*>(hit) - s.data());
     }
-    while (boundary < p) boundary += CharLength(s, boundary);
-    if (boundary == p && MatchesAt(s, p, sub, mode)) return p;
+    if (startsCharacter(p) && MatchesAt(s, p, sub, mode)) return p;
   }
   return npos;
 }

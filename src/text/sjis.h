@@ -18,13 +18,13 @@ constexpr bool IsLeadByte(unsigned char b) {
   return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
 
-// Byte length of the character at `pos`: 2 for a lead byte followed by a
-// byte, else 1 (a lone lead byte at the end counts as one character).
 // Lower case for ASCII letters only; every other byte is left as it is.
 constexpr char AsciiLower(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+// Byte length of the character at `pos`: 2 for a lead byte followed by a
+// byte, else 1 (a lone lead byte at the end counts as one character).
 inline std::size_t CharLength(std::string_view s, std::size_t pos) {
   return IsLeadByte(static_cast<unsigned char>(s[pos])) && pos + 1 < s.size() ? 2 : 1;
 }

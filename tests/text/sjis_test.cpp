@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "text/literal.h"
 
 namespace korva {
@@ -34,6 +36,34 @@ TEST(SjisFind, NeverMatchesInsideADoubleByteCharacter) {
   for (const auto& c : cases) {
     EXPECT_EQ(sjis::Find(c.text, c.needle), c.expected)
         << Cp932ToUtf8Lossy(c.text) << " / " << Cp932ToUtf8Lossy(c.needle);
+  }
+}
+
+// Against a plain character-by-character search, on random texts rich in
+// lead-range bytes (long runs of them included) and short needles.
+TEST(SjisFind, AgreesWithACharacterWalk) {
+  const auto walk = [](const std::string& s, const std::string& sub, std::size_t from) {
+    for (std::size_t p = 0; p + sub.size() <= s.size(); p += sjis::CharLength(s, p)) {
+      if (p >= from && s.compare(p, sub.size(), sub) == 0) return p;
+    }
+    return sjis::npos;
+  };
+  const char alphabet[] = {'@', '\x81', '\x40', '\x95', '\x5C', '\xE0', 'a', '\x8A', '\x9F'};
+  std::minstd_rand random(7);
+  const auto pick = [&] { return alphabet[random() % sizeof(alphabet)]; };
+  for (int round = 0; round < 4000; ++round) {
+    std::string text;
+    const std::size_t length = random() % 90;
+    // Every fourth text holds a long run of lead-range bytes.
+    if (round % 4 == 0) text.assign(random() % 70, '\x8A');
+    while (text.size() < length) text += pick();
+    std::string needle(1 + random() % 3, ' ');
+    for (char& c : needle) c = pick();
+    std::size_t from = 0;
+    for (std::size_t i = random() % (text.size() + 1); from < i;) {
+      from += sjis::CharLength(text, from);
+    }
+    ASSERT_EQ(sjis::Find(text, needle, from), walk(text, needle, from)) << round;
   }
 }
 
