@@ -2,7 +2,6 @@
 // and, when asked, the web set, each checked for links that lead nowhere.
 #include <cstdio>
 #include <filesystem>
-#include <map>
 #include <set>
 #include <system_error>
 
@@ -114,14 +113,20 @@ bool PrepareStyleSheet(CliUi& ui, Settings& s) {
   return true;
 }
 
-// Reads back the three files of a set and names every link that leads nowhere.
+// Reads back the three files of a set, one at a time, and names every link
+// that leads nowhere.
 void ReportBrokenLinks(CliUi& ui, const std::vector<std::string>& paths) {
-  std::map<std::string, std::string> files;
+  std::set<std::string> names;
+  for (const std::string& path : paths) names.insert(ExtractFileName(path));
   for (const std::string& path : paths) {
-    files[ExtractFileName(path)] = ReadFileBytes(ToFsPath(path)).bytes;
-  }
-  for (const LinkProblem& p : FindBrokenLinks(files)) {
-    ui.Error(U8(p.file) + ": the link \"" + U8(p.href) + "\" leads nowhere");
+    const ReadResult file = ReadFileBytes(ToFsPath(path));
+    if (file.error) {
+      ui.Error("cannot read back " + file.error->Describe());
+      continue;
+    }
+    for (const LinkProblem& p : FindBrokenLinksInFile(ExtractFileName(path), file.bytes, names)) {
+      ui.Error(U8(p.file) + ": the link \"" + U8(p.href) + "\" leads nowhere");
+    }
   }
 }
 

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace korva {
@@ -16,10 +18,14 @@ struct LinkProblem {
   std::string href;
 };
 
-// Checks every file of `files` (bare file name -> text): each href="#x" needs
-// an id "x" in the same file; each href naming a bare file of a set (no
-// folder, ending "-n.html", "-v.html" or "-h.html") needs that file in
-// `files`. Other hrefs (return links, other sites) are not checked.
+// Checks one file of a set: each href="#x" needs an id "x" in the same file;
+// each href naming a bare file of a set (no folder, ending "-n.html",
+// "-v.html" or "-h.html") needs that name in `fileNames`. Other hrefs (return
+// links, other sites) are not checked.
+std::vector<LinkProblem> FindBrokenLinksInFile(const std::string& name, std::string_view text,
+                                               const std::set<std::string>& fileNames);
+
+// The same for every file of `files` (bare file name -> text).
 std::vector<LinkProblem> FindBrokenLinks(const std::map<std::string, std::string>& files);
 
 }  // namespace korva
