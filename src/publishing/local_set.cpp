@@ -91,19 +91,12 @@ int MakeUniteHTML(Settings& settings, Document& doc, Ui& ui) {
 int LocalBuild2Pane(const Settings& settings, Document& doc, Ui& ui) {
   if (doc.ThreeFileHorizontalPath.empty()) return -1;
   ui.ShowPage("PageControlGlobalTab01Main");
-  // Each file is written as it is assembled: at 100k lines of minutes a
-  // two-pane file is some 30 MB, and it is never needed again.
-  const auto twoPaneFile = [&](int mode, const PaneFrame& first, const PaneFrame& second) {
-    return [&, mode](LineSink& out) {
-      Make2PaneList(settings, doc, out, doc.LocalHeadIncludeList, mode, "lt-", "rb-", first, second,
-                    doc.LocalTopFrameIncludeList);
-    };
-  };
-  const int vertical = SaveFrameHTML(settings, doc, ui, doc.ThreeFileVerticalPath,
-                                     twoPaneFile(kPaneVertical, TopPane(), BottomPane()));
-  const int horizontal = SaveFrameHTML(settings, doc, ui, doc.ThreeFileHorizontalPath,
-                                       twoPaneFile(kPaneHorizontal, LeftPane(), RightPane()));
-  return vertical == 0 && horizontal == 0 ? 0 : -1;
+  return SaveTwoPaneFiles(
+      settings, doc,
+      {doc.LocalHeadIncludeList, doc.LocalTopFrameIncludeList, doc.ThreeFileVerticalPath,
+       doc.ThreeFileHorizontalPath, [&](const std::string& path, const LineProducer& lines) {
+         return SaveFrameHTML(settings, doc, ui, path, lines);
+       }});
 }
 
 int tbBuildTwoPaneClick(Settings& settings, Document& doc, Ui& ui) {

@@ -140,4 +140,17 @@ int Make2PaneList(const Settings& settings, Document& doc, LineSink& out,
   return 0;
 }
 
+int SaveTwoPaneFiles(const Settings& settings, Document& doc, const TwoPaneSet& set) {
+  const auto file = [&](int mode, const PaneFrame& first, const PaneFrame& second) {
+    return [&, mode](LineSink& out) {
+      Make2PaneList(settings, doc, out, set.headList, mode, "lt-", "rb-", first, second,
+                    set.topFrameList);
+    };
+  };
+  const int vertical = set.save(set.verticalPath, file(kPaneVertical, TopPane(), BottomPane()));
+  const int horizontal =
+      set.save(set.horizontalPath, file(kPaneHorizontal, LeftPane(), RightPane()));
+  return vertical == 0 && horizontal == 0 ? 0 : -1;
+}
+
 }  // namespace korva

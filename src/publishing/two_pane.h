@@ -2,6 +2,7 @@
 // of each pane prefixed apart, and the two-pane navigation list.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,21 @@ int Make2PaneList(const Settings& settings, Document& doc, LineSink& out,
                   const StringList& headList, int mode, const std::string& firstPrefix,
                   const std::string& secondPrefix, const PaneFrame& first, const PaneFrame& second,
                   const StringList& topFrameList);
+
+// Where and how one set writes its two-pane files.
+struct TwoPaneSet {
+  const StringList& headList;
+  const StringList& topFrameList;
+  const std::string& verticalPath;
+  const std::string& horizontalPath;
+  // Saves the lines it is given as the file at a path: 0 when written.
+  std::function<int(const std::string& path, const LineProducer& lines)> save;
+};
+
+// Writes the vertical and then the horizontal file of a set, each as it is
+// assembled: at 100k lines of minutes a two-pane file is some 30 MB, and it
+// is never needed again. 0 when both were written, else -1.
+int SaveTwoPaneFiles(const Settings& settings, Document& doc, const TwoPaneSet& set);
 
 // The pane frames of the vertical and horizontal files.
 PaneFrame TopPane();

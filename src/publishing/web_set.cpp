@@ -99,18 +99,12 @@ int MakeWebUniteHTML(Settings& settings, Document& doc, Ui& ui) {
 int WebBuild2Pane(const Settings& settings, Document& doc, Ui& ui) {
   if (doc.WebHorizontalPath.empty()) return -1;
   ui.ShowPage("PageControlGlobalTab01Main");
-  // Written as assembled, like the local set's two-pane files.
-  const auto twoPaneFile = [&](int mode, const PaneFrame& first, const PaneFrame& second) {
-    return [&, mode](LineSink& out) {
-      Make2PaneList(settings, doc, out, doc.WebHeadIncludeList, mode, "lt-", "rb-", first, second,
-                    doc.WebTopFrameIncludeList);
-    };
-  };
-  const int vertical = SaveWebFrameHTML(settings, doc, ui, doc.WebVerticalPath,
-                                        twoPaneFile(kPaneVertical, TopPane(), BottomPane()));
-  const int horizontal = SaveWebFrameHTML(settings, doc, ui, doc.WebHorizontalPath,
-                                          twoPaneFile(kPaneHorizontal, LeftPane(), RightPane()));
-  return vertical == 0 && horizontal == 0 ? 0 : -1;
+  return SaveTwoPaneFiles(
+      settings, doc,
+      {doc.WebHeadIncludeList, doc.WebTopFrameIncludeList, doc.WebVerticalPath,
+       doc.WebHorizontalPath, [&](const std::string& path, const LineProducer& lines) {
+         return SaveWebFrameHTML(settings, doc, ui, path, lines);
+       }});
 }
 
 int tbMakeWebHTMLClick(Settings& settings, Document& doc, Ui& ui) {
