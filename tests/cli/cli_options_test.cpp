@@ -1,36 +1,20 @@
 // Runs the built korva-cli and checks its exit statuses and messages.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <array>
-#include <cstdio>
 #include <string>
 
+#include "support/run_cli.h"
+
 namespace {
-
-struct RunResult {
-  int status;
-  std::string output;  // stdout and stderr together
-};
-
-RunResult RunCli(const std::string& args) {
-  const std::string command = std::string(KORVA_CLI_PATH) + " " + args + " 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  std::string output;
-  std::array<char, 4096> buffer{};
-  std::size_t n;
-  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) output.append(buffer.data(), n);
-  const int raw = pclose(pipe);
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, output};
-}
+using korva::testing::RunCli;
 
 TEST(CliOptions, VersionAndHelp) {
   auto version = RunCli("--version");
   EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.output.rfind("korva-cli ", 0), 0u);
+  EXPECT_EQ(version.out.rfind("korva-cli ", 0), 0u);
   auto help = RunCli("--help");
   EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.output.find("--set NAME=VALUE"), std::string::npos);
+  EXPECT_NE(help.out.find("--set NAME=VALUE"), std::string::npos);
 }
 
 TEST(CliOptions, WrongUsageExitsWithTwoAndSaysWhy) {
@@ -49,7 +33,7 @@ TEST(CliOptions, WrongUsageExitsWithTwoAndSaysWhy) {
   for (const auto& [args, message] : cases) {
     auto result = RunCli(args);
     EXPECT_EQ(result.status, 2) << args;
-    EXPECT_NE(result.output.find(message), std::string::npos) << args << "\n" << result.output;
+    EXPECT_NE(result.err.find(message), std::string::npos) << args << "\n" << result.All();
   }
 }
 

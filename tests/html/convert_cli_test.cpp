@@ -1,12 +1,12 @@
 // End to end: korva-cli convert on minutes files written here.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "support/run_cli.h"
 #include "support/temp_folder.h"
 #include "text/codec.h"
 #include "text/literal.h"
@@ -14,12 +14,10 @@
 
 namespace korva {
 namespace {
+using testing::CliRun;
+using testing::RunCli;
+using testing::ShellQuote;
 using testing::TempFolder;
-
-struct CliRun {
-  int status;
-  std::string out, err;
-};
 
 class ConvertCli : public ::testing::Test {
  protected:
@@ -30,15 +28,6 @@ class ConvertCli : public ::testing::Test {
     temp.Write(name, bytes);
     return temp.path() / name;
   }
-  CliRun Cli(const std::string& args) {
-    const auto out = temp.path() / "stdout.txt", err = temp.path() / "stderr.txt";
-    const std::string command = std::string("'") + KORVA_CLI_PATH + "' " + args + " >'" +
-                                out.string() + "' 2>'" + err.string() + "'";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFileBytes(out).bytes,
-            ReadFileBytes(err).bytes};
-  }
-  std::string Quote(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
 
   TempFolder temp;
   const std::vector<std::string> meeting = {
@@ -74,8 +63,8 @@ TEST_F(ConvertCli, OptionsShapeTheDocument) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.options);
-    const CliRun run =
-        Cli(c.common + " convert " + c.options + " " + Quote(minutes) + " --out " + Quote(out));
+    const CliRun run = RunCli(c.common + " convert " + c.options + " " + ShellQuote(minutes) +
+                              " --out " + ShellQuote(out));
     ASSERT_EQ(run.status, 0) << run.err;
     // The document is named after the part behind "@" and its path is printed.
     EXPECT_EQ(run.out, std::filesystem::absolute(out / "r0612t1-1.html").string() + "\n");
@@ -95,7 +84,7 @@ TEST_F(ConvertCli, UnbalancedBlockStillGivesADocument) {
   lines.insert(lines.begin() + 4, "　第１号議案");
   const auto minutes = Minutes("m@open.txt", lines);
   const auto out = temp.path() / "out";
-  const CliRun run = Cli("convert " + Quote(minutes) + " --out " + Quote(out));
+  const CliRun run = RunCli("convert " + ShellQuote(minutes) + " --out " + ShellQuote(out));
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("line 4: \"「「\" is left open"), std::string::npos) << run.err;
   const std::string html = Cp932ToUtf8(ReadFileBytes(out / "open.html").bytes);
@@ -112,17 +101,19 @@ TEST_F(ConvertCli, BadInputsAreNamed) {
     std::string message;
   };
   const std::vector<Case> cases = {
-      {"convert " + Quote(temp.path() / "none.txt") + " --out " + Quote(temp.path() / "o"), 1,
-       "cannot read the minutes file"},
-      {"convert " + Quote(temp.path() / "empty.txt") + " --out " + Quote(temp.path() / "o"), 1,
-       "the file has no lines"},
-      {"convert " + Quote(minutes) + " --out " + Quote(temp.path() / "blocker" / "o"), 1,
+      {"convert " + ShellQuote(temp.path() / "none.txt") + " --out " +
+           ShellQuote(temp.path() / "o"),
+       1, "cannot read the minutes file"},
+      {"convert " + ShellQuote(temp.path() / "empty.txt") + " --out " +
+           ShellQuote(temp.path() / "o"),
+       1, "the file has no lines"},
+      {"convert " + ShellQuote(minutes) + " --out " + ShellQuote(temp.path() / "blocker" / "o"), 1,
        "cannot create the output folder"},
-      {"convert " + Quote(minutes), 2, "no output folder"},
-      {"convert --out " + Quote(temp.path() / "o"), 2, "needs at least one minutes file"},
+      {"convert " + ShellQuote(minutes), 2, "no output folder"},
+      {"convert --out " + ShellQuote(temp.path() / "o"), 2, "needs at least one minutes file"},
   };
   for (const auto& c : cases) {
-    const CliRun run = Cli(c.args);
+    const CliRun run = RunCli(c.args);
     EXPECT_EQ(run.status, c.status) << c.args;
     EXPECT_NE(run.err.find(c.message), std::string::npos) << c.args << "\n" << run.err;
     EXPECT_TRUE(run.out.empty()) << c.args;
@@ -132,13 +123,14 @@ TEST_F(ConvertCli, BadInputsAreNamed) {
 TEST_F(ConvertCli, UnwritableFolderKeepsTheEarlierFile) {
   const auto minutes = Minutes("m@keep.txt", meeting);
   const auto out = temp.path() / "out";
-  ASSERT_EQ(Cli("convert " + Quote(minutes) + " --out " + Quote(out)).status, 0);
+  ASSERT_EQ(RunCli("convert " + ShellQuote(minutes) + " --out " + ShellQuote(out)).status, 0);
   const std::string before = ReadFileBytes(out / "keep.html").bytes;
 
   std::filesystem::permissions(
       out, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   // Root ignores permissions; an immutable folder stops it where the file system allows.
-  const bool immutable = std::system(("chattr +i " + Quote(out) + " 2>/dev/null").c_str()) == 0;
+  const bool immutable =
+      std::system(("chattr +i " + ShellQuote(out) + " 2>/dev/null").c_str()) == 0;
   const bool writable = [&] {
     std::error_code ec;
     std::ofstream probe(out / "probe");
@@ -148,13 +140,14 @@ TEST_F(ConvertCli, UnwritableFolderKeepsTheEarlierFile) {
     return ok;
   }();
   if (!writable) {
-    const CliRun run = Cli("convert --utf8 " + Quote(minutes) + " --out " + Quote(out));
+    const CliRun run =
+        RunCli("convert --utf8 " + ShellQuote(minutes) + " --out " + ShellQuote(out));
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("keep.html 】が 開けません！"), std::string::npos) << run.err;
     EXPECT_EQ(run.err.find("として保存されました"), std::string::npos);
     EXPECT_TRUE(run.out.empty());
   }
-  if (immutable) std::system(("chattr -i " + Quote(out)).c_str());
+  if (immutable) std::system(("chattr -i " + ShellQuote(out)).c_str());
   std::filesystem::permissions(out, std::filesystem::perms::owner_all);
   if (writable) GTEST_SKIP() << "cannot make a folder unwritable here";
   EXPECT_EQ(ReadFileBytes(out / "keep.html").bytes, before);
@@ -163,13 +156,14 @@ TEST_F(ConvertCli, UnwritableFolderKeepsTheEarlierFile) {
 TEST_F(ConvertCli, BatchGivesEachFileItsOwnDocument) {
   const auto a = Minutes("a.txt", meeting), b = Minutes("b.txt", meeting);
   const auto out = temp.path() / "out";
-  CliRun run = Cli("convert " + Quote(a) + " " + Quote(b) + " --out " + Quote(out));
+  CliRun run =
+      RunCli("convert " + ShellQuote(a) + " " + ShellQuote(b) + " --out " + ShellQuote(out));
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, std::filesystem::absolute(out / "a.html").string() + "\n" +
                          std::filesystem::absolute(out / "b.html").string() + "\n");
 
   const auto x = Minutes("x@same.txt", meeting), y = Minutes("y@same.txt", meeting);
-  run = Cli("convert " + Quote(x) + " " + Quote(y) + " --out " + Quote(out));
+  run = RunCli("convert " + ShellQuote(x) + " " + ShellQuote(y) + " --out " + ShellQuote(out));
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("replaced the one an earlier file of this run wrote"), std::string::npos);
 }

@@ -1,26 +1,22 @@
 // End to end: korva-cli publish and convert --nav on minutes written here.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <map>
 
 #include "publishing/link_check.h"
+#include "support/run_cli.h"
 #include "support/temp_folder.h"
 #include "text/literal.h"
 #include "text/sjis.h"
 
 namespace korva {
 namespace {
+using testing::CliRun;
+using testing::RunCli;
+using testing::ShellQuote;
 using testing::TempFolder;
 namespace fs = std::filesystem;
-
-struct CliRun {
-  int status;
-  std::string out, err;
-};
 
 class PublishCli : public ::testing::Test {
  protected:
@@ -32,15 +28,6 @@ class PublishCli : public ::testing::Test {
     temp.Write(name, bytes);
     return temp.path() / name;
   }
-  CliRun Cli(const std::string& args) {
-    const auto out = temp.path() / "stdout.txt", err = temp.path() / "stderr.txt";
-    const std::string command = std::string("'") + KORVA_CLI_PATH + "' " + args + " >'" +
-                                out.string() + "' 2>'" + err.string() + "'";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFileBytes(out).bytes,
-            ReadFileBytes(err).bytes};
-  }
-  static std::string Quote(const fs::path& p) { return "'" + p.string() + "'"; }
   static std::size_t FileCount(const fs::path& dir) {
     if (!fs::exists(dir)) return 0;
     std::size_t n = 0;
@@ -63,8 +50,8 @@ class PublishCli : public ::testing::Test {
 TEST_F(PublishCli, WritesBothSetsWithTheSampleStyleSheetAndSoundLinks) {
   const auto minutes = Minutes("本会議@r0612t1-1.txt", meeting);
   const auto local = temp.path() / "site", web = temp.path() / "web";
-  const CliRun run =
-      Cli("publish " + Quote(minutes) + " --out " + Quote(local) + " --web " + Quote(web));
+  const CliRun run = RunCli("publish " + ShellQuote(minutes) + " --out " + ShellQuote(local) +
+                            " --web " + ShellQuote(web));
   ASSERT_EQ(run.status, 0) << run.err;
   std::string expected;
   for (const fs::path& dir : {local, web}) {
@@ -100,20 +87,22 @@ TEST_F(PublishCli, ProblemsAreNamedAndNothingIsWritten) {
     int status;
     std::string message;
   };
-  const std::string out = Quote(temp.path() / "site");
+  const std::string out = ShellQuote(temp.path() / "site");
   const Case cases[] = {
-      {"--set BtnEdit3FileFolder=/nonexistent/korva/ publish " + Quote(minutes) + " --out " + out,
+      {"--set BtnEdit3FileFolder=/nonexistent/korva/ publish " + ShellQuote(minutes) + " --out " +
+           out,
        1, "BtnEdit3FileFolder"},
-      {"--set BtnEditLocalCSSFile=css/none.css publish " + Quote(minutes) + " --out " + out, 1,
+      {"--set BtnEditLocalCSSFile=css/none.css publish " + ShellQuote(minutes) + " --out " + out, 1,
        "css/none.css"},
-      {"publish " + Quote(temp.path() / "empty@e.txt") + " --out " + out, 1, "no lines"},
-      {"publish " + Quote(temp.path() / "missing@m.txt") + " --out " + out, 1, "missing@m.txt"},
-      {"publish " + Quote(minutes) + " --out " + Quote(temp.path() / "in-the-way/site"), 1,
-       "in-the-way"},
-      {"publish " + Quote(minutes), 2, "--out"},
+      {"publish " + ShellQuote(temp.path() / "empty@e.txt") + " --out " + out, 1, "no lines"},
+      {"publish " + ShellQuote(temp.path() / "missing@m.txt") + " --out " + out, 1,
+       "missing@m.txt"},
+      {"publish " + ShellQuote(minutes) + " --out " + ShellQuote(temp.path() / "in-the-way/site"),
+       1, "in-the-way"},
+      {"publish " + ShellQuote(minutes), 2, "--out"},
   };
   for (const Case& c : cases) {
-    const CliRun run = Cli(c.args);
+    const CliRun run = RunCli(c.args);
     EXPECT_EQ(run.status, c.status) << c.args << "\n" << run.err;
     EXPECT_NE(run.err.find(c.message), std::string::npos) << c.args << "\n" << run.err;
     EXPECT_EQ(FileCount(temp.path() / "site"), 0u) << c.args;
@@ -127,8 +116,8 @@ TEST_F(PublishCli, ABatchNeverReplacesASetItWroteItself) {
   const auto second = Minutes("二@same.txt", {"▼別の会議", "○議長（甲君）　開きます。"});
   const auto plain = Minutes("plain.txt", meeting);
   const auto site = temp.path() / "site";
-  const CliRun run = Cli("publish " + Quote(first) + " " + Quote(second) + " " + Quote(plain) +
-                         " --out " + Quote(site));
+  const CliRun run = RunCli("publish " + ShellQuote(first) + " " + ShellQuote(second) + " " +
+                            ShellQuote(plain) + " --out " + ShellQuote(site));
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("same-n.html"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("line 5"), std::string::npos) << run.err;
@@ -141,7 +130,8 @@ TEST_F(PublishCli, ABatchNeverReplacesASetItWroteItself) {
 TEST_F(PublishCli, ConvertWritesTheNavigationFileBesideTheDocument) {
   const auto minutes = Minutes("本会議@r0612t1-1.txt", meeting);
   const auto out = temp.path() / "out";
-  const CliRun run = Cli("convert " + Quote(minutes) + " --out " + Quote(out) + " --nav");
+  const CliRun run =
+      RunCli("convert " + ShellQuote(minutes) + " --out " + ShellQuote(out) + " --nav");
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, (out / "r0612t1-1.html").string() + "\n" +
                          (out / "r0612t1-1-nav.html").string() + "\n");

@@ -1,58 +1,29 @@
 // Runs the built korva-cli unwrap and colorize on small files.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <array>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
+#include "support/run_cli.h"
+#include "support/temp_folder.h"
 #include "text/literal.h"
 
 namespace korva {
 namespace {
 
 using namespace korva::literals;
-namespace fs = std::filesystem;
-
-struct RunResult {
-  int status;
-  std::string out;  // stdout only
-  std::string err;
-};
+using korva::testing::RunCli;
+using korva::testing::ShellQuote;
+using korva::testing::TempFolder;
 
 class CliTools : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("korva-cli-tools-" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
+  // Writes a file into the scratch folder and gives its path quoted for the shell.
   std::string Write(const std::string& name, const std::string& bytes) {
-    const fs::path path = dir_ / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return "'" + path.string() + "'";
+    temp.Write(name, bytes);
+    return ShellQuote(temp.path() / name);
   }
 
-  RunResult Run(const std::string& args) {
-    const fs::path errPath = dir_ / "stderr.txt";
-    const std::string command =
-        std::string(KORVA_CLI_PATH) + " " + args + " 2>'" + errPath.string() + "'";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    std::array<char, 4096> buffer{};
-    std::size_t n;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
-    const int raw = pclose(pipe);
-    std::ifstream errFile(errPath, std::ios::binary);
-    std::string err((std::istreambuf_iterator<char>(errFile)), std::istreambuf_iterator<char>());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, out, err};
-  }
-
-  fs::path dir_;
+  TempFolder temp;
 };
 
 std::string Repeat(const std::string& s, int n) {
@@ -80,7 +51,7 @@ TEST_F(CliTools, UnwrapOptions) {
       {"--input-encoding utf-8 unwrap " + utf8, "議事録。"_sj + "\r\n"},
   };
   for (const auto& c : cases) {
-    const auto result = Run(c.args);
+    const auto result = RunCli(c.args);
     EXPECT_EQ(result.status, 0) << c.args << "\n" << result.err;
     EXPECT_EQ(result.out, c.out) << c.args;
   }
@@ -88,7 +59,7 @@ TEST_F(CliTools, UnwrapOptions) {
 
 TEST_F(CliTools, ColorizeWritesTheRtfDocument) {
   const std::string file = Write("a.html", "<b>表{x}</b>\r\n"_sj);
-  const auto result = Run("colorize " + file);
+  const auto result = RunCli("colorize " + file);
   EXPECT_EQ(result.status, 0) << result.err;
   EXPECT_TRUE(result.out.starts_with("{\\rtf1\\ansi\\ansicpg1252\\deff0")) << result.out;
   const std::string body = "\\f0 \\cf7 <\\cf4 b\\cf7 >\\cf8 " + "表"_sj +
@@ -96,8 +67,9 @@ TEST_F(CliTools, ColorizeWritesTheRtfDocument) {
   EXPECT_TRUE(result.out.ends_with(body)) << result.out;
 
   const std::string utf8 = Write("u.html", "<p>表</p>");
-  EXPECT_NE(Run("--input-encoding utf-8 colorize " + utf8).out.find("\\cf8 " + "表"_sj + "\\cf7"),
-            std::string::npos);
+  EXPECT_NE(
+      RunCli("--input-encoding utf-8 colorize " + utf8).out.find("\\cf8 " + "表"_sj + "\\cf7"),
+      std::string::npos);
 }
 
 TEST_F(CliTools, BadInputIsReported) {
@@ -109,8 +81,8 @@ TEST_F(CliTools, BadInputIsReported) {
     int status;
     const char* message;
   } cases[] = {
-      {"unwrap '" + (dir_ / "missing.txt").string() + "'", 1, "cannot read the file"},
-      {"colorize '" + (dir_ / "missing.html").string() + "'", 1, "cannot read the file"},
+      {"unwrap " + ShellQuote(temp.path() / "missing.txt"), 1, "cannot read the file"},
+      {"colorize " + ShellQuote(temp.path() / "missing.html"), 1, "cannot read the file"},
       {"unwrap " + empty, 1, "the file is empty"},
       {"unwrap " + binary, 1, "NUL bytes"},
       {"colorize " + binary, 1, "NUL bytes"},
@@ -122,12 +94,12 @@ TEST_F(CliTools, BadInputIsReported) {
       {"unwrap --frob " + text, 2, "unknown option --frob"},
   };
   for (const auto& c : cases) {
-    const auto result = Run(c.args);
+    const auto result = RunCli(c.args);
     EXPECT_EQ(result.status, c.status) << c.args;
     EXPECT_NE(result.err.find(c.message), std::string::npos) << c.args << "\n" << result.err;
     EXPECT_TRUE(result.out.empty()) << c.args;
   }
-  const auto emptyHtml = Run("colorize " + empty);
+  const auto emptyHtml = RunCli("colorize " + empty);
   EXPECT_EQ(emptyHtml.status, 0);
   EXPECT_TRUE(emptyHtml.out.ends_with("\\f0 \\par }"));
 }
