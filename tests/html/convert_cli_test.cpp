@@ -21,14 +21,6 @@ using testing::TempFolder;
 
 class ConvertCli : public ::testing::Test {
  protected:
-  // Writes UTF-8 lines as a CP932 minutes file with CR LF breaks.
-  std::filesystem::path Minutes(const std::string& name, const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const auto& line : lines) bytes += Sj(line) + "\r\n";
-    temp.Write(name, bytes);
-    return temp.path() / name;
-  }
-
   TempFolder temp;
   const std::vector<std::string> meeting = {
       "令和６年第１回定例会会議録",
@@ -40,7 +32,7 @@ class ConvertCli : public ::testing::Test {
 };
 
 TEST_F(ConvertCli, OptionsShapeTheDocument) {
-  const auto minutes = Minutes("本会議@r0612t1-1.txt", meeting);
+  const auto minutes = temp.WriteMinutes("本会議@r0612t1-1.txt", meeting);
   const auto out = temp.path() / "out";
   temp.Write("out/tryout.css", "p { color: red; }\r\n");
   struct Case {
@@ -82,7 +74,7 @@ TEST_F(ConvertCli, UnbalancedBlockStillGivesADocument) {
   std::vector<std::string> lines = meeting;
   lines.insert(lines.begin() + 3, "「「");
   lines.insert(lines.begin() + 4, "　第１号議案");
-  const auto minutes = Minutes("m@open.txt", lines);
+  const auto minutes = temp.WriteMinutes("m@open.txt", lines);
   const auto out = temp.path() / "out";
   const CliRun run = RunCli("convert " + ShellQuote(minutes) + " --out " + ShellQuote(out));
   EXPECT_EQ(run.status, 1);
@@ -92,7 +84,7 @@ TEST_F(ConvertCli, UnbalancedBlockStillGivesADocument) {
 }
 
 TEST_F(ConvertCli, BadInputsAreNamed) {
-  const auto minutes = Minutes("m@x.txt", meeting);
+  const auto minutes = temp.WriteMinutes("m@x.txt", meeting);
   temp.Write("empty.txt", "");
   temp.Write("blocker", "a file");
   struct Case {
@@ -121,7 +113,7 @@ TEST_F(ConvertCli, BadInputsAreNamed) {
 }
 
 TEST_F(ConvertCli, UnwritableFolderKeepsTheEarlierFile) {
-  const auto minutes = Minutes("m@keep.txt", meeting);
+  const auto minutes = temp.WriteMinutes("m@keep.txt", meeting);
   const auto out = temp.path() / "out";
   ASSERT_EQ(RunCli("convert " + ShellQuote(minutes) + " --out " + ShellQuote(out)).status, 0);
   const std::string before = ReadFileBytes(out / "keep.html").bytes;
@@ -154,7 +146,7 @@ TEST_F(ConvertCli, UnwritableFolderKeepsTheEarlierFile) {
 }
 
 TEST_F(ConvertCli, BatchGivesEachFileItsOwnDocument) {
-  const auto a = Minutes("a.txt", meeting), b = Minutes("b.txt", meeting);
+  const auto a = temp.WriteMinutes("a.txt", meeting), b = temp.WriteMinutes("b.txt", meeting);
   const auto out = temp.path() / "out";
   CliRun run =
       RunCli("convert " + ShellQuote(a) + " " + ShellQuote(b) + " --out " + ShellQuote(out));
@@ -162,7 +154,8 @@ TEST_F(ConvertCli, BatchGivesEachFileItsOwnDocument) {
   EXPECT_EQ(run.out, std::filesystem::absolute(out / "a.html").string() + "\n" +
                          std::filesystem::absolute(out / "b.html").string() + "\n");
 
-  const auto x = Minutes("x@same.txt", meeting), y = Minutes("y@same.txt", meeting);
+  const auto x = temp.WriteMinutes("x@same.txt", meeting),
+             y = temp.WriteMinutes("y@same.txt", meeting);
   run = RunCli("convert " + ShellQuote(x) + " " + ShellQuote(y) + " --out " + ShellQuote(out));
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("replaced the one an earlier file of this run wrote"), std::string::npos);

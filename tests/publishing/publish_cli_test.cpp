@@ -22,12 +22,6 @@ class PublishCli : public ::testing::Test {
  protected:
   TempFolder temp;
 
-  fs::path Minutes(const std::string& name, const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const auto& line : lines) bytes += Sj(line) + "\r\n";
-    temp.Write(name, bytes);
-    return temp.path() / name;
-  }
   static std::size_t FileCount(const fs::path& dir) {
     if (!fs::exists(dir)) return 0;
     std::size_t n = 0;
@@ -48,7 +42,7 @@ class PublishCli : public ::testing::Test {
 };
 
 TEST_F(PublishCli, WritesBothSetsWithTheSampleStyleSheetAndSoundLinks) {
-  const auto minutes = Minutes("本会議@r0612t1-1.txt", meeting);
+  const auto minutes = temp.WriteMinutes("本会議@r0612t1-1.txt", meeting);
   const auto local = temp.path() / "site", web = temp.path() / "web";
   const CliRun run = RunCli("publish " + ShellQuote(minutes) + " --out " + ShellQuote(local) +
                             " --web " + ShellQuote(web));
@@ -79,7 +73,7 @@ TEST_F(PublishCli, WritesBothSetsWithTheSampleStyleSheetAndSoundLinks) {
 }
 
 TEST_F(PublishCli, ProblemsAreNamedAndNothingIsWritten) {
-  const auto minutes = Minutes("本会議@r0612t1-1.txt", meeting);
+  const auto minutes = temp.WriteMinutes("本会議@r0612t1-1.txt", meeting);
   temp.Write("empty@e.txt", "");
   temp.Write("in-the-way", "a file");
   struct Case {
@@ -112,9 +106,9 @@ TEST_F(PublishCli, ProblemsAreNamedAndNothingIsWritten) {
 TEST_F(PublishCli, ABatchNeverReplacesASetItWroteItself) {
   std::vector<std::string> unbalanced = meeting;
   unbalanced.insert(unbalanced.begin() + 4, "「「");
-  const auto first = Minutes("一@same.txt", unbalanced);
-  const auto second = Minutes("二@same.txt", {"▼別の会議", "○議長（甲君）　開きます。"});
-  const auto plain = Minutes("plain.txt", meeting);
+  const auto first = temp.WriteMinutes("一@same.txt", unbalanced);
+  const auto second = temp.WriteMinutes("二@same.txt", {"▼別の会議", "○議長（甲君）　開きます。"});
+  const auto plain = temp.WriteMinutes("plain.txt", meeting);
   const auto site = temp.path() / "site";
   const CliRun run = RunCli("publish " + ShellQuote(first) + " " + ShellQuote(second) + " " +
                             ShellQuote(plain) + " --out " + ShellQuote(site));
@@ -128,7 +122,7 @@ TEST_F(PublishCli, ABatchNeverReplacesASetItWroteItself) {
 }
 
 TEST_F(PublishCli, ConvertWritesTheNavigationFileBesideTheDocument) {
-  const auto minutes = Minutes("本会議@r0612t1-1.txt", meeting);
+  const auto minutes = temp.WriteMinutes("本会議@r0612t1-1.txt", meeting);
   const auto out = temp.path() / "out";
   const CliRun run =
       RunCli("convert " + ShellQuote(minutes) + " --out " + ShellQuote(out) + " --nav");

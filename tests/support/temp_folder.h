@@ -8,8 +8,10 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "session/files.h"
+#include "text/literal.h"
 #include "text/path_text.h"
 
 namespace korva::testing {
@@ -52,6 +54,14 @@ class TempFolder {
   void Write(const std::filesystem::path& relative, const std::string& bytes) const {
     std::filesystem::create_directories((path_ / relative).parent_path());
     std::ofstream(path_ / relative, std::ios::binary) << bytes;
+  }
+  // Writes UTF-8 lines as a CP932 minutes file with CR LF breaks; gives its path.
+  std::filesystem::path WriteMinutes(const std::string& relative,
+                                     const std::vector<std::string>& utf8Lines) const {
+    std::string bytes;
+    for (const std::string& line : utf8Lines) bytes += Sj(line) + "\r\n";
+    Write(relative, bytes);
+    return path_ / relative;
   }
   std::string Read(const std::filesystem::path& relative) const {
     return ReadFileBytes(path_ / relative).bytes;
