@@ -1,5 +1,8 @@
 #include "publishing/nav_list.h"
 
+#include <optional>
+#include <string_view>
+
 #include "publishing/speaker_class.h"
 #include "text/literal.h"
 #include "text/sjis.h"
@@ -15,44 +18,64 @@ const std::string& IdHeader(Settings& settings) {
   return settings.ComboBoxID_Header;
 }
 
-std::string LinkLine(const std::string& lead, const std::string& prefix,
-                     const std::string& idHeader, const std::string& row,
-                     const std::string& className, const std::string& text) {
-  return lead + "<a href=\"#" + prefix + idHeader + row + "\">" + "<span class=\"" + className +
-         "\">" + text + "</span>" + "</a>";
-}
+// The parts of an entry's line that the single document's list (mode 0)
+// and the two-pane list (mode 1) share; only the link's pane prefix differs.
+struct NavLine {
+  std::string lead;       // number column and mark, or the agenda mark
+  std::string_view row;   // line number the link points at
+  std::string className;  // of the shown text
+  std::string shown;
+  bool firstPane = true;  // mode 1 links into the first pane ("lt-")
+};
 
-std::string SpeakerLine(Settings& settings, const std::string& entry, int mode, int number) {
+std::optional<NavLine> SpeakerLine(Settings& settings, std::string_view entry, int number) {
   const std::size_t slash = sjis::Find(entry, "/");
-  if (slash == sjis::npos) return {};
-  const std::string head = entry.substr(0, slash);
+  if (slash == sjis::npos) return std::nullopt;
+  const std::string_view head = entry.substr(0, slash);
   const std::size_t percent = sjis::Find(head, "%");
-  if (percent == sjis::npos) return {};
-  const std::string name = head.substr(0, percent);
-  const std::string code = head.substr(percent + 1);
-  const std::string row = entry.substr(slash + 1);
-
-  const SpeakerClassMark cm = SpeakerClassAndMark(settings, code);
-  std::string prefix = (code == "3" || code == "4" || code == "5") ? "lt-" : "rb-";
-  if (mode == 0) prefix.clear();
-  std::string shown = RemoveSpeakerMarks(name, 0);
-  if (cm.className == settings.ComboBoxDOC_ID) shown = "　"_sj;
-  const std::string& idHeader = IdHeader(settings);
-  const std::string numberColumn = "&nbsp;&nbsp;" + NbspPadNumber(number, 4) + ".&nbsp;";
-  return LinkLine(numberColumn + cm.mark, prefix, idHeader, row, cm.className, shown);
+  if (percent == sjis::npos) return std::nullopt;
+  const std::string code(head.substr(percent + 1));
+  SpeakerClassMark cm = SpeakerClassAndMark(settings, code);
+  NavLine line;
+  line.lead = "&nbsp;&nbsp;" + NbspPadNumber(number, 4) + ".&nbsp;" + cm.mark;
+  line.row = entry.substr(slash + 1);
+  line.shown = cm.className == settings.ComboBoxDOC_ID
+                   ? "　"_sj
+                   : RemoveSpeakerMarks(head.substr(0, percent), 0);
+  line.className = std::move(cm.className);
+  line.firstPane = code == "3" || code == "4" || code == "5";
+  return line;
 }
 
-std::string AgendaLine(Settings& settings, const std::string& entry, int mode) {
+std::optional<NavLine> AgendaLine(Settings& settings, std::string_view entry) {
   const std::size_t slash = sjis::Find(entry, "/");
-  if (slash == sjis::npos) return {};
-  const std::string text = entry.substr(0, slash);
-  const std::string row = entry.substr(slash + 1);
-  const std::string mark = sjis::Contains(text, "▽"_sj)
-                               ? "&nbsp;&nbsp;&nbsp;&nbsp;" + settings.ComboBoxMarkWTD
-                               : settings.ComboBoxMarkBTD;
+  if (slash == sjis::npos) return std::nullopt;
+  const std::string_view text = entry.substr(0, slash);
+  NavLine line;
+  line.lead = "&nbsp;&nbsp;" + (sjis::Contains(text, "▽"_sj)
+                                    ? "&nbsp;&nbsp;&nbsp;&nbsp;" + settings.ComboBoxMarkWTD
+                                    : settings.ComboBoxMarkBTD);
+  line.row = entry.substr(slash + 1);
+  line.className = "subject";
+  line.shown = RemoveSpeakerMarks(text, 0);
+  return line;
+}
+
+std::optional<NavLine> ParseNavEntry(Settings& settings, std::string_view entry, int number) {
+  return sjis::Contains(entry, "%") ? SpeakerLine(settings, entry, number)
+                                    : AgendaLine(settings, entry);
+}
+
+std::string LinkLine(Settings& settings, const NavLine& line, int mode) {
+  const std::string_view prefix = mode == 0 ? "" : line.firstPane ? "lt-" : "rb-";
   const std::string& idHeader = IdHeader(settings);
-  return LinkLine("&nbsp;&nbsp;" + mark, mode == 0 ? "" : "lt-", idHeader, row, "subject",
-                  RemoveSpeakerMarks(text, 0));
+  std::string out;
+  out.reserve(line.lead.size() + prefix.size() + idHeader.size() + line.row.size() +
+              line.className.size() + line.shown.size() + 48);
+  out.append(line.lead).append("<a href=\"#").append(prefix).append(idHeader).append(line.row);
+  out.append("\"><span class=\"").append(line.className).append("\">").append(line.shown);
+  out.append("</span></a>");
+  return out;
 }
 
 const std::string& OrDefault(const std::string& text, const std::string& fallback) {
@@ -63,8 +86,8 @@ const std::string& OrDefault(const std::string& text, const std::string& fallbac
 
 std::string GetNavSubSpeakerMarkAndLink(Settings& settings, const std::string& entry, int mode,
                                         int number) {
-  if (sjis::Contains(entry, "%")) return SpeakerLine(settings, entry, mode, number);
-  return AgendaLine(settings, entry, mode);
+  const std::optional<NavLine> line = ParseNavEntry(settings, entry, number);
+  return line ? LinkLine(settings, *line, mode) : std::string();
 }
 
 int MakeNavList(Settings& settings, Document& doc) {
@@ -93,8 +116,10 @@ int MakeNavList(Settings& settings, Document& doc) {
       if (chairListed) continue;
       chairListed = true;
     }
-    doc.NavHTMLList.push_back(GetNavSubSpeakerMarkAndLink(settings, entry, 0, number));
-    doc.TwoPaneListHTMLList.push_back(GetNavSubSpeakerMarkAndLink(settings, entry, 1, number));
+    // Parsed once for both lists.
+    const std::optional<NavLine> line = ParseNavEntry(settings, entry, number);
+    doc.NavHTMLList.push_back(line ? LinkLine(settings, *line, 0) : std::string());
+    doc.TwoPaneListHTMLList.push_back(line ? LinkLine(settings, *line, 1) : std::string());
     if (sjis::Contains(entry, "%")) ++number;
   }
 
