@@ -34,6 +34,11 @@ bool MatchesIgnoringCase(std::string_view s, std::size_t pos, std::string_view w
   return true;
 }
 
+void ReplaceFirstInPlace(std::string& s, std::string_view from, std::string_view to) {
+  const std::size_t at = sjis::Find(s, from);
+  if (at != sjis::npos) s.replace(at, from.size(), to);
+}
+
 }  // namespace
 
 PaneFrame TopPane() {
@@ -88,15 +93,18 @@ void AddTwoPaneNavLines(LineSink& out, const std::string& line, bool duplicate) 
     out.Add(line);
     return;
   }
-  const std::string first = sjis::ReplaceFirst(line, "rb-", "lt-");
+  std::string first = line;
+  ReplaceFirstInPlace(first, "rb-", "lt-");
   out.Add(first);
   if (sjis::Contains(first, "lf-top") || sjis::Contains(first, "lf-bottom")) return;
-  std::string second = sjis::ReplaceFirst(first, "▼"_sj, "　　"_sj);
-  second = sjis::ReplaceFirst(second, "▽"_sj, "　　"_sj);
-  const std::string numberEnd = ".&nbsp;";
-  const std::size_t at = sjis::Find(second, numberEnd);
-  if (at != sjis::npos) second = "　　　　　　"_sj + second.substr(at + numberEnd.size());
-  out.Add(sjis::ReplaceFirst(second, "lt-", "rb-"));
+  std::string& second = first;
+  ReplaceFirstInPlace(second, "▼"_sj, "　　"_sj);
+  ReplaceFirstInPlace(second, "▽"_sj, "　　"_sj);
+  constexpr std::string_view kNumberEnd = ".&nbsp;";
+  const std::size_t at = sjis::Find(second, kNumberEnd);
+  if (at != sjis::npos) second.replace(0, at + kNumberEnd.size(), "　　　　　　"_sj);
+  ReplaceFirstInPlace(second, "lt-", "rb-");
+  out.Add(second);
 }
 
 int Make2PaneList(const Settings& settings, Document& doc, LineSink& out,
