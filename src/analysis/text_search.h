@@ -17,8 +17,7 @@ inline std::size_t FastPos(std::string_view sub, std::string_view s) {
   for (std::size_t from = 0;;) {
     const std::size_t candidate = s.find(sub, from);
     if (candidate == std::string_view::npos) return 0;
-    while (boundary < candidate) boundary += sjis::CharLength(s, boundary);
-    if (boundary == candidate) return candidate + 1;
+    if (sjis::StartsCharacter(s, boundary, candidate)) return candidate + 1;
     from = candidate + 1;
   }
 }

@@ -1,5 +1,6 @@
 #include "text/sjis.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace korva::sjis {
@@ -26,6 +27,18 @@ bool MatchesAt(std::string_view s, std::size_t pos, std::string_view sub, Case m
 
 }  // namespace
 
+bool StartsCharacter(std::string_view s, std::size_t& known, std::size_t p) {
+  constexpr std::size_t kLongRun = 32;
+  std::size_t run = 0;
+  while (p - run > known && run < kLongRun &&
+         IsLeadByte(static_cast<unsigned char>(s[p - run - 1]))) {
+    ++run;
+  }
+  if (run < kLongRun) return run % 2 == 0;
+  while (known < p) known += CharLength(s, known);
+  return known == p;
+}
+
 std::size_t Find(std::string_view s, std::string_view sub, std::size_t from, Case mode) {
   if (from > s.size()) return npos;
   if (sub.empty()) return from;
@@ -33,22 +46,8 @@ std::size_t Find(std::string_view s, std::string_view sub, std::size_t from, Cas
   const char lowerFirst = AsciiLower(first);
   const bool letterFirst = mode == Case::IgnoreAscii && lowerFirst >= 'a' && lowerFirst <= 'z';
   // Candidates come from a byte search; a candidate counts only where a
-  // character starts. A byte that cannot lead a character always ends one,
-  // so the possible lead bytes just before a candidate pair up from there;
-  // only a long run of them falls back to a forward walk, which never moves
-  // back, so no search costs more than one pass over `s`.
-  constexpr std::size_t kLongRun = 32;
-  std::size_t boundary = from;  // a character start at or before every candidate
-  const auto startsCharacter = [&](std::size_t p) {
-    std::size_t run = 0;
-    while (p - run > boundary && run < kLongRun &&
-           IsLeadByte(static_cast<unsigned char>(s[p - run - 1]))) {
-      ++run;
-    }
-    if (run < kLongRun) return run % 2 == 0;
-    while (boundary < p) boundary += CharLength(s, boundary);
-    return boundary == p;
-  };
+  // character starts.
+  std::size_t boundary = from;
   for (std::size_t p = from; p + sub.size() <= s.size(); ++p) {
     if (letterFirst) {
       while (p + sub.size() <= s.size() && AsciiLower(s[p]) != lowerFirst) ++p;
@@ -58,7 +57,7 @@ std::size_t Find(std::string_view s, std::string_view sub, std::size_t from, Cas
       if (!hit) return npos;
       p = static_cast<std::size_t>(static_cast<const char*>(hit) - s.data());
     }
-    if (startsCharacter(p) && MatchesAt(s, p, sub, mode)) return p;
+    if (StartsCharacter(s, boundary, p) && MatchesAt(s, p, sub, mode)) return p;
   }
   return npos;
 }
@@ -106,25 +105,38 @@ std::string ReplaceAll(std::string_view s, std::string_view from, std::string_vi
   return out;
 }
 
+namespace {
+
+// Calls `take` with the [begin, end) of every line. CR and LF are below 0x40,
+// so they never occur as trail bytes: byte searches find every line end.
+template <typename Take>
+void ForEachLine(std::string_view text, Take take) {
+  std::size_t cr = text.find('\r'), lf = text.find('\n');
+  for (std::size_t start = 0; start < text.size();) {
+    if (cr < start) cr = text.find('\r', start);
+    if (lf < start) lf = text.find('\n', start);
+    const std::size_t end = std::min(cr, lf);
+    if (end == npos) {
+      take(start, text.size());
+      return;
+    }
+    take(start, end);
+    start = end + 1;
+    if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
+  }
+}
+
+}  // namespace
+
 std::vector<std::string> SplitLines(std::string_view text) {
-  std::vector<std::string> lines;
   // Counting first sizes the list once: no regrowth moves, no spare capacity.
   std::size_t count = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) {
-      ++count;
-    }
-  }
-  lines.reserve(count + 1);
-  std::size_t start = 0;
-  // CR and LF are below 0x40, so they never occur as trail bytes.
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r' && text[i] != '\n') continue;
-    lines.emplace_back(text.substr(start, i - start));
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) lines.emplace_back(text.substr(start));
+  ForEachLine(text, [&](std::size_t, std::size_t) { ++count; });
+  std::vector<std::string> lines;
+  lines.reserve(count);
+  ForEachLine(text, [&](std::size_t begin, std::size_t end) {
+    lines.emplace_back(text.substr(begin, end - begin));
+  });
   return lines;
 }
 

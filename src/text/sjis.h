@@ -29,6 +29,13 @@ inline std::size_t CharLength(std::string_view s, std::size_t pos) {
   return IsLeadByte(static_cast<unsigned char>(s[pos])) && pos + 1 < s.size() ? 2 : 1;
 }
 
+// Whether byte `p` starts a character, given that `known` <= p starts one.
+// A byte that cannot lead a character always ends one, so the possible lead
+// bytes just before `p` pair up from there. Only a long run of them falls
+// back to walking forward from `known`, which then moves up to `p`: calls
+// with rising positions and one `known` cost no more than one pass.
+bool StartsCharacter(std::string_view s, std::size_t& known, std::size_t p);
+
 // 0-based byte index of the first occurrence of `sub` that starts at a
 // character boundary at or after byte `from`, or npos. `from` must itself be a
 // boundary. An empty `sub` is found at `from` (when from <= size).
@@ -44,7 +51,10 @@ inline bool Contains(std::string_view s, std::string_view sub, Case mode = Case:
 
 // Position 0 is always a boundary, so a plain prefix test is exact.
 inline bool StartsWith(std::string_view s, std::string_view prefix) {
-  return s.substr(0, prefix.size()) == prefix;
+  // The first byte settles most calls without a call to memcmp.
+  if (prefix.empty()) return true;
+  if (s.size() < prefix.size() || s[0] != prefix[0]) return false;
+  return s.compare(0, prefix.size(), prefix) == 0;
 }
 
 // True only when the suffix begins on a character boundary: "表" does not end with "\".

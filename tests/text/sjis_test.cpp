@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "analysis/text_search.h"
 #include "text/literal.h"
 
 namespace korva {
@@ -39,8 +40,8 @@ TEST(SjisFind, NeverMatchesInsideADoubleByteCharacter) {
   }
 }
 
-// Against a plain character-by-character search, on random texts rich in
-// lead-range bytes (long runs of them included) and short needles.
+// Both boundary-aware searches against a plain character-by-character search,
+// on random texts rich in lead-range bytes (long runs of them included).
 TEST(SjisFind, AgreesWithACharacterWalk) {
   const auto walk = [](const std::string& s, const std::string& sub, std::size_t from) {
     for (std::size_t p = 0; p + sub.size() <= s.size(); p += sjis::CharLength(s, p)) {
@@ -64,6 +65,9 @@ TEST(SjisFind, AgreesWithACharacterWalk) {
       from += sjis::CharLength(text, from);
     }
     ASSERT_EQ(sjis::Find(text, needle, from), walk(text, needle, from)) << round;
+    // The analysis's own search, 1-based, from the start.
+    const std::size_t first = walk(text, needle, 0);
+    ASSERT_EQ(analysis::FastPos(needle, text), first == sjis::npos ? 0 : first + 1) << round;
   }
 }
 
@@ -110,6 +114,10 @@ TEST(SjisSplitLines, AcceptsEveryLineEnd) {
   EXPECT_EQ(sjis::SplitLines("a\r\n\r\n"), (V{"a", ""}));
   EXPECT_EQ(sjis::SplitLines("\r\r"), (V{"", ""}));
   EXPECT_EQ(sjis::SplitLines(""), V{});
+  EXPECT_EQ(sjis::SplitLines("\n"), (V{""}));
+  EXPECT_EQ(sjis::SplitLines("ab"), (V{"ab"}));
+  EXPECT_EQ(sjis::SplitLines("a\n\rb"), (V{"a", "", "b"}));
+  EXPECT_EQ(sjis::SplitLines("\n\r\n表\r"_sj), (V{"", "", "表"_sj}));
   EXPECT_EQ(sjis::JoinLines({"a", "b"}), "a\r\nb\r\n");
   EXPECT_EQ(sjis::JoinLines({"a", "b"}, false), "a\r\nb");
 }
