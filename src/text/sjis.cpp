@@ -42,18 +42,34 @@ bool StartsCharacter(std::string_view s, std::size_t& known, std::size_t p) {
 std::size_t Find(std::string_view s, std::string_view sub, std::size_t from, Case mode) {
   if (from > s.size()) return npos;
   if (sub.empty()) return from;
-  const char first = sub[0];
-  const char lowerFirst = AsciiLower(first);
-  const bool letterFirst = mode == Case::IgnoreAscii && lowerFirst >= 'a' && lowerFirst <= 'z';
   // Candidates come from a byte search; a candidate counts only where a
   // character starts.
   std::size_t boundary = from;
+  const std::size_t last = sub.size() - 1;
+  const char lastByte = sub[last];
+  const char lowerLast = AsciiLower(lastByte);
+  if (mode == Case::Sensitive || lowerLast < 'a' || lowerLast > 'z') {
+    // The search is for the needle's last byte: that of a double-byte
+    // character is its trail byte, which varies far more than the few lead
+    // bytes most Japanese text is made of.
+    for (std::size_t q = from + last; q < s.size(); ++q) {
+      const void* hit = std::memchr(s.data() + q, lastByte, s.size() - q);
+      if (!hit) return npos;
+      q = static_cast<std::size_t>(static_cast<const char*>(hit) - s.data());
+      const std::size_t p = q - last;
+      if (StartsCharacter(s, boundary, p) && MatchesAt(s, p, sub, mode)) return p;
+    }
+    return npos;
+  }
+  // A needle ending in a letter, without case: its first byte, folded, is
+  // looked for instead.
+  const char lowerFirst = AsciiLower(sub[0]);
   for (std::size_t p = from; p + sub.size() <= s.size(); ++p) {
-    if (letterFirst) {
+    if (lowerFirst >= 'a' && lowerFirst <= 'z') {
       while (p + sub.size() <= s.size() && AsciiLower(s[p]) != lowerFirst) ++p;
       if (p + sub.size() > s.size()) return npos;
     } else {
-      const void* hit = std::memchr(s.data() + p, first, s.size() - sub.size() + 1 - p);
+      const void* hit = std::memchr(s.data() + p, sub[0], s.size() - sub.size() + 1 - p);
       if (!hit) return npos;
       p = static_cast<std::size_t>(static_cast<const char*>(hit) - s.data());
     }
