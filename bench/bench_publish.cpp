@@ -2,6 +2,9 @@
 // open and analyse, the single document, the navigation file, the local
 // three-file set and the web set, every file written to disk.
 #include <benchmark/benchmark.h>
+#include <sys/mman.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -29,6 +32,12 @@ bool LinksResolve(const std::vector<std::string>& paths) {
     files[korva::ExtractFileName(path)] = korva::ReadFileBytes(korva::ToFsPath(path)).bytes;
   }
   return korva::FindBrokenLinks(files).empty();
+}
+
+long MinorPageFaults() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_minflt;
 }
 
 // With `warmUp`, one untimed run comes first: the first run in a process also
@@ -69,12 +78,16 @@ void PublishMinutes(benchmark::State& state, bool warmUp) {
            korva::tbMakeWebHTMLClick(settings, doc, ui) == 0;
   };
   if (warmUp && !publish()) state.SkipWithError("a file of the warm-up run was not written");
+  const long faultsBefore = MinorPageFaults();
   for (auto _ : state) {
     if (!publish()) {
       state.SkipWithError("a file of the run was not written");
       break;
     }
   }
+  // Pages the runs touched for the first time, each one a trip into the kernel.
+  state.counters["page_faults"] = benchmark::Counter(
+      static_cast<double>(MinorPageFaults() - faultsBefore), benchmark::Counter::kAvgIterations);
   // Outside the timing: the last run's sets must hold no link that leads nowhere.
   if (!LinksResolve(
           {doc.ThreeFileNormalPath, doc.ThreeFileVerticalPath, doc.ThreeFileHorizontalPath}) ||
@@ -96,5 +109,26 @@ void BM_PublishMinutesFirstRun(benchmark::State& state) {
   PublishMinutes(state, false);
 }
 BENCHMARK(BM_PublishMinutesFirstRun)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// What a first touch of a fresh page costs on this machine: the part of a
+// process's first run that its later runs do not pay.
+void BM_FirstTouchOfFreshPages(benchmark::State& state) {
+  const std::size_t size = 64u << 20;
+  const long pageSize = sysconf(_SC_PAGESIZE);
+  for (auto _ : state) {
+    void* memory = mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (memory == MAP_FAILED) {
+      state.SkipWithError("no memory to map");
+      break;
+    }
+    auto* bytes = static_cast<volatile char*>(memory);
+    for (std::size_t at = 0; at < size; at += static_cast<std::size_t>(pageSize)) bytes[at] = 1;
+    munmap(memory, size);
+  }
+  state.counters["per_page"] = benchmark::Counter(
+      static_cast<double>(size / static_cast<std::size_t>(pageSize)),
+      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_FirstTouchOfFreshPages)->Unit(benchmark::kMillisecond);
 
 }  // namespace

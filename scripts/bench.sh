@@ -12,7 +12,9 @@ bin=build/bin
 "$bin/korva-bench" --benchmark_repetitions=3 --benchmark_report_aggregates_only=true \
   --benchmark_filter='BM_AnalyseMinutes/(10000|100000)$|BM_ConvertMinutesToHTML/100000|BM_PublishMinutes/100000|HtmlToRtf'
 
-# The first publishing run of a process, each in a process of its own.
+# The first publishing run of a process, each in a process of its own, and
+# what touching a fresh page costs on this machine.
+"$bin/korva-bench" --benchmark_filter='BM_FirstTouchOfFreshPages' 2>/dev/null | grep FirstTouch
 for run in 1 2 3; do
   "$bin/korva-bench" --benchmark_filter='BM_PublishMinutesFirstRun' 2>/dev/null | grep FirstRun
 done
