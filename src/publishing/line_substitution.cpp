@@ -7,12 +7,15 @@
 
 namespace korva {
 
-namespace {
+bool IsCharBoundary(std::string_view s, std::size_t i) {
+  std::size_t run = 0;
+  while (run < i && sjis::IsLeadByte(static_cast<unsigned char>(s[i - run - 1]))) ++run;
+  return run % 2 == 0;
+}
 
-// True when the line holds a "@", "￣" (0x81 0x50) or "＼" (0x81 0x5F)
-// character. "@" is also the trail byte of "　", so each hit is confirmed at
-// a character boundary; for the other two the search is for their second
-// byte, far rarer in Japanese text than the common lead byte 0x81.
+// "@" is also the trail byte of "　", so each hit is confirmed at a
+// character boundary; for "￣" (0x81 0x50) and "＼" (0x81 0x5F) the search is
+// for their second byte, far rarer in Japanese text than the lead byte 0x81.
 bool MayNeedSubstitution(std::string_view line) {
   for (std::size_t at = line.find('@'); at != std::string_view::npos; at = line.find('@', at + 1)) {
     if (IsCharBoundary(line, at)) return true;
@@ -26,14 +29,6 @@ bool MayNeedSubstitution(std::string_view line) {
   return false;
 }
 
-}  // namespace
-
-bool IsCharBoundary(std::string_view s, std::size_t i) {
-  std::size_t run = 0;
-  while (run < i && sjis::IsLeadByte(static_cast<unsigned char>(s[i - run - 1]))) ++run;
-  return run % 2 == 0;
-}
-
 SubstitutingLineWriter::SubstitutingLineWriter(LineSubstitution substitute, PieceWriter write)
     : substitute_(std::move(substitute)), write_(std::move(write)) {
   piece_.reserve(kSavePieceSize + kSavePieceSize / 4);
@@ -43,14 +38,21 @@ std::string& SubstitutingLineWriter::StartLine() {
   EndLine();
   lineStart_ = piece_.size();
   lineOpen_ = true;
+  linePlain_ = false;
   return piece_;
+}
+
+std::string& SubstitutingLineWriter::StartPlainLine() {
+  std::string& text = StartLine();
+  linePlain_ = true;
+  return text;
 }
 
 void SubstitutingLineWriter::EndLine() {
   if (!lineOpen_) return;
   lineOpen_ = false;
   const std::string_view line = std::string_view(piece_).substr(lineStart_);
-  if (MayNeedSubstitution(line)) {
+  if (!linePlain_ && MayNeedSubstitution(line)) {
     const std::string substituted = substitute_(line);
     piece_.resize(lineStart_);
     piece_ += substituted;

@@ -16,6 +16,10 @@ namespace korva {
 // ends a character, and the run pairs up from there.
 bool IsCharBoundary(std::string_view s, std::size_t i);
 
+// True when the line holds a "@", "￣" or "＼" character: only such lines
+// can hold what the placeholder substitutions replace.
+bool MayNeedSubstitution(std::string_view line);
+
 using LineSubstitution = std::function<std::string(std::string_view)>;
 
 // Joins the lines it is given with CR LF (and a final CR LF), applying
@@ -27,6 +31,7 @@ class SubstitutingLineWriter final : public LineSink {
  public:
   SubstitutingLineWriter(LineSubstitution substitute, PieceWriter write);
   std::string& StartLine() override;
+  std::string& StartPlainLine() override;
   void Finish();
 
  private:
@@ -37,6 +42,7 @@ class SubstitutingLineWriter final : public LineSink {
   std::string piece_;
   std::size_t lineStart_ = 0;
   bool lineOpen_ = false;
+  bool linePlain_ = false;
 };
 
 }  // namespace korva

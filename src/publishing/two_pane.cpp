@@ -1,6 +1,8 @@
 #include "publishing/two_pane.h"
 
 #include <algorithm>
+#include <span>
+#include <vector>
 
 #include "html/document_html.h"
 #include "html/tags.h"
@@ -39,6 +41,12 @@ void ReplaceFirstInPlace(std::string& s, std::string_view from, std::string_view
   if (at != sjis::npos) s.replace(at, from.size(), to);
 }
 
+// Kinds of the edits of a pane's body line, kept in the low bit of each
+// edit beside the byte position in the line.
+constexpr std::size_t kPrefixId = 0;       // the id=" there, written in lower case, gets the prefix
+constexpr std::size_t kReplaceMarker = 1;  // the layout marker there gives way to the class prefix
+constexpr std::string_view kId = "id=\"";
+
 }  // namespace
 
 PaneFrame TopPane() {
@@ -54,38 +62,57 @@ PaneFrame RightPane() {
   return {"<div id=\"minutescontents-right\">", "</div><!-- minutescontents-right -->"};
 }
 
-void AppendTwoPaneBodyLine(std::string& out, std::string_view line, int mode,
-                           std::string_view idPrefix) {
+void FindPaneEdits(std::string_view line, std::vector<std::size_t>& edits) {
   // Both patterns hold a byte that is never a trail byte ("=" of id=", the
   // "%" that opens the marker): find those, then check the pattern around
   // them and that it starts a character.
   const std::string_view marker = tags::kLayoutMarker;
-  const std::string_view layout = LayoutClassPrefix(mode);
-  std::size_t copied = 0;
   std::size_t nextEq = line.find('=');
   std::size_t nextPct = line.find('%');
   while (nextEq != std::string_view::npos || nextPct != std::string_view::npos) {
     if (nextEq < nextPct) {
       const std::size_t pos = nextEq;
-      if (pos >= 2 && MatchesIgnoringCase(line, pos - 2, "id=\"") &&
-          IsCharBoundary(line, pos - 2)) {
-        out.append(line, copied, pos - 2 - copied).append("id=\"").append(idPrefix);
-        copied = pos + 2;
+      if (pos >= 2 && MatchesIgnoringCase(line, pos - 2, kId) && IsCharBoundary(line, pos - 2)) {
+        edits.push_back((pos - 2) << 1 | kPrefixId);
       }
       nextEq = line.find('=', pos + 1);
     } else {
       const std::size_t pos = nextPct;
       if (MatchesIgnoringCase(line, pos, marker) && IsCharBoundary(line, pos)) {
-        out.append(line, copied, pos - copied).append(layout);
-        copied = pos + marker.size();
-        nextPct = line.find('%', copied);
-        if (nextEq < copied) nextEq = line.find('=', copied);
+        edits.push_back(pos << 1 | kReplaceMarker);
+        const std::size_t after = pos + marker.size();
+        nextPct = line.find('%', after);
+        if (nextEq < after) nextEq = line.find('=', after);
       } else {
         nextPct = line.find('%', pos + 1);
       }
     }
   }
+}
+
+void ApplyPaneEdits(std::string& out, std::string_view line, std::span<const std::size_t> edits,
+                    int mode, std::string_view idPrefix) {
+  const std::string_view layout = LayoutClassPrefix(mode);
+  std::size_t copied = 0;
+  for (const std::size_t edit : edits) {
+    const std::size_t at = edit >> 1;
+    out.append(line, copied, at - copied);
+    if ((edit & 1) == kPrefixId) {
+      out.append(kId).append(idPrefix);
+      copied = at + kId.size();
+    } else {
+      out.append(layout);
+      copied = at + tags::kLayoutMarker.size();
+    }
+  }
   out.append(line, copied, std::string_view::npos);
+}
+
+void AppendTwoPaneBodyLine(std::string& out, std::string_view line, int mode,
+                           std::string_view idPrefix) {
+  std::vector<std::size_t> edits;
+  FindPaneEdits(line, edits);
+  ApplyPaneEdits(out, line, edits, mode, idPrefix);
 }
 
 void AddTwoPaneNavLines(LineSink& out, const std::string& line, bool duplicate) {
@@ -125,10 +152,27 @@ int Make2PaneList(const Settings& settings, Document& doc, LineSink& out,
       part, {"</div><!--  //<div tf-main          -->", "</div><!--  //<div id=\"toplink\"  -->"});
 
   out.AddAll(part);
+  // Both panes change a body line at the same places, and whether it needs
+  // the placeholder substitution does not change with the prefixes: both are
+  // found once for the two panes.
+  const StringList& body = doc.BodyHTMLList;
+  std::vector<std::size_t> edits;
+  std::vector<std::size_t> editsEnd(body.size());
+  std::vector<bool> plain(body.size());
+  const bool plainPrefixes = !MayNeedSubstitution(firstPrefix) &&
+                             !MayNeedSubstitution(secondPrefix) &&
+                             !MayNeedSubstitution(LayoutClassPrefix(mode));
+  for (std::size_t i = 0; i < body.size(); ++i) {
+    FindPaneEdits(body[i], edits);
+    editsEnd[i] = edits.size();
+    plain[i] = plainPrefixes && !MayNeedSubstitution(body[i]);
+  }
   for (const auto& [frame, prefix] : {std::pair{&first, &firstPrefix}, {&second, &secondPrefix}}) {
     out.Add(frame->open);
-    for (const std::string& line : doc.BodyHTMLList) {
-      AppendTwoPaneBodyLine(out.StartLine(), line, mode, *prefix);
+    for (std::size_t i = 0; i < body.size(); ++i) {
+      const std::size_t editsBegin = i == 0 ? 0 : editsEnd[i - 1];
+      ApplyPaneEdits(plain[i] ? out.StartPlainLine() : out.StartLine(), body[i],
+                     std::span(edits).subspan(editsBegin, editsEnd[i] - editsBegin), mode, *prefix);
     }
     out.Add(frame->close);
   }

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "session/document.h"
 #include "session/line_sink.h"
@@ -21,6 +23,12 @@ inline constexpr int kPaneVertical = 2;
 // `idPrefix` in front and the layout marker becomes the mode's class prefix.
 void AppendTwoPaneBodyLine(std::string& out, std::string_view line, int mode,
                            std::string_view idPrefix);
+
+// The same in two steps, so that both panes share the first: where the line
+// changes (appended to `edits`), then the line with those changes.
+void FindPaneEdits(std::string_view line, std::vector<std::size_t>& edits);
+void ApplyPaneEdits(std::string& out, std::string_view line, std::span<const std::size_t> edits,
+                    int mode, std::string_view idPrefix);
 
 // One two-pane navigation line as written into the file: unchanged when
 // `duplicate` is false; otherwise the line linking into the first pane and,

@@ -18,6 +18,10 @@ class LineSink {
   // returned, which may already hold earlier text; the line ends at the next
   // call (or when the sink is finished).
   virtual std::string& StartLine() = 0;
+  // The same for a line the caller knows needs no placeholder substitution
+  // (it holds no "@", "￣" or "＼" character), so a sink that substitutes
+  // need not look.
+  virtual std::string& StartPlainLine() { return StartLine(); }
 
   void Add(std::string_view line) { StartLine().append(line); }
   void AddAll(const StringList& lines) {

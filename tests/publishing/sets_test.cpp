@@ -192,10 +192,18 @@ TEST_F(SetsTest, DomainIsReplacedLastOnTheWebAndKeptLocally) {
   settings.BtnEditWebReturn2Home = "@domain@index.html";
   settings.BtnEditWebCSSFile = "@domain@common/css/minutes.css";
   settings.BtnEditLocalReturn2Home = "@domain@index.html";
+  // A body line of the clerk's own mark-up may use the placeholder too.
+  doc.BodyHTMLList.push_back("<a href=\"@domain@map.html\">地図</a>"_sj);
   ASSERT_EQ(tbBuildTwoPaneClick(settings, doc, ui), 0);
   ASSERT_EQ(tbMakeWebHTMLClick(settings, doc, ui), 0);
   for (const std::string ending : {"-n.html", "-v.html", "-h.html"}) {
+    const std::size_t panes = ending == "-n.html" ? 1 : 2;
     const std::string web = temp.Read("root/web/h2612t4-1" + ending);
+    // In the body, written once per pane, the domain is filled in by both sets.
+    EXPECT_EQ(Count(web, "href=\"https://gikai.example.jp/map.html\""), panes) << ending;
+    EXPECT_EQ(Count(Three("h2612t4-1" + ending), "href=\"https://gikai.example.jp/map.html\""),
+              panes)
+        << ending;
     EXPECT_EQ(Count(web, "href=\"https://gikai.example.jp/index.html\""), 1u) << ending;
     EXPECT_EQ(Count(web, "href=\"https://gikai.example.jp/common/css/minutes.css\""), 1u);
     EXPECT_EQ(Count(web, "@domain@"), 0u);
