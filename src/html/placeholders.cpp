@@ -150,15 +150,17 @@ namespace {
 // each check constant-time however long the runs of double-byte text are.
 template <class OnMark>
 void ForEachAlternateChar(std::string_view text, OnMark onMark) {
-  const std::size_t n = text.size();
-  for (std::size_t i = 0; i < n;) {
-    const auto b = static_cast<unsigned char>(text[i]);
-    if (!sjis::IsLeadByte(b) || i + 1 >= n) {
-      ++i;
-      continue;
-    }
-    if (b == 0x81 && (text[i + 1] == '\x50' || text[i + 1] == '\x5F')) onMark(i, text[i + 1]);
-    i += 2;
+  // Both are 0x81 followed by 0x50 or 0x5F: the far rarer second bytes are
+  // searched for, and the 0x81 before one must start a character.
+  std::size_t known = 0;  // a character start at or before the next candidate
+  std::size_t next50 = text.find('\x50', 1), next5F = text.find('\x5F', 1);
+  while (next50 != std::string_view::npos || next5F != std::string_view::npos) {
+    const std::size_t q = std::min(next50, next5F);
+    (q == next50 ? next50 : next5F) = text.find(text[q], q + 1);
+    const std::size_t p = q - 1;
+    if (p < known || text[p] != '\x81' || !sjis::StartsCharacter(text, known, p)) continue;
+    onMark(p, text[q]);
+    known = q + 1;
   }
 }
 }  // namespace

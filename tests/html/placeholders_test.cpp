@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "html_test_support.h"
 #include "support/recording_ui.h"
+#include "text/sjis.h"
 
 namespace korva {
 namespace {
@@ -74,6 +77,36 @@ TEST(AlternateChars, CleanupKeepsTrailBytes) {
   }
   EXPECT_EQ(DeleteLayoutMarker("<p class=\"%hol%a\"><b class=\"%HOL%b\">"),
             "<p class=\"a\"><b class=\"b\">");
+}
+
+// Against a walk over every character, on random texts rich in 0x81 and in
+// the second bytes of "￣" (0x81 0x50) and "＼" (0x81 0x5F).
+TEST(AlternateChars, AgreeWithACharacterWalk) {
+  const auto walk = [](const std::string& text, bool overlineToSpace) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+      const std::size_t length = sjis::CharLength(text, i);
+      const std::string ch = text.substr(i, length);
+      if (ch == "\x81\x50") {
+        out += overlineToSpace ? "\x81\x40" : ch;
+      } else if (ch != "\x81\x5F") {
+        out += ch;
+      }
+      i += length;
+    }
+    return out;
+  };
+  const char alphabet[] = {'\x81', '\x50', '\x5F', '\x8A', 'a', '\x40'};
+  std::minstd_rand random(11);
+  for (int round = 0; round < 3000; ++round) {
+    std::string text(random() % 60, ' ');
+    for (char& c : text) c = alphabet[random() % sizeof(alphabet)];
+    ASSERT_EQ(CleanAlternateChars(text), walk(text, true)) << round;
+    ASSERT_EQ(CleanupAlternatechar(text), walk(text, false)) << round;
+    std::string inPlace = text;
+    CleanAlternateCharsInPlace(inPlace);
+    ASSERT_EQ(inPlace, walk(text, true)) << round;
+  }
 }
 
 TEST(GenerationState, ResetsKeepTheColourCounter) {
