@@ -134,6 +134,38 @@ void AddTwoPaneNavLines(LineSink& out, const std::string& line, bool duplicate) 
   out.Add(second);
 }
 
+namespace {
+
+// The body once in each pane, framed.
+void AddBothPanes(LineSink& out, const StringList& body, int mode,
+                  std::pair<const PaneFrame*, const std::string*> first,
+                  std::pair<const PaneFrame*, const std::string*> second) {
+  // Both panes change a body line at the same places, and whether it needs
+  // the placeholder substitution does not change with the prefixes: both are
+  // found once for the two panes.
+  std::vector<std::size_t> edits;
+  std::vector<std::size_t> editsEnd(body.size());
+  std::vector<bool> plain(body.size());
+  const bool plainPrefixes = !MayNeedSubstitution(*first.second) &&
+                             !MayNeedSubstitution(*second.second) &&
+                             !MayNeedSubstitution(LayoutClassPrefix(mode));
+  for (std::size_t i = 0; i < body.size(); ++i) {
+    FindPaneEdits(body[i], edits);
+    editsEnd[i] = edits.size();
+    plain[i] = plainPrefixes && !MayNeedSubstitution(body[i]);
+  }
+  for (const auto& [frame, prefix] : {first, second}) {
+    out.Add(frame->open);
+    for (std::size_t i = 0; i < body.size(); ++i) {
+      const std::size_t editsBegin = i == 0 ? 0 : editsEnd[i - 1];
+      ApplyPaneEdits(plain[i] ? out.StartPlainLine() : out.StartLine(), body[i],
+                     std::span(edits).subspan(editsBegin, editsEnd[i] - editsBegin), mode, *prefix);
+    }
+    out.Add(frame->close);
+  }
+}
+}  // namespace
+
 int Make2PaneList(const Settings& settings, Document& doc, LineSink& out,
                   const StringList& headList, int mode, const std::string& firstPrefix,
                   const std::string& secondPrefix, const PaneFrame& first, const PaneFrame& second,
@@ -152,30 +184,7 @@ int Make2PaneList(const Settings& settings, Document& doc, LineSink& out,
       part, {"</div><!--  //<div tf-main          -->", "</div><!--  //<div id=\"toplink\"  -->"});
 
   out.AddAll(part);
-  // Both panes change a body line at the same places, and whether it needs
-  // the placeholder substitution does not change with the prefixes: both are
-  // found once for the two panes.
-  const StringList& body = doc.BodyHTMLList;
-  std::vector<std::size_t> edits;
-  std::vector<std::size_t> editsEnd(body.size());
-  std::vector<bool> plain(body.size());
-  const bool plainPrefixes = !MayNeedSubstitution(firstPrefix) &&
-                             !MayNeedSubstitution(secondPrefix) &&
-                             !MayNeedSubstitution(LayoutClassPrefix(mode));
-  for (std::size_t i = 0; i < body.size(); ++i) {
-    FindPaneEdits(body[i], edits);
-    editsEnd[i] = edits.size();
-    plain[i] = plainPrefixes && !MayNeedSubstitution(body[i]);
-  }
-  for (const auto& [frame, prefix] : {std::pair{&first, &firstPrefix}, {&second, &secondPrefix}}) {
-    out.Add(frame->open);
-    for (std::size_t i = 0; i < body.size(); ++i) {
-      const std::size_t editsBegin = i == 0 ? 0 : editsEnd[i - 1];
-      ApplyPaneEdits(plain[i] ? out.StartPlainLine() : out.StartLine(), body[i],
-                     std::span(edits).subspan(editsBegin, editsEnd[i] - editsBegin), mode, *prefix);
-    }
-    out.Add(frame->close);
-  }
+  AddBothPanes(out, doc.BodyHTMLList, mode, {&first, &firstPrefix}, {&second, &secondPrefix});
 
   part.clear();
   AppendLines(part, {"</div><!-- contents -->", "</div><!-- container -->",
