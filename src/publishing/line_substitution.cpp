@@ -8,9 +8,8 @@
 namespace korva {
 
 bool IsCharBoundary(std::string_view s, std::size_t i) {
-  std::size_t run = 0;
-  while (run < i && sjis::IsLeadByte(static_cast<unsigned char>(s[i - run - 1]))) ++run;
-  return run % 2 == 0;
+  std::size_t known = 0;
+  return sjis::StartsCharacter(s, known, i);
 }
 
 // "@" is also the trail byte of "　", so each hit is confirmed at a
@@ -68,6 +67,15 @@ void SubstitutingLineWriter::Finish() {
   EndLine();
   if (!piece_.empty()) write_(piece_);
   piece_.clear();
+}
+
+int HTMLSaveLines(const Settings& settings, const Document& doc, Ui& ui, const std::string& path,
+                  const LineSubstitution& substitute, const LineProducer& produce) {
+  return HTMLSaveInPieces(settings, doc, ui, path, [&](const PieceWriter& write) {
+    SubstitutingLineWriter writer(substitute, write);
+    produce(writer);
+    writer.Finish();
+  });
 }
 
 }  // namespace korva

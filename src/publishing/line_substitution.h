@@ -8,12 +8,12 @@
 #include "session/document.h"
 #include "session/files.h"
 #include "session/line_sink.h"
+#include "session/ui.h"
+#include "settings/settings.h"
 
 namespace korva {
 
-// True when byte `i` of CP932 text starts a character. Walks back only over
-// the run of possible lead bytes before it: the byte before that run always
-// ends a character, and the run pairs up from there.
+// True when byte `i` of CP932 text starts a character.
 bool IsCharBoundary(std::string_view s, std::size_t i);
 
 // True when the line holds a "@", "￣" or "＼" character: only such lines
@@ -44,5 +44,10 @@ class SubstitutingLineWriter final : public LineSink {
   bool lineOpen_ = false;
   bool linePlain_ = false;
 };
+
+// Saves the lines `produce` gives as one HTML file (HTMLSaveInPieces), with
+// `substitute` applied to the lines that need it.
+int HTMLSaveLines(const Settings& settings, const Document& doc, Ui& ui, const std::string& path,
+                  const LineSubstitution& substitute, const LineProducer& produce);
 
 }  // namespace korva

@@ -59,11 +59,7 @@ SetPaths MakeSetPaths(const std::string& folder, const std::string& fileName) {
 int SaveFrameHTML(const Settings& settings, Document& doc, Ui& ui, const std::string& path,
                   const LineProducer& produce) {
   const auto substitute = [&](std::string_view line) { return ChangeAttmark(line, settings, doc); };
-  return HTMLSaveInPieces(settings, doc, ui, path, [&](const PieceWriter& write) {
-    SubstitutingLineWriter writer(substitute, write);
-    produce(writer);
-    writer.Finish();
-  });
+  return HTMLSaveLines(settings, doc, ui, path, substitute, produce);
 }
 
 int MakeUniteHTML(Settings& settings, Document& doc, Ui& ui) {

@@ -66,12 +66,7 @@ int SaveWebFrameHTML(const Settings& settings, Document& doc, Ui& ui, const std:
   const auto substitute = [&](std::string_view line) {
     return WebChangeAttmark(line, settings, doc);
   };
-  const auto produceText = [&](const PieceWriter& write) {
-    SubstitutingLineWriter writer(substitute, write);
-    produce(writer);
-    writer.Finish();
-  };
-  if (HTMLSaveInPieces(settings, doc, ui, path, produceText) != 0) return -1;
+  if (HTMLSaveLines(settings, doc, ui, path, substitute, produce) != 0) return -1;
   // The web set reports each file by its name alone: its folder is the web
   // server's, not a place on this disk the user looks for.
   MessageFileSaved(doc, ui, ExtractFileName(path));
