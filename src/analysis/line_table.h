@@ -69,8 +69,16 @@ class LineTable {
  public:
   LineTable() { Clear(); }
 
-  void Clear() { rows_.assign(1, LineRow{}); }
-  void Resize(std::size_t rowCount) { rows_.assign(rowCount, LineRow{}); }
+  void Clear() {
+    rows_.assign(1, LineRow{});
+    ++version_;
+  }
+  void Resize(std::size_t rowCount) {
+    rows_.assign(rowCount, LineRow{});
+    ++version_;
+  }
+  // Changes with every rebuild, so that a view knows when to read the rows again.
+  std::size_t Version() const { return version_; }
 
   std::size_t RowCount() const { return rows_.size(); }
   LineRow& Row(std::size_t r) { return rows_.at(r - 1); }
@@ -83,6 +91,7 @@ class LineTable {
 
  private:
   std::vector<LineRow> rows_;
+  std::size_t version_ = 0;
 };
 
 }  // namespace korva

@@ -42,4 +42,10 @@ std::uint32_t CategoryCodeColour(std::string_view categoryCode) {
   return code >= 0 && code < 10 ? kColours[code] : 0xFFFFFF;
 }
 
+std::uint32_t GridCellColour(const LineRow& row, int column) {
+  constexpr int kTextColumn = 2;
+  if (column != kTextColumn || ZenkakuTrim(row.Text).empty()) return 0xFFFFFF;
+  return CategoryCodeColour(row.CategoryCode);
+}
+
 }  // namespace korva

@@ -22,4 +22,8 @@ int LoadMinutesTextStringGrid(const Settings& settings, Document& doc);
 // Background colour (0xRRGGBB) of the Text cell of a row with this category code.
 std::uint32_t CategoryCodeColour(std::string_view categoryCode);
 
+// Background of a grid cell (0-based column): only a Text cell that holds
+// more than blanks takes its category's colour; everything else is white.
+std::uint32_t GridCellColour(const LineRow& row, int column);
+
 }  // namespace korva

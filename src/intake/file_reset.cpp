@@ -16,7 +16,10 @@ void FileReset(Document& doc, Ui& ui, int mode) {
   doc.ListBoxMunicipalRoster.clear();
   StringGridClear(doc);
   GlobalHTMLVarClear(doc, ui);
+  // The panes that show what was generated go with what they were made from.
   doc.EditorCSSText.clear();
+  doc.GeneratedHTMLText.clear();
+  doc.NavOnePaneHTMLText.clear();
   // The include memos and their lists.
   for (StringList* list :
        {&doc.LocalHeadIncludeList, &doc.LocalTopFrameIncludeList, &doc.LocalSidelinkIncludeList,
@@ -32,6 +35,25 @@ void FileReset(Document& doc, Ui& ui, int mode) {
     doc.LoadedLineCount = 0;
     doc.CurrentLineCount = 0;
   }
+}
+
+void Filenew(Document& doc, Ui& ui) {
+  FileReset(doc, ui, 0);
+  doc.MinutesTextList.clear();
+  AppTitleCaption(doc, ui, "", 1);
+  ui.ShowPage("PGLeftTab02Project");
+}
+
+bool REChange(Document& doc, Ui& ui, int mainPaneLineCount) {
+  // The cleared line table and a one-line text both hold a single row.
+  if (doc.MinutesTextStringGrid.RowCount() < 2) return false;
+  doc.CurrentLineCount = mainPaneLineCount;
+  ui.SetStatusPanel(0, "");
+  doc.TextModified = true;
+  if (doc.CurrentLineCount == doc.LoadedLineCount) return false;
+  SetFormCaption(doc, ui, doc.MinutesFileName, 2);
+  FileReset(doc, ui, 1);
+  return true;
 }
 
 }  // namespace korva

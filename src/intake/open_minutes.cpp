@@ -202,11 +202,15 @@ void MenuFileOpenClick(Settings& settings, Document& doc, Ui& ui,
   ui.ShowPage("PageControlGlobalTab01Main");
   const std::optional<std::string> chosen = ui.ChooseOpenFile(
       "開く"_sj, "会議録テキスト・ファイル（ *.txt ）|*.txt|すべてのファイル（*.*）|*.*"_sj, "");
-  if (!chosen) return;
+  if (chosen) OpenChosenMinutesFile(settings, doc, ui, *chosen, makeHTMLGo);
+}
+
+void OpenChosenMinutesFile(Settings& settings, Document& doc, Ui& ui, const std::string& chosen,
+                           const FollowUpCommand& makeHTMLGo) {
   // A file that cannot be read leaves everything as it was.
-  const std::optional<std::string> bytes = ReadSideFile(*chosen, &ui);
+  std::optional<std::string> bytes = ReadSideFile(chosen, &ui);
   if (!bytes) return;
-  doc.LastOpenResult = OpenMinutesText(settings, doc, ui, *chosen, *bytes);
+  doc.LastOpenResult = OpenMinutesText(settings, doc, ui, chosen, std::move(*bytes));
   doc.TextModified = false;
   AddComboItem(doc.ComboBoxHTMLFileItems, settings.ComboBoxHTMLFile);
   doc.HTMLBaseName = GetSaveHTMLFilename(doc.MinutesFileName);

@@ -36,6 +36,10 @@ int OpenMinutesText(Settings& settings, Document& doc, Ui& ui, const std::string
 void MenuFileOpenClick(Settings& settings, Document& doc, Ui& ui,
                        const FollowUpCommand& makeHTMLGo = {});
 
+// The same for a file already chosen (dropped on the window, say).
+void OpenChosenMinutesFile(Settings& settings, Document& doc, Ui& ui, const std::string& chosen,
+                           const FollowUpCommand& makeHTMLGo = {});
+
 // Re-reads MinutesFileName.
 void tbOpenOldClick(Settings& settings, Document& doc, Ui& ui,
                     const FollowUpCommand& makeHTMLGo = {});

@@ -101,6 +101,15 @@ void TqlxHTMLRTF::SetTextBuffer(const char* chars, std::size_t length) {
   Next();
 }
 
+void TqlxHTMLRTF::StartLine(std::string_view line, HtmlRange range) {
+  text_ = line.data();
+  length_ = line.size();
+  pos_ = 0;
+  tokenStart_ = 0;
+  range_ = range;
+  Next();
+}
+
 std::string_view TqlxHTMLRTF::GetToken() const {
   return {text_ + tokenStart_, pos_ - tokenStart_};
 }

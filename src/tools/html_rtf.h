@@ -43,6 +43,11 @@ class TqlxHTMLRTF : public TqlxRTFSyntax {
   int GetTokenKind() const override { return HtmlTokenColorIndex(kind_); }
   void SetDefaultColors() override;
 
+  // Tokenizes one line (without its break) as if the text before it had left
+  // the tokenizer in `range`; no token reaches over a line break, so this
+  // gives the same tokens as the whole text. The line is not copied.
+  void StartLine(std::string_view line, HtmlRange range);
+
   HtmlToken TokenId() const { return kind_; }
   HtmlRange Range() const { return range_; }
 

@@ -81,22 +81,23 @@ void TqlxRTFSyntax::EscapeText(std::string_view text, std::string& out) const {
   out.append(text.substr(plainFrom));
 }
 
+int TokenColorIndex(int kindIndex, std::string_view token) {
+  std::size_t first = 0;
+  while (first < token.size() && static_cast<unsigned char>(token[first]) <= ' ') ++first;
+  if (token.substr(first).starts_with("//")) return 2;
+  if (kindIndex == 10 && token.starts_with('"')) return 6;
+  return kindIndex;
+}
+
 void TqlxRTFSyntax::FormatToken(int colorIndex, std::string_view text, std::string& out) const {
-  if (colorIndex == 9) {
+  if (colorIndex == kBoldColorIndex) {
     out += "\\cf9 \\b ";
     out += text;
     out += "\\b0 ";
     return;
   }
-  std::size_t first = 0;
-  while (first < text.size() && static_cast<unsigned char>(text[first]) <= ' ') ++first;
-  if (text.substr(first).starts_with("//")) {
-    colorIndex = 2;
-  } else if (colorIndex == 10 && text.starts_with('"')) {
-    colorIndex = 6;
-  }
   out += "\\cf";
-  AppendNumber(colorIndex, out);
+  AppendNumber(TokenColorIndex(colorIndex, text), out);
   out += ' ';
   out += text;
 }

@@ -22,6 +22,13 @@ struct RtfFont {
   int charset = 0;  // 0, 1, 2, 128 and 255 have keywords; others get none
 };
 
+// The colour index a token is written with: a token whose text, trimmed,
+// begins with "//" takes 2, a value (10) that begins with a double quote 6;
+// otherwise its kind's own index.
+int TokenColorIndex(int kindIndex, std::string_view token);
+// Unrecognised tag names (index 9) are also bold.
+inline constexpr int kBoldColorIndex = 9;
+
 class TqlxRTFSyntax {
  public:
   TqlxRTFSyntax();

@@ -54,6 +54,30 @@ TEST(MinutesGrid, CategoryColours) {
   for (const auto& [code, colour] : cases) EXPECT_EQ(CategoryCodeColour(code), colour) << code;
 }
 
+// Only a Text cell with more than blanks takes the colour of its category.
+TEST(MinutesGrid, CellColours) {
+  struct Case {
+    const char* text;
+    const char* code;
+    int column;
+    std::uint32_t colour;
+  };
+  const Case cases[] = {
+      {"　答えます。", "3", 2, 0xFFFF00},
+      {"　答えます。", "3", 1, 0xFFFFFF},
+      {"　答えます。", "3", 4, 0xFFFFFF},
+      {"　　 \t", "3", 2, 0xFFFFFF},
+      {"", "2", 2, 0xFFFFFF},
+      {"表", "", 2, 0xFFFFFF},
+  };
+  for (const Case& c : cases) {
+    LineRow row;
+    row.Text = Sj(c.text);
+    row.CategoryCode = c.code;
+    EXPECT_EQ(GridCellColour(row, c.column), c.colour) << c.text << " " << c.column;
+  }
+}
+
 TEST(BlockCheck, NamesTheLinesOfUnpairedMarks) {
   const Document doc = testing::Analyse(
       {"「「", "一", "「「", "二", "」」", "】】", "【【", "引用", "｛｛", "議長　山田"});

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "intake/file_reset.h"
-#include "support/temp_folder.h"
 #include "support/recording_ui.h"
+#include "support/temp_folder.h"
 #include "text/codec.h"
 #include "text/literal.h"
 
@@ -258,6 +258,56 @@ TEST_F(OpenMinutes, ResetModes) {
   FileReset(doc, ui, 0);
   EXPECT_EQ(doc.EditorMainText, "");
   EXPECT_EQ(doc.LoadedLineCount, 0);
+}
+
+// Edits are tracked only once a text of two or more lines is analysed; only
+// a changed line count drops what was generated.
+TEST_F(OpenMinutes, EditTracking) {
+  struct Case {
+    std::vector<std::string> lines;
+    int editedLineCount;
+    bool modified, reset;
+  };
+  const Case cases[] = {
+      {{}, 9, false, false},
+      {{"○議長（山田太郎君）　開きます。"}, 9, false, false},
+      {kShort, 1, true, false},
+      {kShort, 2, true, true},
+  };
+  SetHTMLSaveFolderWithTryout();
+  for (const Case& c : cases) {
+    Filenew(doc, ui);
+    if (!c.lines.empty()) {
+      ASSERT_EQ(OpenFile(settings, doc, ui, temp.File("t@n.txt", Minutes(c.lines))), 0);
+    }
+    doc.GeneratedHTMLText = "<html>";
+    ui.caption.clear();
+    const std::string minutes = doc.EditorMinutesText;
+    EXPECT_EQ(REChange(doc, ui, c.editedLineCount), c.reset) << c.lines.size();
+    EXPECT_EQ(doc.TextModified, c.modified) << c.lines.size();
+    EXPECT_EQ(doc.GeneratedHTMLText.empty(), c.reset) << c.lines.size();
+    EXPECT_EQ(ui.caption.find("変更されました"_sj) != std::string::npos, c.reset);
+    EXPECT_EQ(doc.EditorMinutesText, minutes) << "the edited text stays";
+    if (c.modified) {
+      EXPECT_EQ(doc.CurrentLineCount, c.editedLineCount);
+    }
+  }
+}
+
+TEST_F(OpenMinutes, NewForgetsTheMinutes) {
+  SetHTMLSaveFolderWithTryout();
+  ASSERT_EQ(OpenFile(settings, doc, ui, temp.File("t@n.txt", Minutes(kShort))), 0);
+  doc.GeneratedHTMLText = "<html>";
+  doc.NavOnePaneHTMLText = "<ul>";
+  Filenew(doc, ui);
+  EXPECT_TRUE(doc.MinutesTextList.empty());
+  EXPECT_TRUE(doc.MinutesFileName.empty());
+  EXPECT_TRUE(doc.EditorMinutesText.empty());
+  EXPECT_TRUE(doc.GeneratedHTMLText.empty());
+  EXPECT_TRUE(doc.NavOnePaneHTMLText.empty());
+  EXPECT_EQ(doc.MinutesTextStringGrid.RowCount(), 1u);
+  EXPECT_EQ(ui.caption, "Velkorin( KORVA )");
+  EXPECT_EQ(ui.pagesShown.back(), "PGLeftTab02Project");
 }
 
 TEST(PaneLineCount, CountsLikeAnEditor) {
