@@ -8,6 +8,8 @@ packages=(
   libbenchmark-dev time       # benchmarks and their peak-memory figure
   clang-format                # formatting
   chromium                    # browser check of the published sets
+  qt6-base-dev                # the desktop program (Qt 6 Widgets, Qt Test)
+  fonts-ipafont-gothic        # Japanese glyphs for the window, its tests and screenshots
 )
 
 missing=()
