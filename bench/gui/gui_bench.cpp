@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <tuple>
 
 #include "app/main_form.h"
 #include "app/tab_pages.h"
@@ -57,12 +58,14 @@ int main(int argc, char* argv[]) {
   std::ofstream(root / "html/tryout.css") << "p {}\n";
   std::string settings = korva::ReadFileBytes(argv[2]).bytes;
   const std::string folder = (root / "html").string() + "/";
-  for (const auto& [key, value] :
-       {std::pair<std::string, std::string>{"Root=", root.string() + "/"},
-        {"Save=", folder},
-        {"ImmediateGo=", "0"},
-        {"OpenIEatSaved=", "0"}}) {
-    const std::size_t at = settings.find("\r\n" + key);
+  // Keys are looked for from their section on: "Folder=" is in three of them.
+  for (const auto& [section, key, value] :
+       {std::tuple<std::string, std::string, std::string>{"[Local]", "Root=", root.string() + "/"},
+        {"[Local]", "Save=", folder},
+        {"[Local]", "Folder=", folder},
+        {"[CheckBox]", "ImmediateGo=", "0"},
+        {"[CheckBox]", "OpenIEatSaved=", "0"}}) {
+    const std::size_t at = settings.find("\r\n" + key, settings.find(section));
     const std::size_t end = settings.find("\r\n", at + 2);
     settings.replace(at + 2, end - at - 2, key + value);
   }
@@ -73,8 +76,6 @@ int main(int argc, char* argv[]) {
   if (!form.FormShow(std::nullopt)) return 1;
   Settle();
 
-  korva::app::ShowPageByName(&form, "PGRightTab01HTML");
-  Settle();
   const long peakBefore = PeakKiB();
   QElapsedTimer timer;
   timer.start();
@@ -83,7 +84,7 @@ int main(int argc, char* argv[]) {
   Settle();
   const qint64 openAndGenerate = timer.elapsed();
 
-  korva::app::TRichEditEx* pane = form.Pane("EditorHTML");
+  korva::app::TRichEditEx* pane = form.Pane("EditorBodyHTML");
   QScrollBar* bar = pane->verticalScrollBar();
   qint64 longestStall = 0;
   int steps = 0;

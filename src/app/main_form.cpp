@@ -179,9 +179,8 @@ void TAMainForm::SetActiveEditor(TRichEditEx* pane) {
 
 void TAMainForm::ShowCaretPosition() {
   if (!activeEditor_) return;
-  const QTextCursor cursor = activeEditor_->textCursor();
-  ui_.SetStatusPanel(0, "  ln " + std::to_string(cursor.blockNumber() + 1) + " col " +
-                            std::to_string(cursor.positionInBlock() + 1));
+  ui_.SetStatusPanel(0, "  ln " + std::to_string(activeEditor_->CaretLine() + 1) + " col " +
+                            std::to_string(activeEditor_->CaretColumn() + 1));
 }
 
 void TAMainForm::OnUserEdited() {

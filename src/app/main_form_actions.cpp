@@ -532,7 +532,7 @@ void TAMainForm::Paste1Click() {
 }
 
 void TAMainForm::Delete1Click() {
-  activeEditor_->textCursor().removeSelectedText();
+  activeEditor_->DeleteSelection();
 }
 
 void TAMainForm::Undo1Click() {

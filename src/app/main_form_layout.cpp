@@ -108,10 +108,10 @@ TRichEditEx* TAMainForm::MakePane(const QString& name, bool wordWrap) {
   auto* pane = new TRichEditEx(this);
   pane->setObjectName(name);
   pane->SetLineNumbers(true);
-  pane->setLineWrapMode(wordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+  pane->SetWordWrap(wordWrap);
   panes_[name] = pane;
   connect(pane, &TRichEditEx::activated, this, [this, pane] { SetActiveEditor(pane); });
-  connect(pane, &QPlainTextEdit::cursorPositionChanged, this, [this, pane] {
+  connect(pane, &TRichEditEx::cursorPositionChanged, this, [this, pane] {
     if (pane == activeEditor_) ShowCaretPosition();
   });
   // Only the panes a user writes minutes and style sheets in track their edits.

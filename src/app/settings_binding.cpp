@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <map>
+#include <string>
 
 #include "app/qt_text.h"
 #include "settings/settings_table.h"
@@ -16,11 +18,22 @@ namespace korva::app {
 
 namespace {
 
-QObject* ControlOf(const QWidget& window, const SettingRow& row) {
-  const QString name =
-      QString::fromLatin1(row.name.data(), static_cast<qsizetype>(row.name.size()));
-  if (auto* widget = window.findChild<QWidget*>(name)) return widget;
-  return window.findChild<QAction*>(name);
+// The window's named objects, found in one walk over its children.
+std::map<std::string, QObject*, std::less<>> NamedObjects(const QWidget& window) {
+  std::map<std::string, QObject*, std::less<>> named;
+  for (QObject* object : window.findChildren<QObject*>()) {
+    if (!object->objectName().isEmpty()) named.emplace(object->objectName().toStdString(), object);
+  }
+  return named;
+}
+
+QObject* ControlOf(const std::map<std::string, QObject*, std::less<>>& named,
+                   const SettingRow& row) {
+  const auto found = named.find(row.name);
+  if (found == named.end()) return nullptr;
+  // Only the kinds of control a setting lives in; a label of the same name is not one.
+  QObject* object = found->second;
+  return qobject_cast<QWidget*>(object) || qobject_cast<QAction*>(object) ? object : nullptr;
 }
 
 // A radio group is a group box of radio buttons; its value is the index of
@@ -66,16 +79,18 @@ void SetControlText(QObject* control, const std::string& text) {
 }  // namespace
 
 void ReadSettingsFromControls(const QWidget& window, Settings& settings) {
+  const auto named = NamedObjects(window);
   for (const SettingRow& row : SettingsTable()) {
-    QObject* control = ControlOf(window, row);
+    QObject* control = ControlOf(named, row);
     if (!control) continue;
     if (const auto text = ControlText(control)) SetSettingFromText(settings, row, *text);
   }
 }
 
 void WriteSettingsToControls(const Settings& settings, QWidget& window) {
+  const auto named = NamedObjects(window);
   for (const SettingRow& row : SettingsTable()) {
-    if (QObject* control = ControlOf(window, row)) {
+    if (QObject* control = ControlOf(named, row)) {
       const QSignalBlocker blocker(control);
       SetControlText(control, SettingValueText(settings, row));
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 
 #include "text/literal.h"
 #include "text/sjis.h"
@@ -125,11 +126,23 @@ HighlightStyle SearchHighlightStyle(int wordIndex) {
 
 LineIndex::LineIndex(std::string_view text) {
   starts_.push_back(0);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r' && text[i] != '\n') continue;
-    ends_.push_back(i);
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    starts_.push_back(i + 1);
+  // Two byte searches, one per break character, each picked up again only
+  // once passed: a long text is scanned at memchr's pace.
+  const char* const data = text.data();
+  const char* const end = data + text.size();
+  auto next = [end](const char* from, char c) {
+    const void* found = std::memchr(from, c, static_cast<std::size_t>(end - from));
+    return found ? static_cast<const char*>(found) : end;
+  };
+  const char* cr = next(data, '\r');
+  const char* lf = next(data, '\n');
+  for (const char* p = std::min(cr, lf); p < end; p = std::min(cr, lf)) {
+    ends_.push_back(static_cast<std::size_t>(p - data));
+    const char* after = p + 1;
+    if (*p == '\r' && after < end && *after == '\n') ++after;
+    starts_.push_back(static_cast<std::size_t>(after - data));
+    if (cr < after) cr = next(after, '\r');
+    if (lf < after) lf = next(after, '\n');
   }
   ends_.push_back(text.size());
 }

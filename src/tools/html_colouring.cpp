@@ -18,24 +18,11 @@ RgbColor HtmlColourOfIndex(int colorIndex) {
   return kPaneColours[static_cast<std::size_t>(colorIndex - 1)];
 }
 
-std::vector<HtmlRange> HtmlLineStartRanges(std::string_view text) {
-  std::vector<HtmlRange> ranges{HtmlRange::Text};
+HtmlRange HtmlRangeAfterLine(std::string_view line, HtmlRange range) {
   TqlxHTMLRTF tokenizer;
-  HtmlRange range = HtmlRange::Text;
-  std::size_t start = 0;
-  while (true) {
-    std::size_t end = text.find_first_of("\r\n", start);
-    const std::string_view line =
-        text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-    for (tokenizer.StartLine(line, range); !tokenizer.AtEnd(); tokenizer.Next()) {
-    }
-    range = tokenizer.Range();
-    if (end == std::string_view::npos) break;
-    if (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ++end;
-    start = end + 1;
-    ranges.push_back(range);
+  for (tokenizer.StartLine(line, range); !tokenizer.AtEnd(); tokenizer.Next()) {
   }
-  return ranges;
+  return tokenizer.Range();
 }
 
 std::vector<ColourSpan> ColourHtmlLine(std::string_view line, HtmlRange& range) {

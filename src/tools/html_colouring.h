@@ -22,9 +22,9 @@ struct ColourSpan {
 // The colour the writer's table gives an index (0 is the automatic black).
 RgbColor HtmlColourOfIndex(int colorIndex);
 
-// Where the tokenizer stands at the start of each line of `text`; lines end
-// at CR LF, LF or CR, as in an editor pane.
-std::vector<HtmlRange> HtmlLineStartRanges(std::string_view text);
+// Where the tokenizer stands after one line (without its break) that begins
+// in `range`: where the next line begins.
+HtmlRange HtmlRangeAfterLine(std::string_view line, HtmlRange range);
 
 // The coloured spans of one line (without its break) that begins in `range`;
 // `range` is left where the line ends. Blanks get no span.

@@ -157,9 +157,7 @@ void MainWindowTest::EditingTheMainPaneResetsTheGeneratedState() {
   window.Trigger("MenuViewMainText");
   app::TRichEditEx* pane = window.Pane("EditorMain");
   pane->setFocus();
-  QTextCursor cursor = pane->textCursor();
-  cursor.movePosition(QTextCursor::End);
-  pane->setTextCursor(cursor);
+  pane->SetCaretToByte(pane->Cp932Text().size());
   QInputMethodEvent typing;
   typing.setCommitString(QStringLiteral("議事"));
   QApplication::sendEvent(pane, &typing);

@@ -1,11 +1,12 @@
 // The editor panes: CP932 round trips, the multi-word search with its colours
 // and result lists, the pane tool bars and the line-table search.
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
-#include <QTextBlock>
 
 #include "app/editor/pane_search_bar.h"
 #include "app_fixture.h"
@@ -19,16 +20,16 @@ std::string Sj8(const char* utf8) {
 }
 
 struct Hit {
-  QString text;
+  std::string text;  // UTF-8
   bool bold;
-  QColor foreground, background;
+  std::optional<std::uint32_t> foreground, background;
 };
 
 std::vector<Hit> Hits(const app::TRichEditEx* pane) {
   std::vector<Hit> hits;
-  for (const auto& selection : pane->extraSelections()) {
-    hits.push_back({selection.cursor.selectedText(), selection.format.fontWeight() == QFont::Bold,
-                    selection.format.foreground().color(), selection.format.background().color()});
+  for (const PaneHighlight& hit : pane->SearchHits()) {
+    hits.push_back({Cp932ToUtf8(pane->Cp932Text().substr(hit.offset, hit.length)), hit.style.bold,
+                    hit.style.textColor, hit.style.backColor});
   }
   return hits;
 }
@@ -48,7 +49,9 @@ class PaneTest : public QObject {
   void ResultClickPutsTheCaretOnItsLine();
   void BottomOfAThreeLinePane();
   void GridSearchWraps();
-  void HtmlIsColouredWhereItIsSeen();
+  void HtmlColours();
+  void TypingAndUndoKeepTheBytes();
+  void WrappedLinesAreRowsOfCells();
 
  private:
   std::unique_ptr<AppFolder> folder_;
@@ -97,11 +100,13 @@ void PaneTest::Cp932RoundTrip() {
   for (const std::string& text : texts) {
     pane->SetCp932Text(text);
     QCOMPARE(pane->Cp932Text(), text);
-    // A pane that is not on screen keeps the text aside and gives it back the same.
-    app::TRichEditEx* hidden = window_->Pane("EditorNavOnePane");
-    QVERIFY(!hidden->isVisible());
-    hidden->SetCp932Text(text);
-    QCOMPARE(hidden->Cp932Text(), text);
+    // Copied and pasted over itself, through the clipboard's Unicode and back.
+    if (text.empty()) continue;
+    pane->selectAll();
+    pane->copy();
+    pane->selectAll();
+    pane->paste();
+    QCOMPARE(pane->Cp932Text(), text);
   }
 }
 
@@ -112,9 +117,8 @@ void PaneTest::StrayBytesRoundTrip() {
   app::TRichEditEx* pane = window_->Pane("EditorCSS");
   pane->SetCp932Text(text);
   QCOMPARE(pane->Cp932Text(), text);
-  QTextCursor cursor = pane->textCursor();
-  cursor.movePosition(QTextCursor::End);
-  cursor.insertText(QStringLiteral("追加"));
+  pane->SetCaretToByte(text.size());
+  pane->InsertCp932(Sj8("追加"));
   QCOMPARE(pane->Cp932Text(), text + Sj8("追加"));
 }
 
@@ -124,12 +128,13 @@ void PaneTest::SearchColoursAndLists() {
   Search("ComboBoxRightTextFindSrc", QStringLiteral("議長　市長"));
   const std::vector<Hit> hits = Hits(pane);
   QCOMPARE(hits.size(), std::size_t{4});
-  QCOMPARE(hits[0].text, QStringLiteral("議長"));
+  // Hits are kept in the order of the text.
+  QCOMPARE(hits[0].text, std::string("議長"));
   QVERIFY(hits[0].bold);
-  QCOMPARE(hits[0].foreground, QColor(Qt::red));
-  QCOMPARE(hits[2].text, QStringLiteral("市長"));
-  QVERIFY(!hits[2].bold);
-  QCOMPARE(hits[2].background, QColor(0xD2, 0x69, 0x1E));
+  QCOMPARE(hits[0].foreground, std::optional<std::uint32_t>(0xFF0000));
+  QCOMPARE(hits[1].text, std::string("市長"));
+  QVERIFY(!hits[1].bold);
+  QCOMPARE(hits[1].background, std::optional<std::uint32_t>(0xD2691E));
   auto* list = window_->form->findChild<QListWidget*>("ListBoxPGRightTab06Text");
   QStringList entries;
   for (int i = 0; i < list->count(); ++i) entries << list->item(i)->text();
@@ -140,7 +145,8 @@ void PaneTest::SearchColoursAndLists() {
   Bar("ComboBoxRightTextFindSrc")->Refresh();
   const std::vector<Hit> kept = Hits(pane);
   QCOMPARE(kept.size(), std::size_t{2});
-  QCOMPARE(kept[0].text, QStringLiteral("市長"));
+  QCOMPARE(kept[0].text, std::string("市長"));
+  QVERIFY(!kept[0].foreground);
 }
 
 void PaneTest::SearchWordLimitsAndTraps() {
@@ -174,10 +180,11 @@ void PaneTest::ResultClickPutsTheCaretOnItsLine() {
   auto* list = window_->form->findChild<QListWidget*>("ListBoxPGRightTab06Text");
   QCOMPARE(list->count(), 1);
   QCOMPARE(list->item(0)->text(), QStringLiteral("  30/07"));
-  pane->setTextCursor(QTextCursor(pane->document()));
+  pane->SetCaretToByte(0);
   emit list->itemClicked(list->item(0));
   QCOMPARE(pane->CaretLine(), 29);
-  QCOMPARE(pane->textCursor().positionInBlock(), 3);
+  QCOMPARE(pane->CaretColumn(), 3);
+  QCOMPARE(pane->FirstVisibleLine(), 29);
   QCOMPARE(window_->form->findChild<QLabel*>("LabelCommonLineNumber")->text(),
            QStringLiteral("  30/07"));
   QCOMPARE(window_->Panel(0), std::string(" [ 30 / 1 ]"));
@@ -188,14 +195,13 @@ void PaneTest::BottomOfAThreeLinePane() {
   app::TRichEditEx* pane = window_->Pane("EditorMinutesText");
   pane->SetCp932Text(Sj8("一\r\n二\r\n三"));
   for (const int caretLine : {2, 0}) {
-    QTextCursor cursor(pane->document()->findBlockByNumber(caretLine));
-    pane->setTextCursor(cursor);
+    pane->SetCaretToByte(pane->LineStartOffset(caretLine) + 2);
     Bar("ComboBoxRightTextFindSrc")->Bottom();
     QCOMPARE(pane->CaretLine(), 2);
-    QCOMPARE(pane->textCursor().positionInBlock(), 0);
+    QCOMPARE(pane->CaretColumn(), 0);
   }
   Bar("ComboBoxRightTextFindSrc")->Top();
-  QCOMPARE(pane->textCursor().position(), 0);
+  QCOMPARE(pane->CaretOffset(), std::size_t{0});
 }
 
 void PaneTest::GridSearchWraps() {
@@ -213,6 +219,19 @@ void PaneTest::GridSearchWraps() {
     window_->Trigger("tbRightGridSeachGo");
     QCOMPARE(grid->currentIndex().row() + 1, expected);
   }
+  // An entry of the agenda-and-speaker list brings the line table forward on its row.
+  auto* agenda = window_->form->findChild<QListWidget*>("ListBoxPGLeftTab01MainText");
+  QVERIFY(agenda->count() >= 2);
+  QListWidgetItem* mayor = agenda->findItems(QStringLiteral("市長"), Qt::MatchContains).value(0);
+  QVERIFY(mayor);
+  emit agenda->itemClicked(mayor);
+  QCOMPARE(grid->currentIndex().row() + 1, 5);
+  QVERIFY(grid->isVisible());
+  // The first eight characters of its description go to the text's find box;
+  // the description without marks goes to the grid's.
+  QCOMPARE(window_->form->findChild<QComboBox*>("ComboBoxFindSrc")->currentText(),
+           QStringLiteral("   2. ○市"));
+  QCOMPARE(box->currentText(), QStringLiteral("市長（鈴木一郎君）"));
   // The Text cell takes its category's colour; the other cells stay white.
   const QColor chair = grid->model()->index(2, 2).data(Qt::BackgroundRole).value<QBrush>().color();
   QVERIFY(chair != QColor(Qt::white));
@@ -220,31 +239,64 @@ void PaneTest::GridSearchWraps() {
            QColor(Qt::white));
 }
 
-void PaneTest::HtmlIsColouredWhereItIsSeen() {
+void PaneTest::HtmlColours() {
   app::TRichEditEx* pane = window_->Pane("EditorHTML");
-  window_->form->findChild<QTabWidget*>("PGRight")->setCurrentWidget(
-      window_->form->findChild<QWidget*>("PGRightTab01HTML"));
-  std::string html = Sj8("<p class=\"a\">本文&amp;</p>\r\n<!-- 注\r\n記 -->\r\n");
-  for (int i = 0; i < 3000; ++i) html += Sj8("<p>行</p>\r\n");
   pane->SetHtmlColouring(true);
-  pane->SetCp932Text(html);
-  Pump(50);
-  auto formatAt = [&](int line, int column) {
-    const QTextBlock block = pane->document()->findBlockByNumber(line);
-    for (const auto& range : block.layout()->formats()) {
-      if (column >= range.start && column < range.start + range.length) return range.format;
+  pane->SetCp932Text(Sj8("<p class=\"a\">本文&amp;</p>\r\n<!-- 注\r\n記 -->\r\n<zz>"));
+  auto colourAt = [&](int line, std::size_t byte) -> std::pair<std::uint32_t, bool> {
+    for (const ColourSpan& span : pane->LineColours(line)) {
+      if (byte >= span.offset && byte < span.offset + span.length) return {span.colour, span.bold};
     }
-    return QTextCharFormat();
+    return {0xFFFFFFu, false};
   };
-  QCOMPARE(formatAt(0, 1).foreground().color(), QColor(0xFF, 0x00, 0x00));   // known tag
-  QCOMPARE(formatAt(0, 9).foreground().color(), QColor(0x00, 0x80, 0x00));   // quoted value
-  QCOMPARE(formatAt(0, 13).foreground().color(), QColor(0x00, 0x00, 0xFF));  // text
-  QCOMPARE(formatAt(2, 0).foreground().color(), QColor(0x80, 0x00, 0x00));   // comment goes on
-  // Far below the view nothing is coloured yet; scrolling there colours it.
-  QVERIFY(pane->document()->findBlockByNumber(2900).layout()->formats().isEmpty());
-  pane->ScrollLineToTop(2900);
-  Pump(50);
-  QVERIFY(!pane->document()->findBlockByNumber(2900).layout()->formats().isEmpty());
+  QCOMPARE(colourAt(0, 1).first, 0xFF0000u);                  // known tag
+  QCOMPARE(colourAt(0, 9).first, 0x008000u);                  // quoted value
+  QCOMPARE(colourAt(0, 13).first, 0x0000FFu);                 // text
+  QCOMPARE(colourAt(2, 0).first, 0x800000u);                  // a comment goes on to the next line
+  QCOMPARE(colourAt(3, 1), std::make_pair(0x000000u, true));  // unknown tag in bold
+  pane->SetHtmlColouring(false);
+  QVERIFY(pane->LineColours(0).empty());
+}
+
+void PaneTest::TypingAndUndoKeepTheBytes() {
+  window_->form->ui().ShowPage("PGRightTab04CSSJS");
+  app::TRichEditEx* pane = window_->Pane("EditorCSS");
+  const std::string text = Sj8("表示\r\nソ\n");  // mixed line ends stay as they are
+  pane->SetCp932Text(text);
+  pane->setFocus();
+  pane->SetCaretToByte(2);  // between 表 and 示
+  QInputMethodEvent typing;
+  typing.setCommitString(QStringLiteral("～"));
+  QApplication::sendEvent(pane, &typing);
+  QCOMPARE(pane->Cp932Text(), Sj8("表～示\r\nソ\n"));
+  QTest::keyClick(pane, Qt::Key_Backspace);
+  QTest::keyClick(pane, Qt::Key_Return);
+  QCOMPARE(pane->Cp932Text(), Sj8("表\r\n示\r\nソ\n"));
+  QVERIFY(pane->EditedByUser());
+  for (int i = 0; i < 3; ++i) pane->undo();
+  QCOMPARE(pane->Cp932Text(), text);
+  // Moving over a two-byte character never stops inside it.
+  pane->SetCaretToByte(3);
+  QCOMPARE(pane->CaretOffset(), std::size_t{2});
+  QTest::keyClick(pane, Qt::Key_Right);
+  QCOMPARE(pane->CaretOffset(), std::size_t{4});
+  QTest::keyClick(pane, Qt::Key_Right);
+  QCOMPARE(pane->CaretOffset(), std::size_t{6});  // over CR LF at once
+}
+
+void PaneTest::WrappedLinesAreRowsOfCells() {
+  window_->form->ui().ShowPage("PGRightTab06MinutesText");
+  app::TRichEditEx* pane = window_->Pane("EditorMinutesText");
+  QVERIFY(pane->WordWrap());
+  std::string longLine;
+  for (int i = 0; i < 400; ++i) longLine += Sj8("発");
+  pane->SetCp932Text(Sj8("一\r\n") + longLine + Sj8("\r\n三"));
+  // The long line takes several rows; the line after it starts below them.
+  pane->ScrollLineToTop(2);
+  QVERIFY(pane->verticalScrollBar()->value() > 2);
+  QCOMPARE(pane->FirstVisibleLine(), 2);
+  pane->SetCaretToByte(pane->LineStartOffset(1) + 399 * 2);
+  QCOMPARE(pane->CaretColumn(), 399);
 }
 
 }  // namespace korva::testing

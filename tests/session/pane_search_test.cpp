@@ -286,3 +286,34 @@ TEST(PaneButtons, Bottom) {
 
 }  // namespace
 }  // namespace korva
+
+namespace korva {
+namespace {
+
+// Lines end at CR LF, LF or CR in any mix, as an editor counts them.
+TEST(LineIndex, EveryKindOfLineEnd) {
+  struct Case {
+    std::string text;
+    std::vector<std::pair<std::size_t, std::size_t>> lines;  // start, end
+  };
+  const Case cases[] = {
+      {"", {{0, 0}}},
+      {"ab", {{0, 2}}},
+      {"a\r\nb", {{0, 1}, {3, 4}}},
+      {"a\n\rb", {{0, 1}, {2, 2}, {3, 4}}},
+      {"a\rb\nc\r\n", {{0, 1}, {2, 3}, {4, 5}, {7, 7}}},
+      {"\r\r\n\n", {{0, 0}, {1, 1}, {3, 3}, {4, 4}}},
+  };
+  for (const Case& c : cases) {
+    const LineIndex index(c.text);
+    ASSERT_EQ(index.LineCount(), c.lines.size()) << c.text;
+    for (std::size_t line = 0; line < c.lines.size(); ++line) {
+      EXPECT_EQ(index.LineStart(line), c.lines[line].first) << c.text << " " << line;
+      EXPECT_EQ(index.LineEnd(line), c.lines[line].second) << c.text << " " << line;
+      EXPECT_EQ(index.LineOf(c.lines[line].first), line) << c.text;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace korva

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "session/pane_search.h"
 #include "text/literal.h"
 
 namespace korva {
@@ -35,22 +36,21 @@ std::vector<Token> WholeTextTokens(std::string_view text) {
   return tokens;
 }
 
-// The same text coloured line by line from the recorded start ranges.
+// The same text coloured line by line, each line starting where the one
+// before it left the tokenizer, as a pane colours what it shows.
 std::vector<Token> LineByLineTokens(std::string_view text) {
   std::vector<Token> tokens;
-  const std::vector<HtmlRange> ranges = HtmlLineStartRanges(text);
-  std::size_t start = 0;
-  for (std::size_t line = 0; line < ranges.size(); ++line) {
-    std::size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) end = text.size();
-    HtmlRange range = ranges[line];
-    for (const ColourSpan& span : ColourHtmlLine(text.substr(start, end - start), range)) {
+  const LineIndex lines(text);
+  HtmlRange start = HtmlRange::Text;
+  for (std::size_t line = 0; line < lines.LineCount(); ++line) {
+    const std::string_view bytes =
+        text.substr(lines.LineStart(line), lines.LineEnd(line) - lines.LineStart(line));
+    HtmlRange range = start;
+    for (const ColourSpan& span : ColourHtmlLine(bytes, range)) {
       tokens.push_back({0, span.length, span.colour, span.bold});
     }
-    if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') {
-      ++end;
-    }
-    start = end + 1;
+    start = HtmlRangeAfterLine(bytes, start);
+    EXPECT_EQ(range, start) << "both ways of going past a line end the same";
   }
   return tokens;
 }

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
-#include <QTextBlock>
 #include <QToolBar>
 
 #include "app/qt_text.h"
@@ -75,17 +74,13 @@ void PaneSearchBar::Search() {
   const QString entered = findBox_->currentText();
   if (findBox_->findText(entered) < 0) findBox_->insertItem(0, entered);
   ui_.SetWaitCursor(true);
-  const std::string text = pane_->Cp932Text();
   StringList entries;
-  const PaneSearchOutcome outcome = RichEditSearchList(text, words, entries);
-  pane_->ShowSearchHits(outcome.highlights, text);
+  const PaneSearchOutcome outcome = RichEditSearchList(pane_->Cp932Text(), words, entries);
+  pane_->ShowSearchHits(outcome.highlights);
   resultList_->clear();
   for (const std::string& entry : entries) resultList_->addItem(FromCp932(entry));
   pane_->SetCaretToByte(outcome.caret);
-  if (!outcome.highlights.empty()) {
-    pane_->ScrollLineToTop(pane_->CaretLine());
-    pane_->ensureCursorVisible();
-  }
+  if (!outcome.highlights.empty()) pane_->ScrollLineToTop(pane_->CaretLine());
   ui_.SetWaitCursor(false);
 }
 
@@ -99,23 +94,16 @@ void PaneSearchBar::Clear() {
 }
 
 void PaneSearchBar::Top() {
-  pane_->LoadPendingText();
   pane_->ScrollLineToTop(0);
-  QTextCursor cursor = pane_->textCursor();
-  cursor.setPosition(0);
-  pane_->setTextCursor(cursor);
+  pane_->SetCaretToByte(0);
 }
 
 void PaneSearchBar::Bottom() {
-  pane_->LoadPendingText();
   const BottomMove move = BottomOfPane(static_cast<std::size_t>(pane_->LineCount()),
                                        static_cast<std::size_t>(pane_->CaretLine()));
   QScrollBar* bar = pane_->verticalScrollBar();
   bar->setValue(bar->value() + static_cast<int>(move.scrollBy));
-  QTextCursor cursor = pane_->textCursor();
-  cursor.setPosition(
-      pane_->document()->findBlockByNumber(static_cast<int>(move.caretLine)).position());
-  pane_->setTextCursor(cursor);
+  pane_->SetCaretToByte(pane_->LineStartOffset(static_cast<int>(move.caretLine)));
 }
 
 void PaneSearchBar::Refresh() {
@@ -126,8 +114,7 @@ void PaneSearchBar::Refresh() {
 ResultEntryClick PaneSearchBar::GoToEntry(const QString& entry) {
   ResultEntryClick click = ListBoxClick(ToCp932(entry), 1);
   if (click.line) {
-    const std::string text = pane_->Cp932Text();
-    pane_->SetCaretToByte(CaretForLine(text, *click.line, click.column));
+    pane_->SetCaretToByte(CaretForLine(pane_->Cp932Text(), *click.line, click.column));
     pane_->ScrollLineToTop(static_cast<int>(*click.line) - 1);
   }
   return click;
