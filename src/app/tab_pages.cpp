@@ -10,6 +10,11 @@ constexpr char kHiddenTab[] = "korvaHiddenTab";
 
 PageControl::PageControl(const QString& name, QWidget* parent) : QTabWidget(parent) {
   setObjectName(name);
+  // The captions are long; a smaller face keeps most tabs in sight.
+  QFont captions = tabBar()->font();
+  captions.setPointSizeF(captions.pointSizeF() * 0.85);
+  tabBar()->setFont(captions);
+  setUsesScrollButtons(true);
   connect(this, &QTabWidget::currentChanged, this, [this](int) {
     HideUnchosenPages();
     if (!showingByCommand_ && currentWidget()) emit userChangedPage(currentWidget()->objectName());

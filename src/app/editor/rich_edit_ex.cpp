@@ -301,13 +301,15 @@ std::size_t TRichEditEx::OffsetAtCell(const Row& row, int cell) const {
 std::size_t TRichEditEx::OffsetAt(const QPoint& point) const {
   const int row = std::clamp(verticalScrollBar()->value() + point.y() / lineHeight_, 0,
                              std::max(0, RowCount() - 1));
+  const Row r = RowAt(row);
   const int cell = horizontalScrollBar()->value() + (point.x() - kTextIndent) / cellWidth_;
-  return OffsetAtCell(RowAt(row), std::max(0, cell));
+  return OffsetAtCell(r, r.firstCell + std::max(0, cell));
 }
 
 QRect TRichEditEx::CaretRect() const {
   const int row = RowOfOffset(caret_);
-  const int cell = CellOf(RowAt(row), caret_);
+  const Row r = RowAt(row);
+  const int cell = CellOf(r, caret_) - r.firstCell;
   const int x = kTextIndent + (cell - horizontalScrollBar()->value()) * cellWidth_;
   const int y = (row - verticalScrollBar()->value()) * lineHeight_;
   return {x, y, 2, lineHeight_};
@@ -378,10 +380,12 @@ void TRichEditEx::MoveCaret(std::size_t offset, bool select) {
 
 void TRichEditEx::MoveCaretByRows(int rows, bool select) {
   const int current = RowOfOffset(caret_);
-  if (desiredCell_ < 0) desiredCell_ = CellOf(RowAt(current), caret_);
-  const int target = std::clamp(current + rows, 0, std::max(0, RowCount() - 1));
+  const Row from = RowAt(current);
+  // The column on screen is kept, also across the rows of a wrapped line.
+  if (desiredCell_ < 0) desiredCell_ = CellOf(from, caret_) - from.firstCell;
+  const Row to = RowAt(std::clamp(current + rows, 0, std::max(0, RowCount() - 1)));
   const int keep = desiredCell_;
-  MoveCaret(OffsetAtCell(RowAt(target), keep), select);
+  MoveCaret(OffsetAtCell(to, to.firstCell + keep), select);
   desiredCell_ = keep;
 }
 
@@ -665,7 +669,8 @@ void TRichEditEx::PaintRow(QPainter& painter, const Row& row, int y) const {
     return style;
   };
 
-  const int scroll = horizontalScrollBar()->value();
+  // Cells are counted from the line's start; a wrapped row starts at the left edge.
+  const int scroll = horizontalScrollBar()->value() + row.firstCell;
   const int ascent = QFontMetrics(font()).ascent();
   for (std::size_t i = 0; i + 1 < cuts.size(); ++i) {
     const std::size_t from = cuts[i], to = cuts[i + 1];

@@ -64,9 +64,9 @@ int main(int argc, char* argv[]) {
   std::ofstream(root / "korva.inf", std::ios::binary) << settings;
 
   korva::app::TAMainForm form(root / "korva");
-  form.resize(1400, 900);
   form.show();
   if (!form.FormShow(std::nullopt)) return 1;
+  form.resize(1400, 900);
   Wait(1500);
   bool ok = Save(form, out, "main-window");
   korva::app::ShowPageByName(&form, "PGRightTab01HTML");
