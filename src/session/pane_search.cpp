@@ -131,6 +131,7 @@ LineIndex::LineIndex(std::string_view text) {
   const char* const data = text.data();
   const char* const end = data + text.size();
   auto next = [end](const char* from, char c) {
+    if (from >= end) return end;
     const void* found = std::memchr(from, c, static_cast<std::size_t>(end - from));
     return found ? static_cast<const char*>(found) : end;
   };
