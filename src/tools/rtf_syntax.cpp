@@ -1,6 +1,6 @@
 #include "tools/rtf_syntax.h"
 
-#include "text/sjis.h"
+#include "text/codec.h"
 
 namespace korva {
 
@@ -51,32 +51,63 @@ void AppendNumber(int n, std::string& out) {
   }
 }
 
+void AppendHexByte(unsigned char b, std::string& out) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  out += "\\'";
+  out += kHex[b >> 4];
+  out += kHex[b & 0xF];
+}
+
+// A character above ASCII as its code point (\uN, N a signed 16-bit number),
+// followed by its CP932 bytes as \'xx for readers that know no Unicode. The
+// document says two such bytes follow (\uc2); a one-byte character says
+// otherwise in a group of its own. Bytes that are no character go as \'xx.
+// Raw, the trail bytes "{", "}" and "\" of characters such as "本" would open
+// and close groups, and readers would take the rest for code page 1252.
+void AppendCharacter(const Cp932Char& ch, std::string_view bytes, std::string& out) {
+  if (!ch.valid) {
+    AppendHexByte(static_cast<unsigned char>(bytes[0]), out);
+    return;
+  }
+  const bool single = ch.length == 1;
+  if (single) out += "{\\uc1";
+  out += "\\u";
+  AppendNumber(ch.codePoint > 0x7FFF ? static_cast<int>(ch.codePoint) - 0x10000
+                                     : static_cast<int>(ch.codePoint),
+               out);
+  for (const char b : bytes) AppendHexByte(static_cast<unsigned char>(b), out);
+  if (single) out += '}';
+}
+
 }  // namespace
 
 TqlxRTFSyntax::TqlxRTFSyntax() {
   header_ = "{\\rtf1\\ansi\\ansicpg" + std::to_string(codePage_) + "\\deff0\\deftab720{\\fonttbl";
-  const RtfFont courier{"Courier New", FontFamily::Modern, 0};
-  SetFonts(std::span(&courier, 1));
+  const RtfFont font{kJapaneseMonospaceFont, FontFamily::Modern, kShiftJisCharset};
+  SetFonts(std::span(&font, 1));
   SetColorTable({});
 }
 
 void TqlxRTFSyntax::EscapeText(std::string_view text, std::string& out) const {
-  // Document text is CP932: the second byte of a double-byte character may
-  // be "\", "{" or "}" and is not escaped, or the character would be split.
   std::size_t plainFrom = 0;
   std::size_t i = 0;
   while (i < text.size()) {
     const auto c = static_cast<unsigned char>(text[i]);
-    if (sjis::IsLeadByte(c) && i + 1 < text.size()) {
-      i += 2;
-    } else if (c == '\\' || c == '{' || c == '}') {
-      out.append(text.substr(plainFrom, i - plainFrom));
-      out += '\\';
-      out += static_cast<char>(c);
-      plainFrom = ++i;
-    } else {
+    if (c < 0x80) {
+      if (c == '\\' || c == '{' || c == '}') {
+        out.append(text.substr(plainFrom, i - plainFrom));
+        out += '\\';
+        out += static_cast<char>(c);
+        plainFrom = i + 1;
+      }
       ++i;
+      continue;
     }
+    out.append(text.substr(plainFrom, i - plainFrom));
+    const Cp932Char ch = DecodeCp932Char(text, i);
+    AppendCharacter(ch, text.substr(i, ch.length), out);
+    i += ch.length;
+    plainFrom = i;
   }
   out.append(text.substr(plainFrom));
 }
