@@ -13,6 +13,7 @@
 #include "publishing/nav_list.h"
 #include "publishing/two_pane.h"
 #include "session/captions.h"
+#include "session/files.h"
 #include "text/literal.h"
 #include "text/path_text.h"
 #include "text/sjis.h"
@@ -24,6 +25,12 @@ namespace {
 
 const std::string& OrDefault(const std::string& value, const std::string& fallback) {
   return value.empty() ? fallback : value;
+}
+
+// The web set reports each file by its name alone: its folder is the web
+// server's, not a place on this disk the user looks for.
+void MessageWebFileSaved(const Document& doc, Ui& ui, const std::string& path) {
+  MessageFileSaved(doc, ui, ExtractFileName(path));
 }
 
 }  // namespace
@@ -67,9 +74,7 @@ int SaveWebFrameHTML(const Settings& settings, Document& doc, Ui& ui, const std:
     return WebChangeAttmark(line, settings, doc);
   };
   if (HTMLSaveLines(settings, doc, ui, path, substitute, produce) != 0) return -1;
-  // The web set reports each file by its name alone: its folder is the web
-  // server's, not a place on this disk the user looks for.
-  MessageFileSaved(doc, ui, ExtractFileName(path));
+  if (!FileSet::Collecting()) MessageWebFileSaved(doc, ui, path);
   return 0;
 }
 
@@ -120,8 +125,17 @@ int tbMakeWebHTMLClick(Settings& settings, Document& doc, Ui& ui) {
   }
   ui.ShowPage("PageControlGlobalTab01Main");
   ui.SetWaitCursor(true);
-  const int normal = MakeWebUniteHTML(settings, doc, ui);
-  const int twoPane = normal == 0 ? WebBuild2Pane(settings, doc, ui) : -1;
+  const int written = SaveAsOneSet(
+      doc, ui,
+      [&] {
+        return MakeWebUniteHTML(settings, doc, ui) == 0 && WebBuild2Pane(settings, doc, ui) == 0;
+      },
+      [&] {
+        for (const std::string* path :
+             {&doc.WebNormalPath, &doc.WebVerticalPath, &doc.WebHorizontalPath}) {
+          MessageWebFileSaved(doc, ui, *path);
+        }
+      });
   ui.SetWaitCursor(false);
 
   std::error_code ec;
@@ -130,7 +144,7 @@ int tbMakeWebHTMLClick(Settings& settings, Document& doc, Ui& ui) {
     ui.OpenInBrowser(doc.WebNormalPath);
   }
   ui.ShowPage("PGLeftTab05WebHEAD");
-  return normal == 0 && twoPane == 0 ? 0 : -1;
+  return written;
 }
 
 }  // namespace korva
