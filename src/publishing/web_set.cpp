@@ -40,6 +40,11 @@ std::string WebChangeAttmark(std::string_view text, const Settings& s, const Doc
   const std::string home(tags::kDefaultHomeHref);
   const std::string top(tags::kDefaultTopHref);
   const std::string list(tags::kDefaultListHref);
+  // The set's own file names go into hrefs percent-encoded; the address
+  // settings are web addresses the user wrote and stay as they are.
+  const std::string normal = EncodeLinkTarget(doc.NormalFileName);
+  const std::string horizontal = EncodeLinkTarget(doc.HorizontalFileName);
+  const std::string vertical = EncodeLinkTarget(doc.VerticalFileName);
   const std::pair<std::string_view, const std::string*> rows[] = {
       {"@title@", &OrDefault(s.BtnEditHEADTitle, doc.DocumentTitle)},
       {"@t-caption@", &OrDefault(s.BtnEditLocalTopFrameCaption, doc.DocumentTitle)},
@@ -48,9 +53,9 @@ std::string WebChangeAttmark(std::string_view text, const Settings& s, const Doc
       {"@home@", &OrDefault(s.BtnEditWebReturn2Home, home)},
       {"@top@", &OrDefault(s.BtnEditWebReturn2Top, top)},
       {"@list@", &OrDefault(s.BtnEditWebReturn2List, list)},
-      {"@n-html@", &doc.NormalFileName},
-      {"@h-html@", &doc.HorizontalFileName},
-      {"@v-html@", &doc.VerticalFileName},
+      {"@n-html@", &normal},
+      {"@h-html@", &horizontal},
+      {"@v-html@", &vertical},
   };
   std::string out(text);
   for (const auto& [word, value] : rows) {
