@@ -58,7 +58,7 @@ SetPaths MakeSetPaths(const std::string& folder, const std::string& fileName) {
 }
 
 int SaveAsOneSet(const Document& doc, Ui& ui, const std::function<bool()>& write,
-                 const std::function<void()>& reportSaved) {
+                 std::initializer_list<const std::string*> paths, SavedReport reportSaved) {
   FileSet set;
   if (!write()) {
     // Nothing of the set was replaced; no file of it may stand reported as saved.
@@ -70,7 +70,7 @@ int SaveAsOneSet(const Document& doc, Ui& ui, const std::function<bool()>& write
     ui.Warning(SaveFailedMessage(*error));
     return -1;
   }
-  reportSaved();
+  for (const std::string* path : paths) reportSaved(doc, ui, *path);
   return 0;
 }
 
@@ -149,12 +149,8 @@ int tbBuildTwoPaneClick(Settings& settings, Document& doc, Ui& ui) {
       [&] {
         return MakeUniteHTML(settings, doc, ui) == 0 && LocalBuild2Pane(settings, doc, ui) == 0;
       },
-      [&] {
-        for (const std::string* path :
-             {&doc.ThreeFileNormalPath, &doc.ThreeFileVerticalPath, &doc.ThreeFileHorizontalPath}) {
-          MessageFileSaved(doc, ui, *path);
-        }
-      });
+      {&doc.ThreeFileNormalPath, &doc.ThreeFileVerticalPath, &doc.ThreeFileHorizontalPath},
+      MessageFileSaved);
   ui.SetWaitCursor(false);
 
   OpenWhenAsked(settings, ui, doc.ThreeFileNormalPath);

@@ -135,12 +135,7 @@ int tbMakeWebHTMLClick(Settings& settings, Document& doc, Ui& ui) {
       [&] {
         return MakeWebUniteHTML(settings, doc, ui) == 0 && WebBuild2Pane(settings, doc, ui) == 0;
       },
-      [&] {
-        for (const std::string* path :
-             {&doc.WebNormalPath, &doc.WebVerticalPath, &doc.WebHorizontalPath}) {
-          MessageWebFileSaved(doc, ui, *path);
-        }
-      });
+      {&doc.WebNormalPath, &doc.WebVerticalPath, &doc.WebHorizontalPath}, MessageWebFileSaved);
   ui.SetWaitCursor(false);
 
   std::error_code ec;

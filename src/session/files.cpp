@@ -44,9 +44,10 @@ struct Temporaries {
   void Forget(const std::string& temp) { std::erase(open, temp); }
 };
 
+// Never destroyed: a stop signal may still be handled while the program exits.
 Temporaries& OpenTemporaries() {
-  static Temporaries temporaries;
-  return temporaries;
+  static Temporaries* const temporaries = new Temporaries;
+  return *temporaries;
 }
 
 // Where a write of `path` lands: a symbolic link is followed to the file it
