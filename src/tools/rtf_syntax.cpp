@@ -1,5 +1,7 @@
 #include "tools/rtf_syntax.h"
 
+#include <algorithm>
+
 #include "text/codec.h"
 
 namespace korva {
@@ -51,11 +53,14 @@ void AppendNumber(int n, std::string& out) {
   }
 }
 
-void AppendHexByte(unsigned char b, std::string& out) {
+// "\'xx" for a byte, into `at`; returns the end.
+char* HexByte(unsigned char b, char* at) {
   static constexpr char kHex[] = "0123456789abcdef";
-  out += "\\'";
-  out += kHex[b >> 4];
-  out += kHex[b & 0xF];
+  *at++ = '\\';
+  *at++ = '\'';
+  *at++ = kHex[b >> 4];
+  *at++ = kHex[b & 0xF];
+  return at;
 }
 
 // A character above ASCII as its code point (\uN, N a signed 16-bit number),
@@ -64,19 +69,35 @@ void AppendHexByte(unsigned char b, std::string& out) {
 // otherwise in a group of its own. Bytes that are no character go as \'xx.
 // Raw, the trail bytes "{", "}" and "\" of characters such as "本" would open
 // and close groups, and readers would take the rest for code page 1252.
+// Written into a small buffer first: this runs once per Japanese character.
 void AppendCharacter(const Cp932Char& ch, std::string_view bytes, std::string& out) {
+  char buffer[32];
+  char* at = buffer;
   if (!ch.valid) {
-    AppendHexByte(static_cast<unsigned char>(bytes[0]), out);
+    at = HexByte(static_cast<unsigned char>(bytes[0]), at);
+    out.append(buffer, at);
     return;
   }
   const bool single = ch.length == 1;
-  if (single) out += "{\\uc1";
-  out += "\\u";
-  AppendNumber(ch.codePoint > 0x7FFF ? static_cast<int>(ch.codePoint) - 0x10000
-                                     : static_cast<int>(ch.codePoint),
-               out);
-  for (const char b : bytes) AppendHexByte(static_cast<unsigned char>(b), out);
-  if (single) out += '}';
+  if (single) at = std::copy_n("{\\uc1", 5, at);
+  *at++ = '\\';
+  *at++ = 'u';
+  int n = ch.codePoint > 0x7FFF ? static_cast<int>(ch.codePoint) - 0x10000
+                                : static_cast<int>(ch.codePoint);
+  if (n < 0) {
+    *at++ = '-';
+    n = -n;
+  }
+  char digits[8];
+  int count = 0;
+  do {
+    digits[count++] = static_cast<char>('0' + n % 10);
+    n /= 10;
+  } while (n > 0);
+  while (count > 0) *at++ = digits[--count];
+  for (const char b : bytes) at = HexByte(static_cast<unsigned char>(b), at);
+  if (single) *at++ = '}';
+  out.append(buffer, at);
 }
 
 }  // namespace
@@ -162,7 +183,10 @@ void TqlxRTFSyntax::SetDefaultColors() {}
 std::string TqlxRTFSyntax::ConvertToString() {
   SetTextBuffer(text_.data(), text_.size());
   std::string out;
-  out.reserve(text_.size() * 2 + 512);
+  // A character above ASCII grows from two bytes to some eighteen.
+  const auto high = std::count_if(text_.begin(), text_.end(),
+                                  [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+  out.reserve(text_.size() * 2 + static_cast<std::size_t>(high) * 8 + 512);
   out += header_;
   out += fontTable_;
   out += fontTableEnd_;
