@@ -21,7 +21,7 @@ inline constexpr int kShiftJisCharset = 128;
 #ifdef _WIN32
 inline constexpr const char* kJapaneseMonospaceFont = "MS Gothic";
 #else
-inline constexpr const char* kJapaneseMonospaceFont = "Noto Sans Mono CJK JP";
+inline constexpr const char* kJapaneseMonospaceFont = "IPAGothic";  // fonts-ipafont-gothic
 #endif
 
 struct RtfFont {
