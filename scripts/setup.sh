@@ -10,6 +10,7 @@ packages=(
   chromium                    # browser check of the published sets
   qt6-base-dev                # the desktop program (Qt 6 Widgets, Qt Test)
   fonts-ipafont-gothic        # Japanese glyphs for the window, its tests and screenshots
+  pandoc                      # reads back the RTF of colorize in the tests
 )
 
 missing=()

@@ -30,9 +30,13 @@ std::vector<BlockMarkProblem> FindBlockMarkProblems(const LineTable& table) {
     const std::string& kind = table.Row(r).LineKind;
     for (Pair& pair : pairs) {
       if (kind == pair.openKind) {
-        if (pair.openLine)
-          problems.push_back({pair.openLine, Kind::NotClosed, pair.opening, pair.closing});
-        pair.openLine = r;
+        // Blocks do not nest: the closing mark that follows closes the block
+        // already open, so the extra mark is this one.
+        if (pair.openLine) {
+          problems.push_back({r, Kind::OpenedAgain, pair.opening, pair.closing, pair.openLine});
+        } else {
+          pair.openLine = r;
+        }
       } else if (kind == pair.closeKind) {
         if (!pair.openLine) problems.push_back({r, Kind::NotOpened, pair.opening, pair.closing});
         pair.openLine = 0;

@@ -11,13 +11,15 @@ namespace korva {
 
 struct BlockMarkProblem {
   enum class Kind {
-    NotClosed,  // an opening mark with no closing mark before the next opening or the end
-    NotOpened,  // a closing mark with no opening mark before it
+    NotClosed,    // an opening mark with no closing mark after it
+    NotOpened,    // a closing mark with no opening mark before it
+    OpenedAgain,  // an opening mark while the block of an earlier one is still open
   };
   std::size_t line;  // 1-based row of the mark
   Kind kind;
   std::string opening;  // the pair's marks, CP932
   std::string closing;
+  std::size_t openLine = 0;  // OpenedAgain: the row of the block still open
 };
 
 // Problems in row order.

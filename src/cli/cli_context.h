@@ -2,6 +2,8 @@
 // the input encoding.
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,7 @@ struct CliContext {
   Settings settings;
   CliUi ui;
   InputEncoding inputEncoding = InputEncoding::Cp932;
+  std::filesystem::path programFolder;  // where the sample style sheets are looked for
 };
 
 // Thrown by argument parsing for wrong usage (exit 2); the message is UTF-8.

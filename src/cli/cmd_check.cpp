@@ -8,13 +8,30 @@
 #include "cli/cli_context.h"
 #include "cli/minutes_input.h"
 #include "text/codec.h"
+#include "text/literal.h"
+#include "text/sjis.h"
+#include "text/string_helpers.h"
 
 namespace korva::cli {
 
 namespace {
+using namespace korva::literals;
 
 std::string U8(const std::string& cp932) {
   return Cp932ToUtf8Lossy(cp932);
+}
+
+// Why no speaker was found. Without a "■" line the proceedings may never
+// have opened; with one, the speaker lines are not in a form the rules know.
+std::string NoSpeakerProblem(const StringList& lines) {
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (sjis::StartsWith(ZenkakuTrimLeft(lines[i]), "■"_sj)) {
+      return "no speaker line found after the \"■\" line " + std::to_string(i + 1) +
+             ": a speaker line starts with a mark such as \"○\" and a full-width space, or"
+             " with a designation that ends in a title such as \"議長\"";
+    }
+  }
+  return "no speaker line found: mark where the proceedings begin with a line starting \"■\"";
 }
 
 // Writes the report of one analysed file; returns false when its marks do not pair up.
@@ -41,15 +58,12 @@ bool ReportFile(const std::string& file, const Document& doc, const MinutesInput
   }
   for (const BlockMarkProblem& p : FindBlockMarkProblems(doc.MinutesTextStringGrid)) {
     problems.push_back("line " + std::to_string(p.line) + ": " +
-                       (p.kind == BlockMarkProblem::Kind::NotClosed
-                            ? "\"" + U8(p.opening) + "\" is not closed by \"" + U8(p.closing) + "\""
-                            : "\"" + U8(p.closing) + "\" closes no \"" + U8(p.opening) + "\""));
+                       BlockMarkProblemText(p, "is not closed by \"" + U8(p.closing) + "\""));
   }
   if (input.lineCount == 0) {
     problems.push_back("the file has no lines");
   } else if (doc.SpeakerNameSet.Empty()) {
-    problems.push_back(
-        "no speaker line found: mark where the proceedings begin with a line starting \"■\"");
+    problems.push_back(NoSpeakerProblem(doc.MinutesTextList));
   }
   if (input.hasNulBytes) problems.push_back("the file holds NUL bytes");
   out += "  problems (" + std::to_string(problems.size()) + "):\n";

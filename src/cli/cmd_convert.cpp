@@ -8,10 +8,13 @@
 #include <vector>
 
 #include "cli/cli_context.h"
+#include "cli/interrupt_cleanup.h"
 #include "cli/minutes_input.h"
 #include "html/document_html.h"
+#include "html/tags.h"
 #include "publishing/folder_checks.h"
 #include "publishing/nav_file.h"
+#include "publishing/sample_style_sheet.h"
 #include "text/codec.h"
 #include "text/path_text.h"
 #include "text/sjis.h"
@@ -57,8 +60,10 @@ bool UseOutputFolder(CliContext& ctx, const std::string& dir) {
   return true;
 }
 
-// The generation needs the three folders; name the first one that is missing.
-bool FoldersReady(const CliContext& ctx) {
+// The generation needs the three folders; names the first one that is
+// missing. Done, wrong usage (no folder given at all) or an input problem (a
+// folder the settings name does not exist).
+int CheckFolders(const CliContext& ctx) {
   const std::pair<const char*, const std::string*> folders[] = {
       {"BtnEditRootFolder", &ctx.settings.BtnEditRootFolder},
       {"BtnEditHTMLSaveFolder", &ctx.settings.BtnEditHTMLSaveFolder},
@@ -66,14 +71,41 @@ bool FoldersReady(const CliContext& ctx) {
   for (const auto& [name, value] : folders) {
     if (value->empty()) {
       ctx.ui.Error(std::string("no output folder: give --out DIR or set ") + name);
-      return false;
+      return kExitUsage;
     }
     if (!FolderExists(*value)) {
       ctx.ui.Error(std::string("the folder of ") + name +
                    " does not exist: " + Cp932ToUtf8Lossy(*value));
-      return false;
+      return kExitInputProblem;
     }
   }
+  return kExitDone;
+}
+
+// The document links the style sheet the settings name, else
+// ../css/minutes.css. When that one is not there either, the sample is put in
+// css/minutes.css beside the documents (unless a sheet is there already) and
+// linked instead, as publish does. False, with a message, when it cannot be.
+bool ProvideStyleSheet(CliContext& ctx) {
+  Settings& s = ctx.settings;
+  if (!s.BtnEditLocalCSSFile.empty()) return true;
+  const std::string folder = IncludeTrailingSeparator(s.BtnEditHTMLSaveFolder);
+  std::error_code ec;
+  if (std::filesystem::is_regular_file(ToFsPath(folder + std::string(tags::kDefaultCSSHref)), ec)) {
+    return true;
+  }
+  const std::string relative = "css/minutes.css";
+  const SampleCopyResult copy =
+      ProvideSampleStyleSheet(ctx.programFolder, ToFsPath(folder + relative));
+  if (copy.error) {
+    ctx.ui.Error(*copy.error + "; the documents link no style sheet that exists");
+    return false;
+  }
+  if (copy.copied) {
+    ctx.ui.Note("copied the sample style sheet to " + Cp932ToUtf8Lossy(folder + relative));
+  }
+  s.BtnEditLocalCSSFile = relative;
+  s.LabelLocalCSSbsoluteRelativePath = folder + relative;
   return true;
 }
 
@@ -104,7 +136,8 @@ int ConvertOne(CliContext& ctx, const ConvertOptions& options, const std::string
   s.CheckBoxSaveAtBuild = !options.trial;
   s.CheckBoxOpenIEatSaved = false;
 
-  int status = ReportBlockMarks(ctx, doc) ? kExitInputProblem : kExitDone;
+  const bool unbalanced = ReportBlockMarks(ctx, doc);
+  int status = unbalanced || input->HasNameProblem() ? kExitInputProblem : kExitDone;
   int result = MenuTextMakeBodyOnlyClick(s, doc, ctx.ui);
   if (result == 0 && options.trial) result = MenuFileSaveOverwriteClick(s, doc, ctx.ui);
   colorCounter = doc.DocumentColorCounter;
@@ -136,11 +169,14 @@ int ConvertOne(CliContext& ctx, const ConvertOptions& options, const std::string
 int RunConvert(CliContext& ctx, CommandArgs args) {
   const ConvertOptions options = ParseConvertOptions(args);
   if (options.outDir && !UseOutputFolder(ctx, *options.outDir)) return kExitInputProblem;
-  if (!FoldersReady(ctx)) return options.outDir ? kExitInputProblem : kExitUsage;
+  if (const int status = CheckFolders(ctx); status != kExitDone) return status;
+  const std::string folder = IncludeTrailingSeparator(ctx.settings.BtnEditHTMLSaveFolder);
+  CleanStaleTemporariesIn(ctx.ui, {ToFsPath(folder), ToFsPath(folder + "css")});
+  // The trial document links tryout.css instead.
+  int status = options.trial || ProvideStyleSheet(ctx) ? kExitDone : kExitInputProblem;
   const Settings base = ctx.settings;
   long long colorCounter = 0;
   std::set<std::string> written;
-  int status = kExitDone;
   for (const std::string& file : options.files) {
     ctx.settings = base;  // each file starts from the same settings
     if (ConvertOne(ctx, options, file, colorCounter, written) != kExitDone)

@@ -6,11 +6,13 @@
 #include <system_error>
 
 #include "cli/cli_context.h"
+#include "cli/interrupt_cleanup.h"
 #include "cli/minutes_input.h"
 #include "html/document_html.h"
 #include "publishing/folder_checks.h"
 #include "publishing/link_check.h"
 #include "publishing/local_set.h"
+#include "publishing/sample_style_sheet.h"
 #include "publishing/web_set.h"
 #include "session/files.h"
 #include "text/codec.h"
@@ -25,21 +27,6 @@ namespace fs = std::filesystem;
 
 std::string U8(const std::string& cp932) {
   return Cp932ToUtf8Lossy(cp932);
-}
-
-// The sample style sheet that ships with the program: beside the installed
-// program, or in the source tree a build directory sits in.
-std::optional<fs::path> FindSampleStyleSheet() {
-  std::error_code ec;
-  const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-  if (ec) return std::nullopt;
-  const fs::path dir = exe.parent_path();
-  for (const fs::path& candidate :
-       {dir / "../share/korva/css/minutes.css", dir / "../../examples/css/minutes.css",
-        dir / "../examples/css/minutes.css"}) {
-    if (fs::is_regular_file(candidate, ec)) return fs::weakly_canonical(candidate, ec);
-  }
-  return std::nullopt;
 }
 
 // Creates `dir` and gives back its folder text (CP932, ending with "/").
@@ -74,8 +61,10 @@ bool PrepareFolders(CliUi& ui, Settings& s, const std::string& out) {
 }
 
 // The local style sheet: the one the settings name (relative to the
-// three-file folder), else the sample copied to css/minutes.css there.
-bool PrepareStyleSheet(CliUi& ui, Settings& s) {
+// three-file folder), else css/minutes.css there, where the sample is copied
+// when there is none yet: a sheet the clerk has edited stays as it is.
+bool PrepareStyleSheet(CliContext& ctx, Settings& s) {
+  CliUi& ui = ctx.ui;
   if (!s.BtnEditLocalCSSFile.empty()) {
     const fs::path named = ToFsPath(s.BtnEditLocalCSSFile);
     s.LabelLocalCSSbsoluteRelativePath =
@@ -88,28 +77,16 @@ bool PrepareStyleSheet(CliUi& ui, Settings& s) {
              U8(s.LabelLocalCSSbsoluteRelativePath));
     return false;
   }
-  const auto sample = FindSampleStyleSheet();
-  if (!sample) {
-    ui.Error(
-        "the sample style sheet examples/css/minutes.css was not found beside the program;"
-        " name one with --set BtnEditLocalCSSFile=...");
-    return false;
-  }
-  const ReadResult css = ReadFileBytes(*sample);
-  if (css.error) {
-    ui.Error("cannot read the sample style sheet: " + css.error->Describe());
-    return false;
-  }
   const std::string relative = "css/minutes.css";
-  const fs::path target = ToFsPath(s.BtnEdit3FileFolder + relative);
-  std::error_code ec;
-  fs::create_directories(target.parent_path(), ec);
-  if (auto error = WriteFileAtomically(target, css.bytes)) {
-    ui.Error("cannot write the style sheet: " + error->Describe());
+  const std::string target = s.BtnEdit3FileFolder + relative;
+  const SampleCopyResult copy = ProvideSampleStyleSheet(ctx.programFolder, ToFsPath(target));
+  if (copy.error) {
+    ui.Error(*copy.error + "; name a style sheet with --set BtnEditLocalCSSFile=...");
     return false;
   }
+  if (copy.copied) ui.Note("copied the sample style sheet to " + U8(target));
   s.BtnEditLocalCSSFile = relative;
-  s.LabelLocalCSSbsoluteRelativePath = s.BtnEdit3FileFolder + relative;
+  s.LabelLocalCSSbsoluteRelativePath = target;
   return true;
 }
 
@@ -150,18 +127,24 @@ int PublishOne(CliContext& ctx, const Settings& base, const std::string& file,
   const std::string baseName = ExtractBaseName(doc.MinutesFileName);
   if (sjis::Contains(baseName, "@")) {
     s.ComboBoxHTMLFile = doc.HTMLBaseName;
-  } else if (s.ComboBoxHTMLFile.empty()) {
-    // In a batch every set would be "dummy", each replacing the last.
-    s.ComboBoxHTMLFile = baseName;
+  } else {
+    // In a batch every set would be "dummy", each replacing the last: both
+    // sets take the file's own name, unless the settings keep a name.
+    if (s.ComboBoxHTMLFile.empty()) s.ComboBoxHTMLFile = baseName;
+    if (!s.CheckBoxWebSaveThisname || base.ComboBoxWebHTMLFile.empty()) {
+      s.ComboBoxWebHTMLFile = s.ComboBoxHTMLFile;
+    }
   }
-  if (!PrepareFolders(ctx.ui, s, out) || !PrepareStyleSheet(ctx.ui, s)) return kExitInputProblem;
-  // A set written earlier in this run is never replaced by a later file's.
-  const std::string normal = MakeSetPaths(s.BtnEdit3FileFolder, s.ComboBoxHTMLFile).normalPath;
-  if (!published.insert(normal).second) {
-    ctx.ui.Error("an earlier file of this run already published " + U8(normal) +
-                 "; this file was not published");
-    return kExitInputProblem;
-  }
+  if (!PrepareFolders(ctx.ui, s, out) || !PrepareStyleSheet(ctx, s)) return kExitInputProblem;
+  // A set written earlier in this run is never replaced by a later one.
+  const auto claim = [&](const std::string& folder, const std::string& name) {
+    const std::string normal = MakeSetPaths(folder, name).normalPath;
+    if (published.insert(normal).second) return true;
+    ctx.ui.Error("an earlier set of this run already wrote " + U8(normal) +
+                 "; this set was not written");
+    return false;
+  };
+  if (!claim(s.BtnEdit3FileFolder, s.ComboBoxHTMLFile)) return kExitInputProblem;
   if (web) s.BtnEditWebHTMLFolder = *web;
   // Only the sets are asked for; nothing opens a browser.
   s.CheckBoxSaveAtBuild = false;
@@ -172,24 +155,23 @@ int PublishOne(CliContext& ctx, const Settings& base, const std::string& file,
     return kExitInputProblem;
   }
   if (tbBuildTwoPaneClick(s, doc, ctx.ui) != 0) {
-    ctx.ui.Error("the local set was not written completely");
+    ctx.ui.Error("the local set was not written");
     return kExitInputProblem;
   }
-  std::vector<std::string> written = {doc.ThreeFileNormalPath, doc.ThreeFileVerticalPath,
-                                      doc.ThreeFileHorizontalPath};
-  ReportBrokenLinks(ctx.ui, written);
+  const auto finish = [&](const std::vector<std::string>& paths) {
+    ReportBrokenLinks(ctx.ui, paths);
+    for (const std::string& path : paths) std::printf("%s\n", U8(path).c_str());
+  };
+  finish({doc.ThreeFileNormalPath, doc.ThreeFileVerticalPath, doc.ThreeFileHorizontalPath});
   if (web) {
+    if (!claim(*web, s.ComboBoxWebHTMLFile)) return kExitInputProblem;
     if (tbMakeWebHTMLClick(s, doc, ctx.ui) != 0) {
-      ctx.ui.Error("the web set was not written completely");
+      ctx.ui.Error("the web set was not written");
       return kExitInputProblem;
     }
-    const std::vector<std::string> webPaths = {doc.WebNormalPath, doc.WebVerticalPath,
-                                               doc.WebHorizontalPath};
-    ReportBrokenLinks(ctx.ui, webPaths);
-    written.insert(written.end(), webPaths.begin(), webPaths.end());
+    finish({doc.WebNormalPath, doc.WebVerticalPath, doc.WebHorizontalPath});
   }
-  for (const std::string& path : written) std::printf("%s\n", U8(path).c_str());
-  return unbalanced ? kExitInputProblem : kExitDone;
+  return unbalanced || report->HasNameProblem() ? kExitInputProblem : kExitDone;
 }
 
 }  // namespace
@@ -209,6 +191,11 @@ int RunPublish(CliContext& ctx, CommandArgs args) {
     if (!web) return kExitInputProblem;
   }
   const Settings base = ctx.settings;
+  const std::string three =
+      IncludeTrailingSeparator(base.BtnEdit3FileFolder.empty() ? *out : base.BtnEdit3FileFolder);
+  std::vector<fs::path> folders = {ToFsPath(three), ToFsPath(three + "css")};
+  if (web) folders.push_back(ToFsPath(*web));
+  CleanStaleTemporariesIn(ctx.ui, folders);
   int status = kExitDone;
   std::set<std::string> published;
   for (const std::string& file : files) {

@@ -7,6 +7,33 @@
 
 namespace korva::cli {
 
+namespace {
+
+// A field as TSV readers expect it: a TAB or line break inside would start a
+// new field or row, so it is written as "\t", "\n" or "\r", and "\" as "\\".
+void AppendField(std::string_view cp932, std::string& out) {
+  for (const char c : Cp932ToUtf8Lossy(cp932)) {
+    switch (c) {
+      case '\t':
+        out += "\\t";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      default:
+        out += c;
+    }
+  }
+}
+
+}  // namespace
+
 int RunTable(CliContext& ctx, CommandArgs args) {
   const std::vector<std::string> files = args.Positionals();
   if (files.size() != 1) throw UsageError{"table needs exactly one minutes file"};
@@ -20,10 +47,10 @@ int RunTable(CliContext& ctx, CommandArgs args) {
     for (std::string_view field :
          {row.LineNo.view(), std::string_view(row.Designation), std::string_view(row.Text),
           row.LineKind.view(), row.SpeechNo.view(), row.CategoryCode.view(), row.BlockPos.view()}) {
-      out += Cp932ToUtf8Lossy(field);
+      AppendField(field, out);
       out += '\t';
     }
-    out += Cp932ToUtf8Lossy(row.KindLabel);
+    AppendField(row.KindLabel, out);
     out += '\n';
     if (out.size() > (1 << 20)) {
       std::fwrite(out.data(), 1, out.size(), stdout);

@@ -1,23 +1,20 @@
 // korva-cli unwrap FILE: the forced-line-break conversion on stdout.
-#include <climits>
-
 #include "cli/cli_context.h"
 #include "cli/tool_input.h"
 #include "intake/forced_breaks.h"
+#include "settings/settings_table.h"
 #include "text/codec.h"
 
 namespace korva::cli {
 
 namespace {
 
-int TakeLimit(CommandArgs& args, const std::string& name, long long low, long long high,
-              int fallback) {
-  const auto value = args.TakeInteger(name);
-  if (!value) return fallback;
-  if (*value < low || *value > high) {
-    throw UsageError{name + " must lie between " + std::to_string(low) + " and " +
-                     std::to_string(high)};
-  }
+// The tool's own option for a setting takes the setting's range.
+int TakeLimit(CommandArgs& args, const std::string& option, std::string_view setting, int current) {
+  const auto value = args.TakeInteger(option);
+  if (!value) return current;
+  const IntRange range = FindSettingByName(setting)->range;
+  if (!range.Contains(*value)) throw UsageError{option + " must be " + RangeText(range)};
   return static_cast<int>(*value);
 }
 
@@ -27,8 +24,10 @@ int RunUnwrap(CliContext& ctx, CommandArgs args) {
   const bool backslash = args.TakeFlag("--backslash");
   const bool utf8 = args.TakeFlag("--utf8");
   Settings& settings = ctx.settings;
-  settings.SpinEditLowerLimit = TakeLimit(args, "--lower", 0, 20, settings.SpinEditLowerLimit);
-  settings.SpinEditLineLimit = TakeLimit(args, "--limit", 0, INT_MAX, settings.SpinEditLineLimit);
+  settings.SpinEditLowerLimit =
+      TakeLimit(args, "--lower", "SpinEditLowerLimit", settings.SpinEditLowerLimit);
+  settings.SpinEditLineLimit =
+      TakeLimit(args, "--limit", "SpinEditLineLimit", settings.SpinEditLineLimit);
   if (args.TakeFlag("--remove-hsp")) settings.CheckBoxRemoveHSP = true;
   if (args.TakeFlag("--change-hsp")) settings.CheckBoxChageHSP = true;
   const std::vector<std::string> files = args.Positionals();

@@ -14,7 +14,9 @@ int RunColorize(CliContext& ctx, CommandArgs args);
 
 std::span<const CliCommand> Commands() {
   static const std::vector<CliCommand> commands = {
-      {"table", "table MINUTES", "prints the analysed line table, one TAB-separated row per line",
+      {"table", "table MINUTES",
+       "prints the analysed line table, one TAB-separated row per line (a TAB, line break\n"
+       "      or back slash inside a field is written \\t, \\n, \\r or \\\\)",
        RunTable},
       {"check", "check MINUTES...", "reports block-mark counts, speakers and problems by line",
        RunCheck},

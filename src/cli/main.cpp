@@ -5,6 +5,7 @@
 
 #include "cli/cli_context.h"
 #include "cli/commands.h"
+#include "cli/interrupt_cleanup.h"
 #include "cli/settings_source.h"
 #include "settings/settings_table.h"
 #include "text/codec.h"
@@ -96,7 +97,8 @@ int Run(int argc, char** argv) {
   }
   if (rest.empty()) throw UsageError{"no command given (see korva-cli --help)"};
 
-  CliContext ctx{Settings{}, CliUi(verbosity), encoding};
+  CliContext ctx{Settings{}, CliUi(verbosity), encoding,
+                 ExecutablePath(argc > 0 ? argv[0] : nullptr).parent_path()};
   LoadCliSettings(ctx, settingsFile, projectFile, argc > 0 ? argv[0] : nullptr);
   // --set applies after any settings file.
   for (const auto& assignment : assignments) ApplySet(ctx.settings, assignment);
@@ -113,6 +115,7 @@ int Run(int argc, char** argv) {
 }  // namespace korva::cli
 
 int main(int argc, char** argv) {
+  korva::cli::RemoveTemporariesOnInterrupt();
   try {
     return korva::cli::Run(argc, argv);
   } catch (const korva::cli::UsageError& e) {

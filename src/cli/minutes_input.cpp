@@ -43,6 +43,20 @@ std::string LineList(const std::vector<std::size_t>& lines) {
   return out;
 }
 
+// The characters of a UTF-8 name that CP932 cannot hold, each once, in order.
+std::vector<std::string> UnmappableChars(const std::string& utf8) {
+  std::vector<std::size_t> at;
+  Utf8ToCp932(utf8, &at);
+  std::vector<std::string> chars;
+  for (const std::size_t offset : at) {
+    std::size_t end = offset + 1;
+    while (end < utf8.size() && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) ++end;
+    std::string c = utf8.substr(offset, end - offset);
+    if (std::find(chars.begin(), chars.end(), c) == chars.end()) chars.push_back(std::move(c));
+  }
+  return chars;
+}
+
 }  // namespace
 
 std::string DecodeMinutesBytes(std::string bytes, InputEncoding encoding,
@@ -105,18 +119,39 @@ std::optional<MinutesInputReport> LoadMinutesInput(CliContext& ctx, Document& do
                  "; they are kept as they are (try --input-encoding utf-8 or auto)");
   }
   if (report.hasNulBytes) ctx.ui.Error("the file holds NUL bytes: is it a binary file?");
+  // Two such names could come out the same; the output is still written.
+  report.unmappableNameChars = UnmappableChars(file.filename().string());
+  if (report.HasNameProblem()) {
+    std::string chars;
+    for (const std::string& c : report.unmappableNameChars) {
+      chars += (chars.empty() ? "\"" : " \"") + c + "\"";
+    }
+    ctx.ui.Error("the file name holds characters that Shift_JIS cannot hold (" + chars +
+                 "); they become \"〓\" in the output name and the title");
+  }
   return report;
+}
+
+std::string BlockMarkProblemText(const BlockMarkProblem& p, std::string_view leftOpen) {
+  const std::string opening = "\"" + Cp932ToUtf8Lossy(p.opening) + "\"";
+  const std::string closing = "\"" + Cp932ToUtf8Lossy(p.closing) + "\"";
+  switch (p.kind) {
+    case BlockMarkProblem::Kind::NotClosed:
+      return opening + " " + std::string(leftOpen);
+    case BlockMarkProblem::Kind::NotOpened:
+      return closing + " closes no " + opening;
+    case BlockMarkProblem::Kind::OpenedAgain:
+      break;
+  }
+  return opening + " opens a block while the one opened on line " + std::to_string(p.openLine) +
+         " is still open (no " + closing + " between them)";
 }
 
 bool ReportBlockMarks(const CliContext& ctx, const Document& doc) {
   const auto problems = FindBlockMarkProblems(doc.MinutesTextStringGrid);
   for (const BlockMarkProblem& p : problems) {
-    const std::string opening = Cp932ToUtf8Lossy(p.opening);
-    const std::string closing = Cp932ToUtf8Lossy(p.closing);
-    ctx.ui.Error("line " + std::to_string(p.line) + ": " +
-                 (p.kind == BlockMarkProblem::Kind::NotClosed
-                      ? "\"" + opening + "\" is left open (no \"" + closing + "\")"
-                      : "\"" + closing + "\" closes no \"" + opening + "\""));
+    const std::string leftOpen = "is left open (no \"" + Cp932ToUtf8Lossy(p.closing) + "\")";
+    ctx.ui.Error("line " + std::to_string(p.line) + ": " + BlockMarkProblemText(p, leftOpen));
   }
   return !problems.empty();
 }

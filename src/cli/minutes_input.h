@@ -7,8 +7,10 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "analysis/block_check.h"
 #include "cli/cli_context.h"
 #include "session/document.h"
 
@@ -21,9 +23,14 @@ struct MinutesInputReport {
   std::vector<std::size_t> replacedLines;  // characters Shift_JIS cannot hold became "〓"
   std::vector<std::size_t> invalidLines;   // bytes that are not Shift_JIS, kept unchanged
   bool hasNulBytes = false;
+  // Characters of the file's name that Shift_JIS cannot hold (UTF-8, each
+  // once): they become "〓" in the output name and the title.
+  std::vector<std::string> unmappableNameChars;
+  bool HasNameProblem() const { return !unmappableNameChars.empty(); }
   // True when anything above is worth a warning.
   bool HasProblems() const {
-    return lineCount == 0 || !replacedLines.empty() || !invalidLines.empty() || hasNulBytes;
+    return lineCount == 0 || !replacedLines.empty() || !invalidLines.empty() || hasNulBytes ||
+           HasNameProblem();
   }
 };
 
@@ -37,6 +44,10 @@ std::string DecodeMinutesBytes(std::string bytes, InputEncoding encoding,
 // the file. nullopt when the file cannot be read (the message says why).
 std::optional<MinutesInputReport> LoadMinutesInput(CliContext& ctx, Document& doc,
                                                    const std::filesystem::path& file);
+
+// What is wrong with a block mark, for a message after "line N: ";
+// `leftOpen` words what a mark that is never closed is.
+std::string BlockMarkProblemText(const BlockMarkProblem& p, std::string_view leftOpen);
 
 // Prints every block mark that does not pair up, with its line; true when
 // there were any.

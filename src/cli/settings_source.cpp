@@ -14,13 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path ExecutablePath(const char* argv0) {
-  std::error_code ec;
-  fs::path self = fs::read_symlink("/proc/self/exe", ec);
-  if (!ec && !self.empty()) return self;
-  return fs::absolute(fs::path(argv0 ? argv0 : "korva-cli"), ec);
-}
-
 void Load(CliContext& ctx, const fs::path& file, bool required) {
   std::error_code ec;
   if (required && !fs::is_regular_file(file, ec)) {
@@ -30,12 +23,22 @@ void Load(CliContext& ctx, const fs::path& file, bool required) {
   const IniLoadResult result = LoadIniSettings(FromFsPath(file), ctx.settings, scratch, ctx.ui);
   if (result.error) throw std::runtime_error(result.error->Describe());
   ctx.ui.Detail("settings: " + file.string());
-  for (const auto& problem : result.problems) {
-    ctx.ui.Note(file.string() + ":" + std::to_string(problem.lineNo) + ": " + problem.description);
+  for (const auto* list : {&result.problems, &result.notes}) {
+    for (const IniProblem& p : *list) {
+      ctx.ui.Note(file.string() + (p.lineNo ? ":" + std::to_string(p.lineNo) : "") + ": " +
+                  p.description);
+    }
   }
 }
 
 }  // namespace
+
+fs::path ExecutablePath(const char* argv0) {
+  std::error_code ec;
+  fs::path self = fs::read_symlink("/proc/self/exe", ec);
+  if (!ec && !self.empty()) return self;
+  return fs::absolute(fs::path(argv0 ? argv0 : "korva-cli"), ec);
+}
 
 void LoadCliSettings(CliContext& ctx, const std::optional<std::string>& settingsFile,
                      const std::optional<std::string>& projectFile, const char* argv0) {

@@ -3,12 +3,16 @@
 // in the per-user configuration folder). None found means designer defaults.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
 #include "cli/cli_context.h"
 
 namespace korva::cli {
+
+// The running program's own path (from /proc, else from argv[0]).
+std::filesystem::path ExecutablePath(const char* argv0);
 
 // Reads the chosen settings into ctx.settings. A file named on the command
 // line that does not exist or cannot be read is an input problem (throws

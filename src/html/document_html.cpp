@@ -257,7 +257,8 @@ int HTMLSave(const Settings& settings, const Document& doc, Ui& ui, const std::s
   }
   if (auto error = WriteFileAtomically(ToFsPath(path), bytes))
     return WarnNotSaved(ui, path, Sj(error->reason));
-  MessageFileSaved(doc, ui, path);
+  // A file of a set is saved when the whole set is.
+  if (!FileSet::Collecting()) MessageFileSaved(doc, ui, path);
   return 0;
 }
 
@@ -281,7 +282,8 @@ int HTMLSaveInPieces(const Settings& settings, const Document& doc, Ui& ui, cons
   });
   if (error)
     return error->reason == kNothingWritten ? -1 : WarnNotSaved(ui, path, Sj(error->reason));
-  MessageFileSaved(doc, ui, path);
+  // A file of a set is saved when the whole set is.
+  if (!FileSet::Collecting()) MessageFileSaved(doc, ui, path);
   return 0;
 }
 

@@ -6,6 +6,7 @@
 
 #include "html/tags.h"
 #include "text/literal.h"
+#include "text/path_text.h"
 #include "text/sjis.h"
 
 namespace korva {
@@ -90,6 +91,13 @@ void ReplaceAsciiWord(std::string& s, std::string_view word, std::string_view va
 void ChangeAttmarkInPlace(std::string& text, const Settings& s, const Document& doc) {
   const std::string home(tags::kDefaultHomeHref), top(tags::kDefaultTopHref),
       list(tags::kDefaultListHref), css(tags::kDefaultCSSHref);
+  // The link values name files: those go into hrefs percent-encoded.
+  std::string encoded[7];
+  auto link = [&encoded, n = 0](std::string_view value) mutable -> std::string_view {
+    if (!NeedsLinkEncoding(value)) return value;
+    encoded[n] = EncodeLinkTarget(value);
+    return encoded[n++];
+  };
   // Order matters: a value that itself holds a later placeholder gets it
   // replaced by that later row ("@domain@" inside a link value stays, since
   // its row comes first).
@@ -99,13 +107,13 @@ void ChangeAttmarkInPlace(std::string& text, const Settings& s, const Document& 
       {"@domain@", s.BtnEditWebDomain},
       {"@filename@", doc.DocumentTitle},
       {"@topcaption@", s.BtnEditLocalTopFrameCaption},
-      {"@home@", OrDefault(s.BtnEditLocalReturn2Home, home)},
-      {"@top@", OrDefault(s.BtnEditLocalReturn2Top, top)},
-      {"@list@", OrDefault(s.BtnEditLocalReturn2list, list)},
-      {"@css@", OrDefault(s.BtnEditLocalCSSFile, css)},
-      {"@n-html@", doc.NormalFileName},
-      {"@h-html@", doc.HorizontalFileName},
-      {"@v-html@", doc.VerticalFileName},
+      {"@home@", link(OrDefault(s.BtnEditLocalReturn2Home, home))},
+      {"@top@", link(OrDefault(s.BtnEditLocalReturn2Top, top))},
+      {"@list@", link(OrDefault(s.BtnEditLocalReturn2list, list))},
+      {"@css@", link(OrDefault(s.BtnEditLocalCSSFile, css))},
+      {"@n-html@", link(doc.NormalFileName)},
+      {"@h-html@", link(doc.HorizontalFileName)},
+      {"@v-html@", link(doc.VerticalFileName)},
   };
   // One scan tells which words occur at all; "@" is the trail byte of every
   // "　", so a pass per word would stop at each of them twelve times.

@@ -3,6 +3,7 @@
 #include <unordered_set>
 
 #include "publishing/line_substitution.h"
+#include "text/path_text.h"
 #include "text/sjis.h"
 
 namespace korva {
@@ -62,9 +63,17 @@ std::vector<LinkProblem> FindBrokenLinksInFile(const std::string& name, std::str
   ForEachAttributeValue(text, "id", [&](std::string_view id) { ids.insert(id); });
   std::vector<LinkProblem> problems;
   ForEachAttributeValue(text, "href", [&](std::string_view href) {
-    const bool ok = !href.empty() && href[0] == '#' ? ids.count(href.substr(1)) > 0
-                    : IsSiblingFile(href)           ? fileNames.count(std::string(href)) > 0
-                                                    : true;
+    // As a browser reads it: the file up to the first "#", percent-decoded.
+    // A raw "#" inside a file name ("h26#1-n.html") leaves "h26" for the file.
+    // "#" is ASCII below 0x40, never the second byte of a character.
+    const std::size_t hash = href.find('#');
+    const std::string file = PercentDecode(href.substr(0, hash));
+    bool ok = true;
+    if (file.empty()) {
+      ok = hash == std::string_view::npos || ids.count(PercentDecode(href.substr(hash + 1))) > 0;
+    } else if (IsSiblingFile(href) || IsSiblingFile(file)) {
+      ok = fileNames.count(file) > 0;
+    }
     if (!ok) problems.push_back({name, std::string(href)});
   });
   return problems;

@@ -18,9 +18,10 @@ struct LinkProblem {
   std::string href;
 };
 
-// Checks one file of a set: each href="#x" needs an id "x" in the same file;
-// each href naming a bare file of a set (no folder, ending "-n.html",
-// "-v.html" or "-h.html") needs that name in `fileNames`. Other hrefs (return
+// Checks one file of a set, reading each href as a browser does (the file up
+// to the first "#", percent-decoded): href="#x" needs an id "x" in the same
+// file; an href naming a bare file of a set (no folder, ending "-n.html",
+// "-v.html" or "-h.html") needs that file in `fileNames`. Other hrefs (return
 // links, other sites) are not checked.
 std::vector<LinkProblem> FindBrokenLinksInFile(const std::string& name, std::string_view text,
                                                const std::set<std::string>& fileNames);

@@ -11,6 +11,7 @@
 #include "publishing/two_pane.h"
 #include "session/captions.h"
 #include "session/files.h"
+#include "settings/ini_settings.h"
 #include "text/literal.h"
 #include "text/path_text.h"
 #include "text/sjis.h"
@@ -54,6 +55,23 @@ SetPaths MakeSetPaths(const std::string& folder, const std::string& fileName) {
   p.verticalPath = folder + p.verticalName;
   p.horizontalPath = folder + p.horizontalName;
   return p;
+}
+
+int SaveAsOneSet(const Document& doc, Ui& ui, const std::function<bool()>& write,
+                 std::initializer_list<const std::string*> paths, SavedReport reportSaved) {
+  FileSet set;
+  if (!write()) {
+    // Nothing of the set was replaced; no file of it may stand reported as saved.
+    StatusbarClearSaveMessage(doc, ui);
+    return -1;
+  }
+  if (auto error = set.Commit()) {
+    StatusbarClearSaveMessage(doc, ui);
+    ui.Warning(SaveFailedMessage(*error));
+    return -1;
+  }
+  for (const std::string* path : paths) reportSaved(doc, ui, *path);
+  return 0;
 }
 
 int SaveFrameHTML(const Settings& settings, Document& doc, Ui& ui, const std::string& path,
@@ -126,13 +144,18 @@ int tbBuildTwoPaneClick(Settings& settings, Document& doc, Ui& ui) {
   }
 
   ui.SetWaitCursor(true);
-  const int normal = MakeUniteHTML(settings, doc, ui);
+  const int written = SaveAsOneSet(
+      doc, ui,
+      [&] {
+        return MakeUniteHTML(settings, doc, ui) == 0 && LocalBuild2Pane(settings, doc, ui) == 0;
+      },
+      {&doc.ThreeFileNormalPath, &doc.ThreeFileVerticalPath, &doc.ThreeFileHorizontalPath},
+      MessageFileSaved);
   ui.SetWaitCursor(false);
-  const int twoPane = normal == 0 ? LocalBuild2Pane(settings, doc, ui) : -1;
 
   OpenWhenAsked(settings, ui, doc.ThreeFileNormalPath);
   ui.ShowPage("PGLeftTab03LocalSetting");
-  return normal == 0 && twoPane == 0 ? 0 : -1;
+  return written;
 }
 
 int MenuTextMakeNormalClick(Settings& settings, Document& doc, Ui& ui) {

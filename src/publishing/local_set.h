@@ -2,6 +2,8 @@
 // files "-v.html" and "-h.html" in the three-file folder.
 #pragma once
 
+#include <functional>
+#include <initializer_list>
 #include <string>
 
 #include "session/document.h"
@@ -18,6 +20,14 @@ struct SetPaths {
   std::string normalPath, verticalPath, horizontalPath;
 };
 SetPaths MakeSetPaths(const std::string& folder, const std::string& fileName);
+
+// Writes the files of one set through `write` (true when every file was
+// written) and replaces the old set only as a whole, then reports each of
+// `paths` as saved. 0 when the set was replaced; -1 when nothing of it was,
+// with the reason shown and no file reported as saved.
+using SavedReport = void (*)(const Document&, Ui&, const std::string& path);
+int SaveAsOneSet(const Document& doc, Ui& ui, const std::function<bool()>& write,
+                 std::initializer_list<const std::string*> paths, SavedReport reportSaved);
 
 // Resolves the placeholders in the lines `produce` gives and writes them as
 // one file. -1 when there are no lines or the write failed (reported by the

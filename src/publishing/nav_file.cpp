@@ -29,7 +29,7 @@ int SaveNavHTML(const Settings& settings, Document& doc, Ui& ui, int kind) {
   // The list links to the ids of the single document, and its head links
   // the style sheet: both need resolving before the file can stand alone.
   const std::string text = NavLinksToDocument(ChangeAttmark(doc.NavOnePaneHTMLText, settings, doc),
-                                              SingleDocumentFileName(settings));
+                                              EncodeLinkTarget(SingleDocumentFileName(settings)));
   if (HTMLSave(settings, doc, ui, doc.SavedHTMLPath, text) != 0) return -1;
   StatusbarSaveHTML(ui, file);
   return 0;

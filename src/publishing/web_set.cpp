@@ -13,6 +13,7 @@
 #include "publishing/nav_list.h"
 #include "publishing/two_pane.h"
 #include "session/captions.h"
+#include "session/files.h"
 #include "text/literal.h"
 #include "text/path_text.h"
 #include "text/sjis.h"
@@ -26,6 +27,12 @@ const std::string& OrDefault(const std::string& value, const std::string& fallba
   return value.empty() ? fallback : value;
 }
 
+// The web set reports each file by its name alone: its folder is the web
+// server's, not a place on this disk the user looks for.
+void MessageWebFileSaved(const Document& doc, Ui& ui, const std::string& path) {
+  MessageFileSaved(doc, ui, ExtractFileName(path));
+}
+
 }  // namespace
 
 std::string WebChangeAttmark(std::string_view text, const Settings& s, const Document& doc) {
@@ -33,6 +40,11 @@ std::string WebChangeAttmark(std::string_view text, const Settings& s, const Doc
   const std::string home(tags::kDefaultHomeHref);
   const std::string top(tags::kDefaultTopHref);
   const std::string list(tags::kDefaultListHref);
+  // The set's own file names go into hrefs percent-encoded; the address
+  // settings are web addresses the user wrote and stay as they are.
+  const std::string normal = EncodeLinkTarget(doc.NormalFileName);
+  const std::string horizontal = EncodeLinkTarget(doc.HorizontalFileName);
+  const std::string vertical = EncodeLinkTarget(doc.VerticalFileName);
   const std::pair<std::string_view, const std::string*> rows[] = {
       {"@title@", &OrDefault(s.BtnEditHEADTitle, doc.DocumentTitle)},
       {"@t-caption@", &OrDefault(s.BtnEditLocalTopFrameCaption, doc.DocumentTitle)},
@@ -41,9 +53,9 @@ std::string WebChangeAttmark(std::string_view text, const Settings& s, const Doc
       {"@home@", &OrDefault(s.BtnEditWebReturn2Home, home)},
       {"@top@", &OrDefault(s.BtnEditWebReturn2Top, top)},
       {"@list@", &OrDefault(s.BtnEditWebReturn2List, list)},
-      {"@n-html@", &doc.NormalFileName},
-      {"@h-html@", &doc.HorizontalFileName},
-      {"@v-html@", &doc.VerticalFileName},
+      {"@n-html@", &normal},
+      {"@h-html@", &horizontal},
+      {"@v-html@", &vertical},
   };
   std::string out(text);
   for (const auto& [word, value] : rows) {
@@ -67,9 +79,7 @@ int SaveWebFrameHTML(const Settings& settings, Document& doc, Ui& ui, const std:
     return WebChangeAttmark(line, settings, doc);
   };
   if (HTMLSaveLines(settings, doc, ui, path, substitute, produce) != 0) return -1;
-  // The web set reports each file by its name alone: its folder is the web
-  // server's, not a place on this disk the user looks for.
-  MessageFileSaved(doc, ui, ExtractFileName(path));
+  if (!FileSet::Collecting()) MessageWebFileSaved(doc, ui, path);
   return 0;
 }
 
@@ -120,8 +130,12 @@ int tbMakeWebHTMLClick(Settings& settings, Document& doc, Ui& ui) {
   }
   ui.ShowPage("PageControlGlobalTab01Main");
   ui.SetWaitCursor(true);
-  const int normal = MakeWebUniteHTML(settings, doc, ui);
-  const int twoPane = normal == 0 ? WebBuild2Pane(settings, doc, ui) : -1;
+  const int written = SaveAsOneSet(
+      doc, ui,
+      [&] {
+        return MakeWebUniteHTML(settings, doc, ui) == 0 && WebBuild2Pane(settings, doc, ui) == 0;
+      },
+      {&doc.WebNormalPath, &doc.WebVerticalPath, &doc.WebHorizontalPath}, MessageWebFileSaved);
   ui.SetWaitCursor(false);
 
   std::error_code ec;
@@ -130,7 +144,7 @@ int tbMakeWebHTMLClick(Settings& settings, Document& doc, Ui& ui) {
     ui.OpenInBrowser(doc.WebNormalPath);
   }
   ui.ShowPage("PGLeftTab05WebHEAD");
-  return normal == 0 && twoPane == 0 ? 0 : -1;
+  return written;
 }
 
 }  // namespace korva

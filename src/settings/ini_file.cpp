@@ -153,17 +153,26 @@ bool IniFile::HasSection(std::string_view section) const {
   return FindSection(section) != npos;
 }
 
-std::optional<std::string> IniFile::Get(std::string_view section, std::string_view key) const {
+std::size_t IniFile::FindEntry(std::string_view section, std::string_view key) const {
   const std::size_t header = FindSection(section);
-  if (header == npos) return std::nullopt;
+  if (header == npos) return npos;
   const std::size_t end = SectionEnd(header);
   for (std::size_t i = header + 1; i < end; ++i) {
-    const Line& line = lines_[i];
-    if (line.kind == Kind::Entry && IniNamesEqual(line.name, key)) {
-      return std::string(TrimBlanks(std::string_view(line.text).substr(line.valueStart)));
-    }
+    if (lines_[i].kind == Kind::Entry && IniNamesEqual(lines_[i].name, key)) return i;
   }
-  return std::nullopt;
+  return npos;
+}
+
+std::optional<std::string> IniFile::Get(std::string_view section, std::string_view key) const {
+  const std::size_t i = FindEntry(section, key);
+  if (i == npos) return std::nullopt;
+  const Line& line = lines_[i];
+  return std::string(TrimBlanks(std::string_view(line.text).substr(line.valueStart)));
+}
+
+std::size_t IniFile::LineNo(std::string_view section, std::string_view key) const {
+  const std::size_t i = FindEntry(section, key);
+  return i == npos ? 0 : i + 1;
 }
 
 void IniFile::Set(std::string_view section, std::string_view key, std::string_view rawValue) {

@@ -28,6 +28,8 @@ class IniFile {
   // The value of the first `key` in the first section named `section`.
   std::optional<std::string> Get(std::string_view section, std::string_view key) const;
   bool HasSection(std::string_view section) const;
+  // The 1-based line of that entry, 0 when there is none.
+  std::size_t LineNo(std::string_view section, std::string_view key) const;
 
   // Replaces the value of the first matching key where it stands. A missing
   // key is added after the last entry of its section, a missing section at
@@ -51,6 +53,8 @@ class IniFile {
   static Line Classify(std::string text);
   // Index of the header line of the first section named `section`, or npos.
   std::size_t FindSection(std::string_view section) const;
+  // Index of the line of the first `key` in the first `section`, or npos.
+  std::size_t FindEntry(std::string_view section, std::string_view key) const;
   // [first, last) line range of the section body that starts after `header`.
   std::size_t SectionEnd(std::size_t header) const;
 

@@ -34,13 +34,26 @@ bool FileExists(const std::string& cp932) {
   return !cp932.empty() && std::filesystem::is_regular_file(ToFsPath(cp932), ec);
 }
 
-std::optional<long long> ParseWhole(const std::string& text) {
-  if (text.empty()) return std::nullopt;
-  char* end = nullptr;
-  errno = 0;
-  const long long value = std::strtoll(text.c_str(), &end, 10);
-  if (errno != 0 || end != text.c_str() + text.size()) return std::nullopt;
-  return value;
+// The text of a settings file as CP932. A file a text editor saved as UTF-8
+// (valid UTF-8 holding a multi-byte sequence, or opening with a byte-order
+// mark) is practically never Shift_JIS, so it is converted; the note says so.
+std::string SettingsText(std::string bytes, std::optional<std::string>* note) {
+  constexpr std::string_view kBom = "\xEF\xBB\xBF";
+  const bool bom = std::string_view(bytes).starts_with(kBom);
+  const bool multiByte = std::any_of(bytes.begin(), bytes.end(),
+                                     [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+  if (!bom && !(multiByte && IsValidUtf8(bytes))) return bytes;
+  if (bom) bytes.erase(0, kBom.size());
+  std::vector<std::size_t> replaced;
+  std::string text = Utf8ToCp932(bytes, &replaced);
+  if (note) {
+    *note = "read as UTF-8, not Shift_JIS (a save writes it back in Shift_JIS)";
+    if (!replaced.empty()) {
+      **note += "; " + std::to_string(replaced.size()) +
+                " character(s) Shift_JIS cannot hold became \"〓\"";
+    }
+  }
+  return text;
 }
 
 // The label that shows the absolute path of a setting kept relative.
@@ -63,7 +76,8 @@ int IncludeSlot(std::string_view name) {
   return -1;
 }
 
-void ReadRow(const SettingRow& row, const IniFile& ini, Settings& s, Document& doc) {
+void ReadRow(const SettingRow& row, const IniFile& ini, Settings& s, Document& doc,
+             std::vector<IniProblem>& notes) {
   if (row.rule == ReadRule::NotRead) return;
   const std::optional<std::string> stored = ini.Get(row.section, row.key);
   const std::string current = SettingValueText(s, row);
@@ -72,20 +86,26 @@ void ReadRow(const SettingRow& row, const IniFile& ini, Settings& s, Document& d
   switch (KindOf(row)) {
     case SettingKind::Boolean: {
       // Any non-zero integer is true; missing or not a number is false.
-      const auto number = stored ? ParseWhole(*stored) : std::nullopt;
+      const auto number = stored ? ParseSettingInteger(*stored) : std::nullopt;
       SetSettingFromText(s, row, number && *number != 0 ? "1" : "0");
       return;
     }
     case SettingKind::Integer: {
-      const auto number = stored ? ParseWhole(*stored) : std::nullopt;
-      bool usable = number && *number > 0 && *number <= INT32_MAX;
-      if (row.rule == ReadRule::CategoryIndex) usable = number && *number >= 0 && *number <= 7;
-      if (row.rule == ReadRule::SpinEditOrFallback) {
-        usable = number && *number > 0 && *number <= kSpinEditMax;
+      // A missing or empty value falls back quietly; a wrong one is named.
+      const auto number = stored ? ParseSettingInteger(*stored) : std::nullopt;
+      if (number && row.range.Contains(*number)) {
+        SetSettingFromText(s, row, std::to_string(*number));
+        return;
       }
-      if (row.rule == ReadRule::Set)
-        usable = number && *number >= INT32_MIN && *number <= INT32_MAX;
-      SetSettingFromText(s, row, usable ? std::to_string(*number) : fallback);
+      const std::string used = fallback.empty() ? current : fallback;
+      if (stored && !stored->empty()) {
+        const std::string why =
+            number ? "is not " + RangeText(row.range) : std::string("is not a whole number");
+        notes.push_back({ini.LineNo(row.section, row.key),
+                         "[" + std::string(row.section) + "] " + std::string(row.key) + "=" +
+                             Cp932ToUtf8Lossy(*stored) + " " + why + "; " + used + " is used"});
+      }
+      SetSettingFromText(s, row, used);
       return;
     }
     case SettingKind::String:
@@ -153,13 +173,15 @@ IniLoadResult LoadIniSettings(const std::string& path, Settings& settings, Docum
     doc.ProjectClearedFlag = false;
     return result;
   }
-  const IniFile ini = IniFile::Parse(read.bytes);
+  std::optional<std::string> utf8Note;
+  const IniFile ini = IniFile::Parse(SettingsText(std::move(read.bytes), &utf8Note));
   result.problems = ini.Problems();
+  if (utf8Note) result.notes.push_back({0, *utf8Note});
 
   const auto table = SettingsTable();
   for (std::string_view section : kReadOrder) {
     for (const auto& row : table) {
-      if (row.section == section) ReadRow(row, ini, settings, doc);
+      if (row.section == section) ReadRow(row, ini, settings, doc, result.notes);
     }
   }
 
@@ -188,7 +210,7 @@ int WriteRows(const std::string& path, const Settings& settings, Ui& ui, const F
       ui.Warning(SaveFailedMessage(*read.error));
       return -1;
     }
-    ini = IniFile::Parse(read.bytes);
+    ini = IniFile::Parse(SettingsText(std::move(read.bytes), nullptr));
   }
   for (const auto& row : SettingsTable()) {
     if (row.section.empty() || !keep(row)) continue;

@@ -25,6 +25,7 @@ struct IniLoadResult {
   bool loaded = false;               // the file existed and was read
   std::optional<FileError> error;    // it exists but could not be read
   std::vector<IniProblem> problems;  // lines that were kept but not understood
+  std::vector<IniProblem> notes;     // values replaced (line 0: the whole file)
 };
 
 // Reads every key of the table and applies its reading rule. A missing file

@@ -84,15 +84,15 @@ const std::array kRows = std::to_array<SettingRow>({
     {"ComboBoxLeftGoTop", &S::ComboBoxLeftGoTop, "LeftLink", "GoTop", R::NonEmptyOrFallback, "先頭へ戻る"},
     {"ComboBoxLeftGoBottom", &S::ComboBoxLeftGoBottom, "LeftLink", "GoBottom", R::NonEmptyOrFallback, "最終行へ"},
 
-    {"SpinEditYakushokuPos", &S::SpinEditYakushokuPos, "Roster", "YakuPos1", R::SpinEditOrFallback, "4"},
-    {"SpinEditShimeiPos", &S::SpinEditShimeiPos, "Roster", "ShimeiPos1", R::SpinEditOrFallback, "32"},
-    {"SpinEditYakushokuPos2", &S::SpinEditYakushokuPos2, "Roster", "YakuPos2", R::SpinEditOrFallback, "56"},
-    {"SpinEditShimeiPos2", &S::SpinEditShimeiPos2, "Roster", "ShimeiPos2", R::SpinEditOrFallback, "68"},
-    {"SpinEditAnnotateLeadingZSP", &S::SpinEditAnnotateLeadingZSP, "Annotation", "LeadingZSP", R::SpinEditOrFallback, "24"},
-    {"SpinEditQuotationLeadingZSP", &S::SpinEditQuotationLeadingZSP, "Quotation", "LeadingZSP", R::SpinEditOrFallback, "0"},
-    {"SpinEditDocumentColorCount", &S::SpinEditDocumentColorCount, "Document", "ColorCount", R::SpinEditOrFallback, "0"},
-    {"PaneWidth", &S::PaneWidth, "Pane", "Width", R::PositiveOrFallback, "230"},
-    {"RadioGroupCategory", &S::RadioGroupCategory, "Minutes", "Category", R::CategoryIndex, "0"},
+    {"SpinEditYakushokuPos", &S::SpinEditYakushokuPos, "Roster", "YakuPos1", R::RangeOrFallback, "4", {2, 20}},
+    {"SpinEditShimeiPos", &S::SpinEditShimeiPos, "Roster", "ShimeiPos1", R::RangeOrFallback, "32", {10, 50}},
+    {"SpinEditYakushokuPos2", &S::SpinEditYakushokuPos2, "Roster", "YakuPos2", R::RangeOrFallback, "56", {2, 60}},
+    {"SpinEditShimeiPos2", &S::SpinEditShimeiPos2, "Roster", "ShimeiPos2", R::RangeOrFallback, "68", {10, 120}},
+    {"SpinEditAnnotateLeadingZSP", &S::SpinEditAnnotateLeadingZSP, "Annotation", "LeadingZSP", R::RangeOrFallback, "24", {10, 50}},
+    {"SpinEditQuotationLeadingZSP", &S::SpinEditQuotationLeadingZSP, "Quotation", "LeadingZSP", R::RangeOrFallback, "0", {0, 50}},
+    {"SpinEditDocumentColorCount", &S::SpinEditDocumentColorCount, "Document", "ColorCount", R::RangeOrFallback, "0", {0, 8}},
+    {"PaneWidth", &S::PaneWidth, "Pane", "Width", R::RangeOrFallback, "230", kPositive},
+    {"RadioGroupCategory", &S::RadioGroupCategory, "Minutes", "Category", R::RangeOrFallback, "0", {0, 7}},
 
     {"MenuViewMaximized", &S::MenuViewMaximized, "Menu", "Maximized"},
     {"MenuViewStayOnTop", &S::MenuViewStayOnTop, "Menu", "StayOnTop", R::NotRead},
@@ -113,19 +113,21 @@ const std::array kRows = std::to_array<SettingRow>({
     {"CheckBoxLeftLinkDuplicate", &S::CheckBoxLeftLinkDuplicate, "CheckBox", "LeftLinkDuplicate"},
     {"CheckBoxCRLF2Br", &S::CheckBoxCRLF2Br, "CheckBox", "CRLF2Br"},
 
-    {"FormPositionTop", &S::FormPositionTop, "FormPosition", "Top", R::PositiveOrFallback, "100", false},
-    {"FormPositionLeft", &S::FormPositionLeft, "FormPosition", "Left", R::PositiveOrFallback, "100", false},
-    {"FormPositionWidth", &S::FormPositionWidth, "FormPosition", "Width", R::PositiveOrFallback, "500", false},
-    {"FormPositionHeight", &S::FormPositionHeight, "FormPosition", "Height", R::PositiveOrFallback, "300", false},
+    {"FormPositionTop", &S::FormPositionTop, "FormPosition", "Top", R::RangeOrFallback, "100", kPositive, false},
+    {"FormPositionLeft", &S::FormPositionLeft, "FormPosition", "Left", R::RangeOrFallback, "100", kPositive, false},
+    {"FormPositionWidth", &S::FormPositionWidth, "FormPosition", "Width", R::RangeOrFallback, "500", kPositive, false},
+    {"FormPositionHeight", &S::FormPositionHeight, "FormPosition", "Height", R::RangeOrFallback, "300", kPositive, false},
 
     // Not saved; settable from the command line.
-    {"SpinEditLowerLimit", &S::SpinEditLowerLimit, "", ""},
-    {"SpinEditLineLimit", &S::SpinEditLineLimit, "", ""},
-    {"RadioGroupSaveCharSet", &S::RadioGroupSaveCharSet, "", ""},
+    {"SpinEditLowerLimit", &S::SpinEditLowerLimit, "", "", R::Set, {}, {0, 20}},
+    {"SpinEditLineLimit", &S::SpinEditLineLimit, "", "", R::Set, {}, kNotNegative},
+    {"RadioGroupSaveCharSet", &S::RadioGroupSaveCharSet, "", "", R::Set, {}, {0, 1}},
 });
 // clang-format on
 
-std::optional<long long> ParseInteger(std::string_view text) {
+}  // namespace
+
+std::optional<long long> ParseSettingInteger(std::string_view text) {
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
   long long value = 0;
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -133,16 +135,10 @@ std::optional<long long> ParseInteger(std::string_view text) {
   return value;
 }
 
-// Spin edits count bytes of a line and the radio groups pick an item: a value
-// outside these ranges is broken input, not a setting.
-std::pair<long long, long long> IntegerRange(std::string_view name) {
-  if (name.starts_with("SpinEdit")) return {0, kSpinEditMax};
-  if (name == "RadioGroupCategory") return {0, 7};
-  if (name == "RadioGroupSaveCharSet") return {0, 1};
-  return {INT32_MIN, INT32_MAX};
+std::string RangeText(const IntRange& range) {
+  if (range.high == INT32_MAX) return std::to_string(range.low) + " or more";
+  return "between " + std::to_string(range.low) + " and " + std::to_string(range.high);
 }
-
-}  // namespace
 
 std::span<const SettingRow> SettingsTable() {
   return kRows;
@@ -192,7 +188,7 @@ std::optional<std::string> SetSettingFromText(Settings& settings, const SettingR
           value = std::string(text);
           return std::nullopt;
         } else {
-          auto number = ParseInteger(text);
+          auto number = ParseSettingInteger(text);
           if (!number) {
             return std::string(row.name) + " needs " +
                    (std::is_same_v<T, bool> ? "1 or 0" : "a whole number") + ", not \"" +
@@ -201,10 +197,9 @@ std::optional<std::string> SetSettingFromText(Settings& settings, const SettingR
           if constexpr (std::is_same_v<T, bool>) {
             value = *number != 0;
           } else {
-            const auto [low, high] = IntegerRange(row.name);
-            if (*number < low || *number > high) {
-              return std::string(row.name) + " must be between " + std::to_string(low) +
-                     " and " + std::to_string(high) + ", not " + std::string(text);
+            if (!row.range.Contains(*number)) {
+              return std::string(row.name) + " must be " + RangeText(row.range) + ", not " +
+                     std::string(text);
             }
             value = static_cast<int>(*number);
           }

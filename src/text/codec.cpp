@@ -2,7 +2,7 @@
 
 #include <iconv.h>
 
-#include <bitset>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -115,59 +115,95 @@ std::string Utf8ToCp932(std::string_view utf8, std::vector<std::size_t>* replace
 
 namespace {
 
-// Which characters the converter accepts, learnt from the converter itself
-// once, so that validation agrees with conversion byte for byte: a byte is a
-// character on its own, or the first of a two-byte character whose second
-// bytes are listed. CP932 carries no shift state, so a text is valid exactly
-// when each of its characters is.
+// The code point a UTF-8 sequence stands for (a well-formed one, as iconv writes).
+char32_t DecodeUtf8(std::string_view s) {
+  const auto b = [&](std::size_t i) {
+    return static_cast<char32_t>(static_cast<unsigned char>(s[i]));
+  };
+  switch (s.size()) {
+    case 1:
+      return b(0);
+    case 2:
+      return (b(0) & 0x1F) << 6 | (b(1) & 0x3F);
+    case 3:
+      return (b(0) & 0x0F) << 12 | (b(1) & 0x3F) << 6 | (b(2) & 0x3F);
+    default:
+      return (b(0) & 0x07) << 18 | (b(1) & 0x3F) << 12 | (b(2) & 0x3F) << 6 | (b(3) & 0x3F);
+  }
+}
+
+// Which characters the converter accepts and what they stand for, learnt
+// from the converter itself once, so that validation agrees with conversion
+// byte for byte: a byte is a character on its own, or the first of a
+// two-byte character whose second bytes are listed. CP932 carries no shift
+// state, so a text is valid exactly when each of its characters is.
 class Cp932Table {
  public:
-  Cp932Table() {
+  Cp932Table() : pair_(256 * 256, kNone) {
+    std::fill(std::begin(single_), std::end(single_), kNone);
     Converter& c = FromCp932();
     std::string sink;
     for (int b = 0; b < 256; ++b) {
       const char one = static_cast<char>(b);
-      single_[b] = c.Convert(std::string_view(&one, 1), sink) == 1;
+      sink.clear();
+      if (c.Convert(std::string_view(&one, 1), sink) == 1) single_[b] = Code(sink);
     }
     for (int lead = 0; lead < 256; ++lead) {
-      if (single_[lead]) continue;
+      if (single_[lead] != kNone) continue;
       for (int trail = 0; trail < 256; ++trail) {
         const char two[2] = {static_cast<char>(lead), static_cast<char>(trail)};
         sink.clear();
         if (c.Convert(std::string_view(two, 2), sink) == 2) {
-          pair_.set(static_cast<std::size_t>(lead * 256 + trail));
+          pair_[static_cast<std::size_t>(lead * 256 + trail)] = Code(sink);
           leads_[lead] = true;
         }
       }
     }
   }
 
+  Cp932Char At(std::string_view bytes, std::size_t pos) const {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data()) + pos;
+    if (single_[*p] != kNone) return {single_[*p], 1, true};
+    if (leads_[*p] && pos + 1 < bytes.size()) {
+      const char16_t code = pair_[p[0] * 256u + p[1]];
+      if (code != kNone) return {code, 2, true};
+    }
+    return {0, 1, false};
+  }
+
   bool Valid(std::string_view bytes) const {
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    const auto* end = p + bytes.size();
-    while (p < end) {
-      if (single_[*p]) {
-        ++p;
-      } else if (leads_[*p] && end - p >= 2 && pair_.test(p[0] * 256u + p[1])) {
-        p += 2;
-      } else {
-        return false;
-      }
+    for (std::size_t pos = 0; pos < bytes.size();) {
+      const Cp932Char c = At(bytes, pos);
+      if (!c.valid) return false;
+      pos += c.length;
     }
     return true;
   }
 
  private:
-  bool single_[256] = {};
+  // Every CP932 character lies in the Basic Multilingual Plane, where U+FFFF
+  // is no character at all.
+  static constexpr char16_t kNone = 0xFFFF;
+  static char16_t Code(std::string_view utf8) { return static_cast<char16_t>(DecodeUtf8(utf8)); }
+
+  char16_t single_[256];
   bool leads_[256] = {};
-  std::bitset<256 * 256> pair_;
+  std::vector<char16_t> pair_;
 };
+
+const Cp932Table& Table() {
+  static const Cp932Table table;
+  return table;
+}
 
 }  // namespace
 
 bool IsValidCp932(std::string_view bytes) {
-  static const Cp932Table table;
-  return table.Valid(bytes);
+  return Table().Valid(bytes);
+}
+
+Cp932Char DecodeCp932Char(std::string_view text, std::size_t pos) {
+  return Table().At(text, pos);
 }
 
 bool IsValidUtf8(std::string_view bytes) {

@@ -36,6 +36,16 @@ std::string Utf8ToCp932(std::string_view utf8, std::vector<std::size_t>* replace
 // True when every byte sequence is valid CP932 (what iconv accepts).
 bool IsValidCp932(std::string_view bytes);
 
+// One CP932 character: its Unicode code point and its length in bytes. A
+// byte that starts no character comes alone, with `valid` false.
+struct Cp932Char {
+  char32_t codePoint = 0;
+  std::size_t length = 1;
+  bool valid = false;
+};
+// The character that starts at byte `pos` (< text.size()) of `text`.
+Cp932Char DecodeCp932Char(std::string_view text, std::size_t pos);
+
 // True when the bytes are well-formed UTF-8.
 bool IsValidUtf8(std::string_view bytes);
 

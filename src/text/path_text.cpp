@@ -25,7 +25,59 @@ std::size_t ExtensionStart(std::string_view path) {
   return dot;
 }
 
+// The characters a link must not carry raw. All lie below 0x40, so none is
+// ever the second byte of a double-byte character.
+bool IsLinkSpecial(char c) {
+  return c == '#' || c == '%' || c == '"' || c == '<' || c == '>' || c == ' ';
+}
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
 }  // namespace
+
+bool NeedsLinkEncoding(std::string_view path) {
+  for (const char c : path) {
+    if (IsLinkSpecial(c)) return true;
+  }
+  return false;
+}
+
+std::string EncodeLinkTarget(std::string_view path) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  out.reserve(path.size() + 8);
+  for (const char c : path) {
+    if (IsLinkSpecial(c)) {
+      out += '%';
+      out += kHex[static_cast<unsigned char>(c) >> 4];
+      out += kHex[static_cast<unsigned char>(c) & 0xF];
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+std::string PercentDecode(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const int high = text[i] == '%' && i + 2 < text.size() ? HexValue(text[i + 1]) : -1;
+    const int low = high >= 0 ? HexValue(text[i + 2]) : -1;
+    if (low >= 0) {
+      out += static_cast<char>(high * 16 + low);
+      i += 2;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
 
 std::string ExtractFileName(std::string_view path) {
   return std::string(path.substr(FileNameStart(path)));

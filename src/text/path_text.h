@@ -23,6 +23,15 @@ std::string ChangeFileExt(std::string_view path, std::string_view ext);
 // `folder` with a '/' appended unless it already ends with a separator or is empty.
 std::string IncludeTrailingSeparator(std::string_view folder);
 
+// A file name or relative path (CP932) as the value of an href or src
+// attribute: "#", "%", '"', "<", ">" and spaces are percent-encoded, so that a
+// browser takes the whole text for the file's name and not "h26" of
+// "h26#1-n.html"; everything else stays as it is.
+bool NeedsLinkEncoding(std::string_view path);
+std::string EncodeLinkTarget(std::string_view path);
+// The reverse: every "%" and two hex digits becomes the byte they stand for.
+std::string PercentDecode(std::string_view text);
+
 // CP932 text <-> file-system path.
 std::filesystem::path ToFsPath(std::string_view cp932Path);
 std::string FromFsPath(const std::filesystem::path& path);

@@ -1,6 +1,8 @@
 #include "tools/rtf_syntax.h"
 
-#include "text/sjis.h"
+#include <algorithm>
+
+#include "text/codec.h"
 
 namespace korva {
 
@@ -51,32 +53,82 @@ void AppendNumber(int n, std::string& out) {
   }
 }
 
+// "\'xx" for a byte, into `at`; returns the end.
+char* HexByte(unsigned char b, char* at) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  *at++ = '\\';
+  *at++ = '\'';
+  *at++ = kHex[b >> 4];
+  *at++ = kHex[b & 0xF];
+  return at;
+}
+
+// A character above ASCII as its code point (\uN, N a signed 16-bit number),
+// followed by its CP932 bytes as \'xx for readers that know no Unicode. The
+// document says two such bytes follow (\uc2); a one-byte character says
+// otherwise in a group of its own. Bytes that are no character go as \'xx.
+// Raw, the trail bytes "{", "}" and "\" of characters such as "本" would open
+// and close groups, and readers would take the rest for code page 1252.
+// Written into a small buffer first: this runs once per Japanese character.
+void AppendCharacter(const Cp932Char& ch, std::string_view bytes, std::string& out) {
+  char buffer[32];
+  char* at = buffer;
+  if (!ch.valid) {
+    at = HexByte(static_cast<unsigned char>(bytes[0]), at);
+    out.append(buffer, at);
+    return;
+  }
+  const bool single = ch.length == 1;
+  if (single) at = std::copy_n("{\\uc1", 5, at);
+  *at++ = '\\';
+  *at++ = 'u';
+  int n = ch.codePoint > 0x7FFF ? static_cast<int>(ch.codePoint) - 0x10000
+                                : static_cast<int>(ch.codePoint);
+  if (n < 0) {
+    *at++ = '-';
+    n = -n;
+  }
+  char digits[8];
+  int count = 0;
+  do {
+    digits[count++] = static_cast<char>('0' + n % 10);
+    n /= 10;
+  } while (n > 0);
+  while (count > 0) *at++ = digits[--count];
+  for (const char b : bytes) at = HexByte(static_cast<unsigned char>(b), at);
+  if (single) *at++ = '}';
+  out.append(buffer, at);
+}
+
 }  // namespace
 
 TqlxRTFSyntax::TqlxRTFSyntax() {
   header_ = "{\\rtf1\\ansi\\ansicpg" + std::to_string(codePage_) + "\\deff0\\deftab720{\\fonttbl";
-  const RtfFont courier{"Courier New", FontFamily::Modern, 0};
-  SetFonts(std::span(&courier, 1));
+  const RtfFont font{kJapaneseMonospaceFont, FontFamily::Modern, kShiftJisCharset};
+  SetFonts(std::span(&font, 1));
   SetColorTable({});
 }
 
 void TqlxRTFSyntax::EscapeText(std::string_view text, std::string& out) const {
-  // Document text is CP932: the second byte of a double-byte character may
-  // be "\", "{" or "}" and is not escaped, or the character would be split.
   std::size_t plainFrom = 0;
   std::size_t i = 0;
   while (i < text.size()) {
     const auto c = static_cast<unsigned char>(text[i]);
-    if (sjis::IsLeadByte(c) && i + 1 < text.size()) {
-      i += 2;
-    } else if (c == '\\' || c == '{' || c == '}') {
-      out.append(text.substr(plainFrom, i - plainFrom));
-      out += '\\';
-      out += static_cast<char>(c);
-      plainFrom = ++i;
-    } else {
+    if (c < 0x80) {
+      if (c == '\\' || c == '{' || c == '}') {
+        out.append(text.substr(plainFrom, i - plainFrom));
+        out += '\\';
+        out += static_cast<char>(c);
+        plainFrom = i + 1;
+      }
       ++i;
+      continue;
     }
+    out.append(text.substr(plainFrom, i - plainFrom));
+    const Cp932Char ch = DecodeCp932Char(text, i);
+    AppendCharacter(ch, text.substr(i, ch.length), out);
+    i += ch.length;
+    plainFrom = i;
   }
   out.append(text.substr(plainFrom));
 }
@@ -131,7 +183,10 @@ void TqlxRTFSyntax::SetDefaultColors() {}
 std::string TqlxRTFSyntax::ConvertToString() {
   SetTextBuffer(text_.data(), text_.size());
   std::string out;
-  out.reserve(text_.size() * 2 + 512);
+  // A character above ASCII grows from two bytes to some eighteen.
+  const auto high = std::count_if(text_.begin(), text_.end(),
+                                  [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+  out.reserve(text_.size() * 2 + static_cast<std::size_t>(high) * 8 + 512);
   out += header_;
   out += fontTable_;
   out += fontTableEnd_;

@@ -16,6 +16,14 @@ using RgbColor = std::uint32_t;
 
 enum class FontFamily { DontCare, Roman, Swiss, Modern, Script, Decorative, Other };
 
+// Character set 128 (Shift_JIS) and a Japanese fixed-pitch font the platform has.
+inline constexpr int kShiftJisCharset = 128;
+#ifdef _WIN32
+inline constexpr const char* kJapaneseMonospaceFont = "MS Gothic";
+#else
+inline constexpr const char* kJapaneseMonospaceFont = "IPAGothic";  // fonts-ipafont-gothic
+#endif
+
 struct RtfFont {
   std::string name;
   FontFamily family = FontFamily::DontCare;
@@ -36,7 +44,8 @@ class TqlxRTFSyntax {
   TqlxRTFSyntax(const TqlxRTFSyntax&) = delete;
   TqlxRTFSyntax& operator=(const TqlxRTFSyntax&) = delete;
 
-  // Appends `text` to `out` with "\", "{" and "}" escaped.
+  // Appends `text` (CP932) to `out` with "\", "{" and "}" escaped and every
+  // character above ASCII as a Unicode escape with its CP932 bytes as fallback.
   virtual void EscapeText(std::string_view text, std::string& out) const;
   // Appends the coloured form of an already escaped token to `out`.
   virtual void FormatToken(int colorIndex, std::string_view text, std::string& out) const;
@@ -68,10 +77,10 @@ class TqlxRTFSyntax {
   std::string text_;
   std::string header_;
   std::string fontTableEnd_ = "}\r\n";
-  std::string paragraphSetup_ = "\\deflang1033\\pard\\plain\\f0\\fs20";
+  std::string paragraphSetup_ = "\\deflang1033\\pard\\plain\\f0\\fs20\\uc2";
   std::string colorTable_;
   std::string fontTable_;
-  int codePage_ = 1252;
+  int codePage_ = 932;
 };
 
 }  // namespace korva

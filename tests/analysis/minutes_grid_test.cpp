@@ -87,8 +87,9 @@ TEST(BlockCheck, NamesTheLinesOfUnpairedMarks) {
     std::string opening;
   };
   using K = BlockMarkProblem::Kind;
+  // The closing mark closes the block of line 1, so the extra mark is line 3's.
   const std::vector<Expected> expected = {
-      {1, K::NotClosed, "「「"},
+      {3, K::OpenedAgain, "「「"},
       {6, K::NotOpened, "【【"},
       {7, K::NotClosed, "【【"},
       {9, K::NotClosed, "｛｛"}};  // a roster mark is seen even inside a quotation
@@ -99,6 +100,7 @@ TEST(BlockCheck, NamesTheLinesOfUnpairedMarks) {
     EXPECT_EQ(problems[i].kind, expected[i].kind);
     EXPECT_EQ(U8(problems[i].opening), expected[i].opening);
   }
+  EXPECT_EQ(problems[0].openLine, 1u);
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ TEST(CliOptions, WrongUsageExitsWithTwoAndSaysWhy) {
       {"--set NoSuchControl=1 --version", "no setting named \"NoSuchControl\""},
       {"--set SpinEditShimeiPos=abc --version", "SpinEditShimeiPos needs a whole number"},
       {"--set CheckBoxBindCSS=yes --version", "CheckBoxBindCSS needs 1 or 0"},
-      {"--set SpinEditShimeiPos=2000000000 --version", "must be between 0 and 999"},
+      {"--set SpinEditShimeiPos=2000000000 --version", "must be between 10 and 50"},
       {"--set RadioGroupCategory=8 --version", "must be between 0 and 7"},
       {"--set RadioGroupCategory --version", "--set needs NAME=VALUE"},
       {"--set", "--set needs a value"},

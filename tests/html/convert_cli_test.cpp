@@ -19,6 +19,14 @@ using testing::RunCli;
 using testing::ShellQuote;
 using testing::TempFolder;
 
+// The href of the document's style-sheet link.
+std::string ExtractLink(const std::string& html) {
+  const std::size_t link = html.find("<link ");
+  const std::size_t href = html.find("href=\"", link);
+  if (link == std::string::npos || href == std::string::npos) return "";
+  return html.substr(href + 6, html.find('"', href + 6) - href - 6);
+}
+
 class ConvertCli : public ::testing::Test {
  protected:
   TempFolder temp;
@@ -44,7 +52,7 @@ TEST_F(ConvertCli, OptionsShapeTheDocument) {
       {"",
        "",
        false,
-       {"<title>【 本会議 】</title>", "charset=Shift_JIS\"", "href=\"../css/minutes.css\"",
+       {"<title>【 本会議 】</title>", "charset=Shift_JIS\"", "href=\"css/minutes.css\"",
         "<span class=\"member\">質問します。</span></p>"}},
       {"", "--utf8", true, {"charset=UTF-8\"", "質問します。"}},
       {"--set CheckBoxBindCSS=1",
@@ -68,6 +76,41 @@ TEST_F(ConvertCli, OptionsShapeTheDocument) {
     EXPECT_EQ(html.find("%hol%"), std::string::npos);
     EXPECT_EQ(html.find("@css@"), std::string::npos);
   }
+}
+
+// The document links a style sheet that is there: the site's beside the
+// folder, or the sample put beside the document, never replacing the clerk's.
+TEST_F(ConvertCli, TheDocumentLinksAStyleSheetThatExists) {
+  const auto minutes = temp.WriteMinutes("本会議@r1.txt", meeting);
+  const auto convert = [&](const std::string& dir) {
+    const CliRun run =
+        RunCli("convert " + ShellQuote(minutes) + " --out " + ShellQuote(temp.path() / dir));
+    EXPECT_EQ(run.status, 0) << run.err;
+    return run;
+  };
+  const auto link = [&](const std::string& dir) {
+    const std::string html = ReadFileBytes(temp.path() / dir / "r1.html").bytes;
+    return ExtractLink(html);
+  };
+  CliRun run = convert("a/out");
+  EXPECT_EQ(link("a/out"), "css/minutes.css");
+  EXPECT_NE(ReadFileBytes(temp.path() / "a/out/css/minutes.css").bytes.find("#toplink"),
+            std::string::npos);
+  EXPECT_NE(
+      run.err.find("copied the sample style sheet to " +
+                   (std::filesystem::absolute(temp.path() / "a/out/css/minutes.css")).string()),
+      std::string::npos)
+      << run.err;
+
+  temp.Write("b/out/css/minutes.css", "p { color: teal; }");
+  run = convert("b/out");
+  EXPECT_EQ(ReadFileBytes(temp.path() / "b/out/css/minutes.css").bytes, "p { color: teal; }");
+  EXPECT_EQ(run.err.find("copied"), std::string::npos) << run.err;
+
+  temp.Write("c/css/minutes.css", "p { color: navy; }");
+  convert("c/out");
+  EXPECT_EQ(link("c/out"), "../css/minutes.css");
+  EXPECT_FALSE(temp.Exists("c/out/css"));
 }
 
 TEST_F(ConvertCli, UnbalancedBlockStillGivesADocument) {
@@ -102,6 +145,9 @@ TEST_F(ConvertCli, BadInputsAreNamed) {
       {"convert " + ShellQuote(minutes) + " --out " + ShellQuote(temp.path() / "blocker" / "o"), 1,
        "cannot create the output folder"},
       {"convert " + ShellQuote(minutes), 2, "no output folder"},
+      // A folder the settings name but that is gone is a problem of the input, not of usage.
+      {"--set BtnEditRootFolder=/nonexistent/korva/ convert " + ShellQuote(minutes), 1,
+       "the folder of BtnEditRootFolder does not exist: /nonexistent/korva/"},
       {"convert --out " + ShellQuote(temp.path() / "o"), 2, "needs at least one minutes file"},
   };
   for (const auto& c : cases) {

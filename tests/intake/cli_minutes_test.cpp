@@ -82,6 +82,40 @@ TEST(CliMinutes, CheckReportsCountsSpeakersAndProblems) {
   EXPECT_NE(r.out.find("no speaker line found"), std::string::npos) << r.out;
 }
 
+TEST(CliMinutes, TableEscapesTabsAndBackSlashesInFields) {
+  TempFolder temp;
+  temp.File("tab@n.txt", Sj("■開議\r\n　開会\tします。表\\ソ\r\n"));
+  const CliRun r = RunCli("table " + ShellQuote(temp.path() / "tab@n.txt"));
+  EXPECT_EQ(r.status, 0) << r.err;
+  const auto lines = Lines(r.out);
+  ASSERT_EQ(lines.size(), 2u);
+  // Still eight fields; "表" and "ソ" end in the byte of "\" and stay as they are.
+  std::vector<std::string> fields;
+  for (std::size_t from = 0, tab = 0; tab != std::string::npos; from = tab + 1) {
+    tab = lines[1].find('\t', from);
+    fields.push_back(lines[1].substr(from, tab - from));
+  }
+  ASSERT_EQ(fields.size(), 8u) << lines[1];
+  EXPECT_EQ(fields[2], "　開会\\tします。表\\\\ソ");
+}
+
+TEST(CliMinutes, CheckNamesTheExtraOpeningMarkAndKnowsAProceedingsMark) {
+  TempFolder temp;
+  temp.File("twice@n.txt", Sj("「「\r\n「「\r\n」」\r\n"));
+  CliRun r = RunCli("check " + ShellQuote(temp.path() / "twice@n.txt"));
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.out.find("line 2: \"「「\" opens a block while the one opened on line 1 is still "
+                       "open (no \"」」\" between them)"),
+            std::string::npos)
+      << r.out;
+  EXPECT_EQ(r.out.find("line 1:"), std::string::npos) << r.out;
+
+  temp.File("marked@n.txt", Sj("会議録\r\n■開議\r\n　本日は晴天なり。\r\n"));
+  r = RunCli("check " + ShellQuote(temp.path() / "marked@n.txt"));
+  EXPECT_NE(r.out.find("no speaker line found after the \"■\" line 2"), std::string::npos) << r.out;
+  EXPECT_EQ(r.out.find("mark where the proceedings begin"), std::string::npos) << r.out;
+}
+
 TEST(CliMinutes, BadFiles) {
   TempFolder temp;
   struct Case {

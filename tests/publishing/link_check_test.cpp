@@ -42,5 +42,22 @@ TEST(FindBrokenLinks, ReportsMissingTargetsPerFile) {
                                             "a-v.html #x", "b-v.html #rb-line-0003"}));
 }
 
+// A browser takes the file up to the first "#" and decodes "%XX": a raw "#"
+// in a file name sends it to another file.
+TEST(FindBrokenLinks, ReadsHrefsAsABrowserDoes) {
+  const std::map<std::string, std::string> files = {
+      {"h26#1-n.html",
+       "<a href=\"h26#1-v.html\"></a><a href=\"h26%231-v.html\"></a><a href=\"a%20b-n.html\"></a>"
+       "<a href=\"a%2520b-n.html\"></a><a href=\"#lt%2Dx\"></a><p id=\"lt-x\"></p>"
+       "<a href=\"h26%231-v.html#lt-x\"></a>"},
+      {"h26#1-v.html", ""},
+      {"a b-n.html", ""},
+  };
+  std::vector<std::string> seen;
+  for (const LinkProblem& p : FindBrokenLinks(files)) seen.push_back(p.file + " " + p.href);
+  EXPECT_EQ(seen,
+            (std::vector<std::string>{"h26#1-n.html h26#1-v.html", "h26#1-n.html a%2520b-n.html"}));
+}
+
 }  // namespace
 }  // namespace korva

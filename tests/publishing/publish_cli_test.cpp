@@ -1,8 +1,16 @@
 // End to end: korva-cli publish and convert --nav on minutes written here.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <set>
 
 #include "publishing/link_check.h"
 #include "support/run_cli.h"
@@ -14,6 +22,7 @@ namespace korva {
 namespace {
 using testing::CliRun;
 using testing::RunCli;
+using testing::RunShell;
 using testing::ShellQuote;
 using testing::TempFolder;
 namespace fs = std::filesystem;
@@ -54,8 +63,9 @@ TEST_F(PublishCli, WritesBothSetsWithTheSampleStyleSheetAndSoundLinks) {
     }
   }
   EXPECT_EQ(run.out, expected);
-  EXPECT_EQ(run.err, "");
-  // The sample sheet is copied beside the local set and linked relatively.
+  // The sample sheet is copied beside the local set, said so and linked relatively.
+  EXPECT_EQ(run.err, minutes.string() + ": copied the sample style sheet to " +
+                         (local / "css/minutes.css").string() + "\n");
   const std::string css = ReadFileBytes(local / "css/minutes.css").bytes;
   EXPECT_NE(css.find("#minutescontents-top"), std::string::npos);
   for (const fs::path& dir : {local, web}) {
@@ -119,6 +129,208 @@ TEST_F(PublishCli, ABatchNeverReplacesASetItWroteItself) {
   // without "@" is named after itself.
   EXPECT_NE(ReadFileBytes(site / "same-n.html").bytes.find(Sj("一般質問")), std::string::npos);
   EXPECT_TRUE(fs::exists(site / "plain-n.html"));
+}
+
+TEST_F(PublishCli, ABatchOfFilesWithoutAtGivesEachWebSetItsOwnName) {
+  const auto a = temp.WriteMinutes("a.txt", meeting), b = temp.WriteMinutes("b.txt", meeting);
+  const auto local = temp.path() / "site", web = temp.path() / "web";
+  const CliRun run = RunCli("publish " + ShellQuote(a) + " " + ShellQuote(b) + " --out " +
+                            ShellQuote(local) + " --web " + ShellQuote(web));
+  ASSERT_EQ(run.status, 0) << run.err;
+  for (const char* name : {"a", "b"}) {
+    for (const char* ending : {"-n.html", "-v.html", "-h.html"}) {
+      EXPECT_TRUE(fs::exists(web / (std::string(name) + ending))) << name << ending;
+    }
+  }
+  EXPECT_FALSE(fs::exists(web / "dummy-n.html"));
+  // A web folder that is the local one would replace the set just written.
+  const CliRun same = RunCli("publish " + ShellQuote(a) + " --out " + ShellQuote(local) +
+                             " --web " + ShellQuote(local));
+  EXPECT_EQ(same.status, 1);
+  EXPECT_NE(same.err.find("already wrote " + (local / "a-n.html").string()), std::string::npos)
+      << same.err;
+}
+
+TEST_F(PublishCli, TheClerksStyleSheetIsKept) {
+  const auto minutes = temp.WriteMinutes("本会議@r1.txt", meeting);
+  const auto local = temp.path() / "site";
+  temp.Write("site/css/minutes.css", "p { color: teal; }\r\n");
+  const CliRun run = RunCli("publish " + ShellQuote(minutes) + " --out " + ShellQuote(local));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(ReadFileBytes(local / "css/minutes.css").bytes, "p { color: teal; }\r\n");
+  EXPECT_EQ(run.err.find("copied"), std::string::npos) << run.err;
+}
+
+TEST_F(PublishCli, AStyleSheetFolderThatCannotBeMadeIsReportedWithTheRealReason) {
+  const auto minutes = temp.WriteMinutes("本会議@r1.txt", meeting);
+  const auto local = temp.path() / "site";
+  fs::create_directories(local);
+  fs::permissions(local, fs::perms::owner_read | fs::perms::owner_exec);
+  // Root ignores permissions; an immutable folder stops it where the file system allows.
+  const bool immutable =
+      std::system(("chattr +i " + ShellQuote(local) + " 2>/dev/null").c_str()) == 0;
+  std::error_code why;
+  fs::create_directory(local / "probe", why);
+  CliRun run;
+  if (why) run = RunCli("publish " + ShellQuote(minutes) + " --out " + ShellQuote(local));
+  if (immutable) std::system(("chattr -i " + ShellQuote(local)).c_str());
+  fs::permissions(local, fs::perms::owner_all);
+  if (!why) GTEST_SKIP() << "cannot make a folder unwritable here";
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find((local / "css").string() + ": " + why.message()), std::string::npos)
+      << run.err;
+  EXPECT_EQ(run.err.find("No such file or directory"), std::string::npos) << run.err;
+}
+
+// True when `folder` holds a hidden temporary of the writer (".NAME.XXXXXX").
+bool HoldsTemporary(const fs::path& folder) {
+  std::error_code ec;
+  for (const auto& e : fs::directory_iterator(folder, ec)) {
+    const std::string name = e.path().filename().string();
+    if (name[0] == '.' && name.size() > 8 && name[name.size() - 7] == '.') return true;
+  }
+  return false;
+}
+
+// Ctrl-C or kill while a set is being written: no temporary stays behind, the
+// set is the old one or the new one, never a mix, and the program ends by
+// the signal.
+TEST_F(PublishCli, AnInterruptedRunLeavesNoTemporariesAndNoHalfSet) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < 3000; ++i) lines.insert(lines.end(), meeting.begin(), meeting.end());
+  const auto minutes = temp.WriteMinutes("big.txt", lines);
+  const auto site = temp.path() / "site";
+  for (const int sig : {SIGINT, SIGTERM}) {
+    SCOPED_TRACE(sig);
+    for (const char* ending : {"-n.html", "-v.html", "-h.html"}) {
+      temp.Write(std::string("site/big") + ending, "old");
+    }
+    const std::string cli = KORVA_CLI_PATH, out = site.string(), file = minutes.string();
+    const char* argv[] = {cli.c_str(), "-q",        "publish", file.c_str(),
+                          "--out",     out.c_str(), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, cli.c_str(), &actions, nullptr, const_cast<char**>(argv), environ),
+              0);
+    posix_spawn_file_actions_destroy(&actions);
+    // Stop it as soon as it writes.
+    int status = 0;
+    bool seen = false;
+    while (!seen && waitpid(pid, &status, WNOHANG) == 0) seen = HoldsTemporary(site);
+    if (seen) {
+      kill(pid, sig);
+      ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    }
+    ASSERT_TRUE(seen) << "the run ended before it wrote anything";
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == sig) << status;
+    EXPECT_FALSE(HoldsTemporary(site));
+    std::set<bool> renewed;
+    for (const char* ending : {"-n.html", "-v.html", "-h.html"}) {
+      renewed.insert(ReadFileBytes(site / (std::string("big") + ending)).bytes != "old");
+    }
+    EXPECT_EQ(renewed.size(), 1u) << "half old, half new";
+  }
+}
+
+TEST_F(PublishCli, TemporariesAnEarlierRunLeftAreNamedAndTheOldOnesRemoved) {
+  const auto minutes = temp.WriteMinutes("本会議@r1.txt", meeting);
+  const auto local = temp.path() / "site";
+  temp.Write("site/.r1-n.html.Ab12Cd", "left over");
+  temp.Write("site/css/.minutes.css.Zz9Yy8", "another run's");
+  fs::last_write_time(local / ".r1-n.html.Ab12Cd",
+                      fs::file_time_type::clock::now() - std::chrono::hours(30));
+  const CliRun run = RunCli("publish " + ShellQuote(minutes) + " --out " + ShellQuote(local));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_FALSE(fs::exists(local / ".r1-n.html.Ab12Cd"));
+  EXPECT_TRUE(fs::exists(local / "css/.minutes.css.Zz9Yy8"));
+  EXPECT_NE(run.err.find((local / ".r1-n.html.Ab12Cd").string() + " (30 hours old); removed"),
+            std::string::npos)
+      << run.err;
+  EXPECT_NE(run.err.find((local / "css/.minutes.css.Zz9Yy8").string()), std::string::npos)
+      << run.err;
+}
+
+// The files keep their names on disk; the links to them are percent-encoded.
+TEST_F(PublishCli, NamesWithHashPercentOrSpacesAreLinkedEncoded) {
+  const auto minutes = temp.WriteMinutes("h26#1 100%.txt", meeting);
+  const auto local = temp.path() / "site", web = temp.path() / "web";
+  const CliRun run = RunCli("publish " + ShellQuote(minutes) + " --out " + ShellQuote(local) +
+                            " --web " + ShellQuote(web));
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err.find("leads nowhere"), std::string::npos) << run.err;
+  for (const fs::path& dir : {local, web}) {
+    const std::string normal = ReadFileBytes(dir / "h26#1 100%-n.html").bytes;
+    for (const char* ending : {"-n.html", "-v.html", "-h.html"}) {
+      EXPECT_NE(normal.find(std::string("href=\"h26%231%20100%25") + ending + "\""),
+                std::string::npos)
+          << dir << ending;
+    }
+    EXPECT_EQ(normal.find("href=\"h26#"), std::string::npos) << dir;
+  }
+  const CliRun nav = RunCli("convert --nav " + ShellQuote(minutes) + " --out " +
+                            ShellQuote(temp.path() / "single"));
+  ASSERT_EQ(nav.status, 0) << nav.err;
+  EXPECT_NE(ReadFileBytes(temp.path() / "single/h26#1 100%-nav.html")
+                .bytes.find("href=\"h26%231%20100%25.html#"),
+            std::string::npos);
+}
+
+// A name Shift_JIS cannot hold becomes "〓": two such names could meet.
+TEST_F(PublishCli, NamesShiftJisCannotHoldAreReported) {
+  const auto minutes = temp.WriteMinutes("会議😀.txt", meeting);
+  for (const std::string command : {"publish", "convert"}) {
+    const auto out = temp.path() / command;
+    const CliRun run = RunCli(command + " " + ShellQuote(minutes) + " --out " + ShellQuote(out));
+    EXPECT_EQ(run.status, 1) << command;
+    EXPECT_NE(run.err.find("会議😀.txt: the file name holds characters that Shift_JIS cannot hold "
+                           "(\"😀\")"),
+              std::string::npos)
+        << run.err;
+    // The output is written all the same.
+    EXPECT_TRUE(fs::exists(out / (command == "publish" ? "会議〓-n.html" : "会議〓.html")))
+        << command;
+  }
+}
+
+// Wherever the build folder lies: the sample style sheet is looked for
+// beside the program, then where `cmake --install` puts it.
+TEST_F(PublishCli, TheSampleStyleSheetIsFoundBesideTheProgramOrWhereItIsInstalled) {
+  const auto minutes = temp.WriteMinutes("本会議@r1.txt", meeting);
+  const struct {
+    const char* sample;  // relative to the program's folder; empty: none
+    const char* text;
+  } cases[] = {
+      {"css/minutes.css", "/* beside */"},
+      {"../share/korva/css/minutes.css", "/* installed */"},
+      {"", ""},
+  };
+  int n = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.sample);
+    const fs::path bin = temp.path() / ("program" + std::to_string(++n)) / "bin";
+    fs::create_directories(bin);
+    fs::copy_file(KORVA_CLI_PATH, bin / "korva-cli");
+    if (*c.sample) temp.Write(fs::relative(bin / c.sample, temp.path()), c.text);
+    const auto out = bin.parent_path() / "site";
+    const CliRun run = RunShell(ShellQuote(bin / "korva-cli") + " publish " + ShellQuote(minutes) +
+                                " --out " + ShellQuote(out));
+    if (*c.sample) {
+      EXPECT_EQ(run.status, 0) << run.err;
+      EXPECT_EQ(ReadFileBytes(out / "css/minutes.css").bytes, c.text);
+    } else {
+      EXPECT_EQ(run.status, 1);
+      EXPECT_NE(run.err.find("the sample style sheet minutes.css is neither in " +
+                             (bin / "css").string()),
+                std::string::npos)
+          << run.err;
+    }
+  }
+  // The build puts both samples beside the program.
+  for (const char* name : {"minutes.css", "tryout.css"}) {
+    EXPECT_TRUE(fs::is_regular_file(fs::path(KORVA_CLI_PATH).parent_path() / "css" / name)) << name;
+  }
 }
 
 TEST_F(PublishCli, ConvertWritesTheNavigationFileBesideTheDocument) {

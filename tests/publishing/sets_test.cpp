@@ -289,13 +289,18 @@ TEST_F(SetsTest, MissingPiecesStopWithNothingWritten) {
   EXPECT_FALSE(std::filesystem::exists("h2612t4-1-n.html"));
 }
 
-TEST_F(SetsTest, FailedWriteIsReportedNotSaved) {
+TEST_F(SetsTest, FailedWriteLeavesTheWholeOldSetAndIsReportedNotSaved) {
   // A folder in the way of the vertical file makes its write fail, even as root.
   std::filesystem::create_directories(temp.path() / "root/three/h2612t4-1-v.html");
+  temp.Write("root/three/h2612t4-1-n.html", "old normal");
+  temp.Write("root/three/h2612t4-1-h.html", "old horizontal");
   EXPECT_EQ(tbBuildTwoPaneClick(settings, doc, ui), -1);
   ASSERT_EQ(ui.warnings.size(), 1u);
   EXPECT_NE(ui.warnings[0].find("h2612t4-1-v.html"), std::string::npos);
-  EXPECT_EQ(ui.panels[1].find("h2612t4-1-v.html"), std::string::npos);
+  // No file of the set stands reported as saved, and none was replaced.
+  EXPECT_EQ(ui.panels[1], "");
+  EXPECT_EQ(temp.Read("root/three/h2612t4-1-n.html"), "old normal");
+  EXPECT_EQ(temp.Read("root/three/h2612t4-1-h.html"), "old horizontal");
   // No temporary file is left behind beside the others.
   std::vector<std::string> names;
   for (const auto& entry : std::filesystem::directory_iterator(temp.path() / "root/three")) {

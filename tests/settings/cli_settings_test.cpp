@@ -31,6 +31,8 @@ TEST(CliSettingsTest, SettingsAndProjectFilesAreRead) {
   const std::string inf = ShellQuote(tmp.File("a.inf", text));
   const std::string mpr = ShellQuote(tmp.File("city.mpr", text));
   const std::string bad = ShellQuote(tmp.File("bad.inf", "[Roster]\r\ngarbage\r\nYakuPos1=6\r\n"));
+  const std::string wide = ShellQuote(tmp.File("wide.inf", "[Roster]\r\nShimeiPos1=70\r\n"));
+  const std::string utf8 = ShellQuote(tmp.File("utf8.inf", "[Local]\r\nTopCaption=議会\r\n"));
   struct Case {
     const char* name;
     std::string args;
@@ -51,6 +53,16 @@ TEST(CliSettingsTest, SettingsAndProjectFilesAreRead) {
        {"SpinEditYakushokuPos=9", "ComboBoxClassWSC=gichou"},
        ""},
       {"problems by line", "--settings " + bad, 0, {"SpinEditYakushokuPos=6"}, "bad.inf:2:"},
+      {"a value out of range",
+       "--settings " + wide,
+       0,
+       {"SpinEditShimeiPos=32"},
+       "wide.inf:2: [Roster] ShimeiPos1=70 is not between 10 and 50; 32 is used"},
+      {"a UTF-8 file",
+       "--settings " + utf8,
+       0,
+       {"BtnEditLocalTopFrameCaption=議会"},
+       "utf8.inf: read as UTF-8"},
       {"missing settings",
        "--settings " + ShellQuote(tmp.path() / "none.inf"),
        1,

@@ -13,6 +13,7 @@
 #include "settings/settings_table.h"
 #include "support/recording_ui.h"
 #include "support/temp_folder.h"
+#include "text/codec.h"
 #include "text/literal.h"
 #include "text/path_text.h"
 #include "text/sjis.h"
@@ -54,7 +55,6 @@ TEST(IniSettingsTest, EverySavedSettingSurvivesARoundTrip) {
   Settings original;
   Document doc;
   original.BtnEdit3FileFolder = tmp.Folder("three");
-  int number = 1;
   for (const auto& row : SettingsTable()) {
     if (row.section.empty() || row.name == "BtnEdit3FileFolder") continue;
     const std::string name(row.name);
@@ -64,7 +64,8 @@ TEST(IniSettingsTest, EverySavedSettingSurvivesARoundTrip) {
         text = Value(original, name) == "1" ? "0" : "1";
         break;
       case SettingKind::Integer:
-        text = std::to_string(row.rule == ReadRule::CategoryIndex ? 5 : 10 + number++);
+        // Within the range and never the default.
+        text = std::to_string(row.range.low + 1);
         break;
       case SettingKind::String:
         if (row.rule == ReadRule::FolderMustExist) {
@@ -127,9 +128,6 @@ TEST(IniSettingsTest, ReadingRulesOfTheTable) {
       {"[Roster]\nYakuPos1=abc", "SpinEditYakushokuPos", "4"},
       {"[Roster]\nYakuPos1=99999999999", "SpinEditYakushokuPos", "4"},
       {"[Roster]\nYakuPos1=7", "SpinEditYakushokuPos", "7"},
-      {"[Roster]\nYakuPos1=999", "SpinEditYakushokuPos", "999"},
-      {"[Roster]\nYakuPos1=2000000000", "SpinEditYakushokuPos", "4"},
-      {"[Annotation]\nLeadingZSP=5000", "SpinEditAnnotateLeadingZSP", "24"},
       {"[Roster]\nShimeiPos1=0", "SpinEditShimeiPos", "32"},
       {"[Roster]\nYakuPos2=0", "SpinEditYakushokuPos2", "56"},
       {"[Roster]\nShimeiPos2=", "SpinEditShimeiPos2", "68"},
@@ -311,6 +309,46 @@ TEST(IniSettingsTest, HandEditedLinesAndGarbageSurviveASave) {
   EXPECT_EQ(saved.find("\n\n"), std::string::npos);
   for (std::size_t i = saved.find('\n'); i != std::string::npos; i = saved.find('\n', i + 1)) {
     ASSERT_TRUE(i > 0 && saved[i - 1] == '\r');
+  }
+}
+
+// A text editor may save the settings file in UTF-8: it is read as such, said
+// so, and a save writes the whole file back in Shift_JIS.
+TEST(IniSettingsTest, AUtf8SettingsFileIsReadAsUtf8AndWrittenBackInShiftJis) {
+  const std::string utf8 = "; 議会の設定\r\n[Local]\r\nTopCaption=議会だより\r\n";
+  const struct {
+    const char* name;
+    std::string bytes;
+    bool readAsUtf8;
+  } cases[] = {
+      {"UTF-8", utf8, true},
+      {"UTF-8 with a byte-order mark", "\xEF\xBB\xBF" + utf8, true},
+      {"ASCII with a byte-order mark", "\xEF\xBB\xBF[Local]\r\nTopCaption=x\r\n", true},
+      {"Shift_JIS", Sj(utf8), false},
+      {"ASCII", "[Local]\r\nTopCaption=x\r\n", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempFolder tmp;
+    const std::string path = tmp.File("k.inf", c.bytes);
+    Settings s;
+    Document doc;
+    RecordingUi ui;
+    const IniLoadResult loaded = LoadIniSettings(path, s, doc, ui);
+    const std::string caption = c.bytes.find("x\r\n") != std::string::npos ? "x" : Sj("議会だより");
+    EXPECT_EQ(s.BtnEditLocalTopFrameCaption, caption);
+    ASSERT_EQ(loaded.notes.size(), c.readAsUtf8 ? 1u : 0u);
+    if (c.readAsUtf8) {
+      EXPECT_EQ(loaded.notes[0].lineNo, 0u);
+      EXPECT_NE(loaded.notes[0].description.find("UTF-8"), std::string::npos);
+    }
+    ASSERT_EQ(SaveIniSettings(path, s, doc, ui), 0);
+    const std::string saved = ReadAll(ToFsPath(path));
+    EXPECT_EQ(saved.rfind("\xEF\xBB\xBF", 0), std::string::npos);
+    EXPECT_TRUE(IsValidCp932(saved));
+    if (c.readAsUtf8 && caption != "x") {
+      EXPECT_EQ(saved.rfind(Sj("; 議会の設定\r\n[Local]\r\nTopCaption=議会だより\r\n"), 0), 0u);
+    }
   }
 }
 

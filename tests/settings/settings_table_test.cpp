@@ -86,9 +86,9 @@ TEST(SettingsTable, SetFromTextChecksTheKind) {
     const char* after;
   };
   const Case cases[] = {
-      {"SpinEditShimeiPos", "40", true, "40"},      {"SpinEditShimeiPos", "+7", true, "7"},
-      {"SpinEditShimeiPos", "-3", false, "7"},      {"SpinEditShimeiPos", "4x", false, "7"},
-      {"SpinEditShimeiPos", "", false, "7"},        {"SpinEditShimeiPos", "1000", false, "7"},
+      {"SpinEditShimeiPos", "40", true, "40"},      {"SpinEditShimeiPos", "+17", true, "17"},
+      {"SpinEditShimeiPos", "-3", false, "17"},     {"SpinEditShimeiPos", "4x", false, "17"},
+      {"SpinEditShimeiPos", "", false, "17"},       {"SpinEditShimeiPos", "1000", false, "17"},
       {"CheckBoxBindCSS", "1", true, "1"},          {"CheckBoxBindCSS", "0", true, "0"},
       {"CheckBoxBindCSS", "7", true, "1"},          {"CheckBoxBindCSS", "yes", false, "1"},
       {"ComboBoxClassWSC", "chair", true, "chair"}, {"ComboBoxClassWSC", "", true, ""},

@@ -16,12 +16,13 @@ namespace {
 using namespace korva::literals;
 
 const std::string kHead =
-    "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deftab720{\\fonttbl{\\f0\\fmodern\\fcharset0 Courier "
-    "New;}}\r\n{\\colortbl\\red0\\green0\\blue0;\\red0\\green128\\blue0;\\red128\\green0\\blue0;"
+    "{\\rtf1\\ansi\\ansicpg932\\deff0\\deftab720{\\fonttbl{\\f0\\fmodern\\fcharset128 " +
+    std::string(kJapaneseMonospaceFont) +
+    ";}}\r\n{\\colortbl\\red0\\green0\\blue0;\\red0\\green128\\blue0;\\red128\\green0\\blue0;"
     "\\red255\\green0\\blue0;\\red255\\green0\\blue0;\\red0\\green0\\blue255;"
     "\\red0\\green128\\blue0;"
     "\\red255\\green0\\blue255;\\red0\\green0\\blue255;\\red0\\green0\\blue0;\\red0\\green0\\blue0;"
-    "\\red0\\green0\\blue0;}\r\n\\deflang1033\\pard\\plain\\f0\\fs20\\f0 ";
+    "\\red0\\green0\\blue0;}\r\n\\deflang1033\\pard\\plain\\f0\\fs20\\uc2\\f0 ";
 const std::string kTail = "\\par }";
 
 std::string Body(const std::string& html) {
@@ -80,11 +81,30 @@ TEST(HtmlRtf, TokensAndTheirColours) {
   }
 }
 
-TEST(HtmlRtf, DoubleByteTextIsNotSplitByEscaping) {
-  // "表" ends in 0x5C and "ソ" too: their second bytes must stay single.
-  EXPECT_EQ(Body("表ソ\\"_sj), "\\cf8 " + "表ソ"_sj + "\\\\");
-  EXPECT_EQ(Body("<p title=表>"_sj),
-            "\\cf7 <\\cf4 p\\cf5  \\cf3 title\\cf7 =\\cf10 " + "表"_sj + "\\cf7 >");
+TEST(HtmlRtf, JapaneseGoesAsUnicodeWithItsShiftJisBytesBehind) {
+  // A raw trail byte "{", "}" or "\\" ("本" is 96 7B, "表" 95 5C) would open
+  // or close a group or start a control word.
+  const struct {
+    const char* name;
+    std::string html, body;
+  } cases[] = {
+      {"trail bytes that are RTF syntax", "本表ソ\\"_sj,
+       "\\cf8 \\u26412\\'96\\'7b\\u-30616\\'95\\'5c\\u12477\\'83\\'5c\\\\"},
+      {"ideographic space and an ASCII neighbour", "a　b"_sj, "\\cf8 a\\u12288\\'81\\'40b"},
+      {"code points above 32767 are negative", "議"_sj, "\\cf8 \\u-29840\\'8b\\'63"},
+      {"half-width katakana has one byte behind", "ｱ"_sj, "\\cf8 {\\uc1\\u-143\\'b1}"},
+      {"a byte that is no character",
+       "a\x80"
+       "b",
+       "\\cf8 a\\'80b"},
+      {"a lead byte at the very end", "a\x95", "\\cf8 a\\'95"},
+      {"inside a tag", "<p title=表>"_sj,
+       "\\cf7 <\\cf4 p\\cf5  \\cf3 title\\cf7 =\\cf10 \\u-30616\\'95\\'5c\\cf7 >"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(Body(c.html), c.body);
+  }
 }
 
 TEST(HtmlRtf, NulByteInsideDoesNotEndTheText) {
