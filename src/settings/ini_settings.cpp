@@ -77,11 +77,16 @@ void ReadRow(const SettingRow& row, const IniFile& ini, Settings& s, Document& d
       return;
     }
     case SettingKind::Integer: {
-      const auto number = stored ? ParseWhole(*stored) : std::nullopt;
+      auto number = stored ? ParseWhole(*stored) : std::nullopt;
       bool usable = number && *number > 0 && *number <= INT32_MAX;
       if (row.rule == ReadRule::CategoryIndex) usable = number && *number >= 0 && *number <= 7;
       if (row.rule == ReadRule::SpinEditOrFallback) {
         usable = number && *number > 0 && *number <= kSpinEditMax;
+        // The spin edit shows a value outside its range at its nearer end.
+        if (usable) {
+          const IntegerRange range = RangeOf(row);
+          number = std::clamp<long long>(*number, range.low, range.high);
+        }
       }
       if (row.rule == ReadRule::Set)
         usable = number && *number >= INT32_MIN && *number <= INT32_MAX;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cstdint>
 
 namespace korva {
 namespace {
@@ -133,19 +134,30 @@ std::optional<long long> ParseInteger(std::string_view text) {
   return value;
 }
 
-// Spin edits count bytes of a line and the radio groups pick an item: a value
-// outside these ranges is broken input, not a setting.
-std::pair<long long, long long> IntegerRange(std::string_view name) {
-  if (name.starts_with("SpinEdit")) return {0, kSpinEditMax};
-  if (name == "RadioGroupCategory") return {0, 7};
-  if (name == "RadioGroupSaveCharSet") return {0, 1};
-  return {INT32_MIN, INT32_MAX};
-}
-
 }  // namespace
 
 std::span<const SettingRow> SettingsTable() {
   return kRows;
+}
+
+IntegerRange RangeOf(const SettingRow& row) {
+  // The spin edits' ranges; the radio groups by their item counts.
+  struct Named {
+    std::string_view name;
+    IntegerRange range;
+  };
+  static constexpr Named kRanges[] = {
+      {"SpinEditYakushokuPos", {2, 20}},        {"SpinEditShimeiPos", {10, 50}},
+      {"SpinEditYakushokuPos2", {2, 60}},       {"SpinEditShimeiPos2", {10, 120}},
+      {"SpinEditAnnotateLeadingZSP", {10, 50}}, {"SpinEditQuotationLeadingZSP", {0, 50}},
+      {"SpinEditDocumentColorCount", {0, 8}},   {"SpinEditLowerLimit", {0, 20}},
+      {"SpinEditLineLimit", {0, kSpinEditMax}}, {"RadioGroupCategory", {0, 7}},
+      {"RadioGroupSaveCharSet", {0, 1}},
+  };
+  for (const Named& named : kRanges) {
+    if (named.name == row.name) return named.range;
+  }
+  return {INT32_MIN, INT32_MAX};
 }
 
 SettingKind KindOf(const SettingRow& row) {
@@ -201,10 +213,10 @@ std::optional<std::string> SetSettingFromText(Settings& settings, const SettingR
           if constexpr (std::is_same_v<T, bool>) {
             value = *number != 0;
           } else {
-            const auto [low, high] = IntegerRange(row.name);
+            const auto [low, high] = RangeOf(row);
             if (*number < low || *number > high) {
-              return std::string(row.name) + " must be between " + std::to_string(low) +
-                     " and " + std::to_string(high) + ", not " + std::string(text);
+              return std::string(row.name) + " must be between " + std::to_string(low) + " and " +
+                     std::to_string(high) + ", not " + std::string(text);
             }
             value = static_cast<int>(*number);
           }

@@ -15,8 +15,9 @@ namespace korva {
 
 enum class SettingKind { String, Integer, Boolean };
 
-// The largest value a spin edit takes from a settings file: roster columns
-// and indents are counted in bytes of a line, so a huge one is broken data.
+// Above this a spin edit's value in a settings file is broken data, not a
+// value to bring into range: roster columns and indents are counted in bytes
+// of a line.
 inline constexpr int kSpinEditMax = 999;
 
 enum class ReadRule {
@@ -28,7 +29,7 @@ enum class ReadRule {
   PositiveOrFallback,     // a missing or non-positive integer becomes `fallback`
   NonEmptyOrFallback,     // an empty text becomes `fallback` (UTF-8 in the table)
   CategoryIndex,          // a meeting category 0..7; anything else becomes `fallback`
-  SpinEditOrFallback,     // 1..kSpinEditMax; anything else becomes `fallback`
+  SpinEditOrFallback,     // 1..kSpinEditMax brought into the row's range; else `fallback`
 };
 
 using SettingMember = std::variant<std::string Settings::*, int Settings::*, bool Settings::*>;
@@ -59,6 +60,15 @@ struct SettingRow {
 std::span<const SettingRow> SettingsTable();
 
 SettingKind KindOf(const SettingRow& row);
+
+// The values an integer row takes: a spin edit's range, a radio group's
+// items. Values from a settings file are brought into it, as the control
+// would show them; anything else set by name must lie inside.
+struct IntegerRange {
+  int low;
+  int high;
+};
+IntegerRange RangeOf(const SettingRow& row);
 
 // The first row whose control name is `name` (exact), or nullptr.
 const SettingRow* FindSettingByName(std::string_view name);

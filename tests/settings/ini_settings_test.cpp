@@ -64,7 +64,8 @@ TEST(IniSettingsTest, EverySavedSettingSurvivesARoundTrip) {
         text = Value(original, name) == "1" ? "0" : "1";
         break;
       case SettingKind::Integer:
-        text = std::to_string(row.rule == ReadRule::CategoryIndex ? 5 : 10 + number++);
+        text = std::to_string(
+            row.rule == ReadRule::CategoryIndex ? 5 : std::min(10 + number++, RangeOf(row).high));
         break;
       case SettingKind::String:
         if (row.rule == ReadRule::FolderMustExist) {
@@ -127,7 +128,21 @@ TEST(IniSettingsTest, ReadingRulesOfTheTable) {
       {"[Roster]\nYakuPos1=abc", "SpinEditYakushokuPos", "4"},
       {"[Roster]\nYakuPos1=99999999999", "SpinEditYakushokuPos", "4"},
       {"[Roster]\nYakuPos1=7", "SpinEditYakushokuPos", "7"},
-      {"[Roster]\nYakuPos1=999", "SpinEditYakushokuPos", "999"},
+      {"[Roster]\nYakuPos1=1", "SpinEditYakushokuPos", "2"},
+      {"[Roster]\nYakuPos1=2", "SpinEditYakushokuPos", "2"},
+      {"[Roster]\nYakuPos1=20", "SpinEditYakushokuPos", "20"},
+      {"[Roster]\nYakuPos1=21", "SpinEditYakushokuPos", "20"},
+      {"[Roster]\nYakuPos1=999", "SpinEditYakushokuPos", "20"},
+      {"[Roster]\nShimeiPos1=9", "SpinEditShimeiPos", "10"},
+      {"[Roster]\nShimeiPos1=51", "SpinEditShimeiPos", "50"},
+      {"[Roster]\nYakuPos2=61", "SpinEditYakushokuPos2", "60"},
+      {"[Roster]\nShimeiPos2=120", "SpinEditShimeiPos2", "120"},
+      {"[Roster]\nShimeiPos2=121", "SpinEditShimeiPos2", "120"},
+      {"[Annotation]\nLeadingZSP=9", "SpinEditAnnotateLeadingZSP", "10"},
+      {"[Annotation]\nLeadingZSP=50", "SpinEditAnnotateLeadingZSP", "50"},
+      {"[Quotation]\nLeadingZSP=51", "SpinEditQuotationLeadingZSP", "50"},
+      {"[Document]\nColorCount=8", "SpinEditDocumentColorCount", "8"},
+      {"[Document]\nColorCount=9", "SpinEditDocumentColorCount", "8"},
       {"[Roster]\nYakuPos1=2000000000", "SpinEditYakushokuPos", "4"},
       {"[Annotation]\nLeadingZSP=5000", "SpinEditAnnotateLeadingZSP", "24"},
       {"[Roster]\nShimeiPos1=0", "SpinEditShimeiPos", "32"},
