@@ -107,10 +107,15 @@ int PickInclude(Settings& s, Document& doc, Ui& ui, IncludeFile which) {
   auto chosen = ui.ChooseOpenFile(StandardDialog(slot.dialog).title,
                                   StandardDialog(slot.dialog).filter, PickStart(doc));
   if (!chosen) return -1;
-  if (LoadMemoFromFile(*chosen, doc.*slot.list, 0, doc.IncludeFileLabels[index]) != 0) {
+  // A file that cannot be read leaves the include in use as it was.
+  StringList lines;
+  std::string label;
+  if (LoadMemoFromFile(*chosen, lines, 0, label) != 0) {
     ui.Warning("【 "_sj + *chosen + " 】を読み込めませんでした。"_sj);
     return -1;
   }
+  doc.*slot.list = std::move(lines);
+  doc.IncludeFileLabels[index] = std::move(label);
   s.*slot.setting = *chosen;
   return SaveAfterChange(s, doc, ui);
 }

@@ -227,9 +227,12 @@ TEST(PathRulesTest, IncludePickLoadsTheFileAndItsLabel) {
   EXPECT_EQ(f.doc.WebSidelinkIncludeList, (StringList{"<ul>", "<li>a</li>", "</ul>"}));
   EXPECT_NE(f.doc.IncludeFileLabels[5].find("side.sin"), std::string::npos);
 
+  // A file that cannot be read changes nothing: the include in use stays whole.
   f.ui.chosenPaths.push_back(FromFsPath(f.tmp.path() / "inc" / "gone.sin"));
   EXPECT_EQ(BtnEditWebSidelinkIncludeButtonClick(f.s, f.doc, f.ui), -1);
   EXPECT_EQ(f.s.BtnEditWebSidelinkInclude, file);
+  EXPECT_EQ(f.doc.WebSidelinkIncludeList, (StringList{"<ul>", "<li>a</li>", "</ul>"}));
+  EXPECT_NE(f.doc.IncludeFileLabels[5].find("side.sin"), std::string::npos);
   EXPECT_EQ(f.ui.warnings.size(), 1u);
 
   f.doc.LocalSidelinkIncludeList = {"<ul>"};
