@@ -668,9 +668,7 @@ void SettingsPagesTest::StyleSheetPaneOpensAndSaves() {
 
   app::TRichEditEx* pane = window.Pane("EditorCSS");
   pane->setFocus();
-  QTextCursor cursor = pane->textCursor();
-  cursor.movePosition(QTextCursor::End);
-  pane->setTextCursor(cursor);
+  pane->SetCaretToByte(pane->Cp932Text().size());
   QTest::keyClicks(pane, "h1 { color: red; }");
   window.form->findChild<QPushButton*>("sbCSSSave")->click();
   QCOMPARE(ReadFileBytes(sheet).bytes, std::string("p { margin: 0; }\r\nh1 { color: red; }"));
