@@ -159,6 +159,16 @@ class AppFolder {
             {"Web/Folder", Web().string() + "/"},
             {"CheckBox/OpenIEatSaved", "0"}};
   }
+  // Folder settings with the sample minutes open at start (and named after
+  // them), generated only when asked, and the try-out style sheet in place.
+  std::map<std::string, std::string> SampleSettings() const {
+    PutTryoutCss();
+    auto values = FolderSettings();
+    values["File/Global"] = CopySample().string();
+    values["Local/Html"] = "r0612t1-1";
+    values["CheckBox/ImmediateGo"] = "0";
+    return values;
+  }
 
  private:
   QTemporaryDir dir_;

@@ -68,10 +68,8 @@ class SettingsCommandsTest : public QObject {
 
 void SettingsCommandsTest::ProjectCommands() {
   AppFolder folder;
-  const auto minutes = folder.CopySample();
-  auto values = folder.FolderSettings();
-  values["File/Global"] = minutes.string();
-  values["CheckBox/ImmediateGo"] = "0";
+  const auto values = folder.SampleSettings();
+  const std::string minutes = values.at("File/Global");
   folder.WriteSettings(values);
   Window window(folder);
   QVERIFY(window.Start());
@@ -140,7 +138,7 @@ void SettingsCommandsTest::ProjectCommands() {
   window.Trigger("ManuSettingsSave");
   const fs::path inf = folder.root() / "korva.inf";
   QCOMPARE(SavedValue(inf, "File", "Project"), city.string());
-  QCOMPARE(SavedValue(inf, "File", "Global"), minutes.string());
+  QCOMPARE(SavedValue(inf, "File", "Global"), minutes);
 }
 
 void SettingsCommandsTest::CategoryChangeReanalysesTheMinutes() {
@@ -297,12 +295,7 @@ void SettingsCommandsTest::StandardDialogFilters() {
 
 void SettingsCommandsTest::MissingFoldersShowTheirWarnings() {
   AppFolder folder;
-  folder.PutTryoutCss();
-  const auto minutes = folder.CopySample();
-  auto values = folder.FolderSettings();
-  values["File/Global"] = minutes.string();
-  values["Local/Html"] = "r0612t1-1";
-  values["CheckBox/ImmediateGo"] = "0";
+  auto values = folder.SampleSettings();
   values["Web/Folder"] = "";
   folder.WriteSettings(values);
   Window window(folder);
@@ -329,11 +322,8 @@ void SettingsCommandsTest::MissingFoldersShowTheirWarnings() {
 // command line saves with that file.
 void SettingsCommandsTest::PagesReachWhatTheCommandLineSaves() {
   AppFolder folder;
-  folder.PutTryoutCss();
-  const auto minutes = folder.CopySample();
-  auto values = folder.FolderSettings();
-  values["File/Global"] = minutes.string();
-  values["Local/Html"] = "r0612t1-1";
+  auto values = folder.SampleSettings();
+  const std::string minutes = values.at("File/Global");
   values["CheckBox/ImmediateGo"] = "1";
   values["CheckBox/SaveAtBuild"] = "1";
   values["Sentense/ID_Headers"] = "row-";
@@ -351,8 +341,8 @@ void SettingsCommandsTest::PagesReachWhatTheCommandLineSaves() {
   const std::string byWindow = ReadFileBytes(saved).bytes;
   fs::remove(saved);
   const std::string command = std::string(KORVA_CLI_PATH) + " -q --settings '" +
-                              (folder.root() / "korva.inf").string() + "' convert '" +
-                              minutes.string() + "' > /dev/null";
+                              (folder.root() / "korva.inf").string() + "' convert '" + minutes +
+                              "' > /dev/null";
   QCOMPARE(std::system(command.c_str()), 0);
   QCOMPARE(ReadFileBytes(saved).bytes, byWindow);
   // The settings made a difference: ids, first paragraphs, and the trial
@@ -369,12 +359,7 @@ void SettingsCommandsTest::PagesReachWhatTheCommandLineSaves() {
 void SettingsCommandsTest::DefaultSettingsKeepEverySpeakersColour() {
   const std::string sheet = ReadFileBytes(fs::path(SourceDir()) / "examples/css/minutes.css").bytes;
   AppFolder folder;
-  folder.PutTryoutCss();
-  const auto minutes = folder.CopySample();
-  auto values = folder.FolderSettings();
-  values["File/Global"] = minutes.string();
-  values["CheckBox/ImmediateGo"] = "0";
-  folder.WriteSettings(values);
+  folder.WriteSettings(folder.SampleSettings());
   Window window(folder);
   QVERIFY(window.Start());
   QVERIFY(window.form->findChild<QCheckBox*>("CheckBoxBGColorSpeakerBy")->isChecked());

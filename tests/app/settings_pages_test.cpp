@@ -590,13 +590,7 @@ void SettingsPagesTest::ClearButtonsAndSamples() {
 // A head include chosen on the page is what the generated document starts with.
 void SettingsPagesTest::HeadIncludeReachesTheDocument() {
   AppFolder folder;
-  folder.PutTryoutCss();
-  const auto minutes = folder.CopySample();
-  auto values = folder.FolderSettings();
-  values["File/Global"] = minutes.string();
-  values["Local/Html"] = "r0612t1-1";
-  values["CheckBox/ImmediateGo"] = "0";
-  folder.WriteSettings(values);
+  folder.WriteSettings(folder.SampleSettings());
   std::ofstream(folder.root() / "city.hin", std::ios::binary)
       << Utf8ToCp932("<head><title>@title@ 例示市議会</title></head>\r\n<body>\r\n");
   Window window(folder);

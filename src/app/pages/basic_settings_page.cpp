@@ -59,7 +59,6 @@ void BuildBasicSettingsPage(QWidget* page, PageHost& host) {
   QWidget* content = ScrolledContent(page);
   QVBoxLayout* column = PageColumn(content);
   const Settings& s = host.settings;
-  const Document& doc = host.doc;
 
   QGridLayout* folders = nullptr;
   column->addWidget(Group(QStringLiteral("  【 フォルダー 】 "), content, &folders));
@@ -96,21 +95,7 @@ void BuildBasicSettingsPage(QWidget* page, PageHost& host) {
        BtnEditLocalCSSFileButtonClick, QStringLiteral("..."), "LabelLocalCSSbsoluteRelativePath",
        [&s] { return s.LabelLocalCSSbsoluteRelativePath; }});
 
-  QGridLayout* includes = nullptr;
-  column->addWidget(Group(QStringLiteral("  【 インクルード・ファイル （ ローカル用 ） 】 "),
-                          content, &includes));
-  AddPathRow(includes, host,
-             {"BtnEditLocalHeadInclude", QStringLiteral("ヘッド （ .hin ）"),
-              BtnEditLocalHeadIncludeButtonClick, QStringLiteral("..."), "LabelLocalHeadInclude",
-              [&doc] { return doc.IncludeFileLabels[0]; }});
-  AddPathRow(includes, host,
-             {"BtnEditLocalTopFrameInclude", QStringLiteral("トップ・フレーム （ .tin ）"),
-              BtnEditLocalTopFrameIncludeButtonClick, QStringLiteral("..."),
-              "LabelLocalTopFrameInclude", [&doc] { return doc.IncludeFileLabels[1]; }});
-  AddPathRow(includes, host,
-             {"BtnEditLocalSidelinkInclude", QStringLiteral("サイド・リンク （ .sin ）"),
-              BtnEditLocalSidelinkIncludeButtonClick, QStringLiteral("..."),
-              "LabelLocalSidelinkInclude", [&doc] { return doc.IncludeFileLabels[2]; }});
+  AddIncludeGroup(column, content, host, false);
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(CoreButton("sbLocalSettingsAllClear", QStringLiteral("設定をすべて解除する "),

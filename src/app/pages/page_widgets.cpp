@@ -192,4 +192,39 @@ void AddPathRow(QGridLayout* grid, PageHost& host, const PathRow& row,
   grid->addLayout(second, line + 1, 1, 1, 2);
 }
 
+void AddIncludeGroup(QVBoxLayout* column, QWidget* parent, PageHost& host, bool web) {
+  struct Include {
+    const char* name;
+    const char* caption;
+    int (*pick)(Settings&, Document&, Ui&);
+    const char* label;
+  };
+  // In the order of Document::IncludeFileLabels.
+  static const Include kIncludes[6] = {
+      {"BtnEditLocalHeadInclude", "ヘッド （ .hin ）", BtnEditLocalHeadIncludeButtonClick,
+       "LabelLocalHeadInclude"},
+      {"BtnEditLocalTopFrameInclude", "トップ・フレーム （ .tin ）",
+       BtnEditLocalTopFrameIncludeButtonClick, "LabelLocalTopFrameInclude"},
+      {"BtnEditLocalSidelinkInclude", "サイド・リンク （ .sin ）",
+       BtnEditLocalSidelinkIncludeButtonClick, "LabelLocalSidelinkInclude"},
+      {"BtnEditWebHeadInclude", "ヘッド （ .hin ）", BtnEditWebHeadIncludeButtonClick,
+       "LabelWebHeadInclude"},
+      {"BtnEditWebTopframeInclude", "トップ・フレーム （ .tin ）",
+       BtnEditWebTopframeIncludeButtonClick, "LabelWebTopframeInclude"},
+      {"BtnEditWebSidelinkInclude", "サイド・リンク （ .sin ）",
+       BtnEditWebSidelinkIncludeButtonClick, "LabelWebSidelinkInclude"},
+  };
+  QGridLayout* grid = nullptr;
+  column->addWidget(Group(web ? QStringLiteral("  【 インクルード・ファイル （ 公開用 ） 】 ")
+                              : QStringLiteral("  【 インクルード・ファイル （ ローカル用 ） 】 "),
+                          parent, &grid));
+  for (int index = web ? 3 : 0; index < (web ? 6 : 3); ++index) {
+    const Include& include = kIncludes[index];
+    AddPathRow(
+        grid, host,
+        {include.name, QString::fromUtf8(include.caption), include.pick, QStringLiteral("..."),
+         include.label, [&host, index] { return host.doc.IncludeFileLabels[index]; }});
+  }
+}
+
 }  // namespace korva::app

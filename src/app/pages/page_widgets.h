@@ -74,4 +74,8 @@ void AddPathRow(QGridLayout* grid, PageHost& host, const PathRow& row,
                 const std::vector<QWidget*>& extras = {},
                 const std::vector<QWidget*>& samples = {});
 
+// The group of the three include files (head, top frame, side link) of the
+// local set (`web` false) or the web set.
+void AddIncludeGroup(QVBoxLayout* column, QWidget* parent, PageHost& host, bool web);
+
 }  // namespace korva::app

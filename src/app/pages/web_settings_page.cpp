@@ -26,7 +26,6 @@ PageCommand Paste(int (*paste)(Settings&, Ui&)) {
 void BuildWebSettingsPage(QWidget* page, PageHost& host) {
   QWidget* content = ScrolledContent(page);
   QVBoxLayout* column = PageColumn(content);
-  const Document& doc = host.doc;
   const QString paste = QStringLiteral("貼付");
 
   QGridLayout* files = nullptr;
@@ -43,21 +42,7 @@ void BuildWebSettingsPage(QWidget* page, PageHost& host) {
                    QStringLiteral("入力したファイル名を、ファイルを開いても変えない"), content),
       nameRow + 1, 1);
 
-  QGridLayout* includes = nullptr;
-  column->addWidget(
-      Group(QStringLiteral("  【 インクルード・ファイル （ 公開用 ） 】 "), content, &includes));
-  AddPathRow(includes, host,
-             {"BtnEditWebHeadInclude", QStringLiteral("ヘッド （ .hin ）"),
-              BtnEditWebHeadIncludeButtonClick, QStringLiteral("..."), "LabelWebHeadInclude",
-              [&doc] { return doc.IncludeFileLabels[3]; }});
-  AddPathRow(includes, host,
-             {"BtnEditWebTopframeInclude", QStringLiteral("トップ・フレーム （ .tin ）"),
-              BtnEditWebTopframeIncludeButtonClick, QStringLiteral("..."),
-              "LabelWebTopframeInclude", [&doc] { return doc.IncludeFileLabels[4]; }});
-  AddPathRow(includes, host,
-             {"BtnEditWebSidelinkInclude", QStringLiteral("サイド・リンク （ .sin ）"),
-              BtnEditWebSidelinkIncludeButtonClick, QStringLiteral("..."),
-              "LabelWebSidelinkInclude", [&doc] { return doc.IncludeFileLabels[5]; }});
+  AddIncludeGroup(column, content, host, true);
 
   QGridLayout* addresses = nullptr;
   column->addWidget(Group(QStringLiteral("  【 アドレス （ クリップボードから貼り付け ） 】 "),
