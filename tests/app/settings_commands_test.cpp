@@ -213,6 +213,17 @@ void SettingsCommandsTest::SavingTheSettings() {
              "a temporary file is left");
   }
 
+  // A file name typed on the page is saved at every change, and typing goes
+  // on where the caret stands.
+  QLineEdit* name = window.form->findChild<QComboBox*>("ComboBoxHTMLFile")->lineEdit();
+  name->setText("ab");
+  name->setFocus();
+  name->setCursorPosition(1);
+  QTest::keyClicks(name, "XY");
+  QCOMPARE(name->text(), QStringLiteral("aXYb"));
+  QCOMPARE(SavedValue(inf, "Local", "Html"), std::string("aXYb"));
+  QCOMPARE(SavedValue(inf, "HTML", "SaveFile"), std::string("aXYb"));
+
   // The window-position command writes its own keys and nothing else.
   window.form->findChild<QCheckBox*>("CheckBoxBindCSS")->setChecked(false);
   window.form->resize(1111, 777);
