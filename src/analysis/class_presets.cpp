@@ -131,6 +131,63 @@ const SpeakerClassSlot* SlotForCategoryCode(const std::string& code) {
   return nullptr;
 }
 
+namespace {
+
+// "a, b, , c" -> {"a", "b", "", "c"} in CP932.
+std::vector<std::string> Items(std::string_view utf8) {
+  std::vector<std::string> items;
+  while (true) {
+    const std::size_t comma = utf8.find(',');
+    items.push_back(Sj(utf8.substr(0, comma)));
+    if (comma == std::string_view::npos) return items;
+    utf8.remove_prefix(comma + 1);
+    while (utf8.starts_with(' ')) utf8.remove_prefix(1);
+  }
+}
+
+}  // namespace
+
+const std::vector<std::string>& ClassComboItems(std::string_view slotKey) {
+  static const std::pair<std::string_view, std::vector<std::string>> kItems[] = {
+      {"WDC", Items("governor, primeminister, head, mayor, chairman, chairperson, chairwoman, "
+                    "chiefjudge, president, ceo, coo, delegate, representative, ")},
+      {"WSC", Items("chairperson, chairman, chairwoman, chair, judge, ")},
+      {"WSQ", Items("committeechair, masterofceremonies, mc, comchair, ")},
+      {"WRL", Items("officer, minister, delegate, staff, secretary, administrative officer, "
+                    "prosecutor, plaintiff, accuser, ")},
+      {"BFC", Items("citizen, governor, aide, consultant, accused, defendant, ")},
+      {"BTU", Items("publicspeaker, corporation, consultant, witness, reference, plaintiff, ")},
+      {"WTU", Items("witness, publicspeaker, delegate, ")},
+      {"WSS", Items("conservator, spectator, delegate, auditor, hearer, attender, listener, "
+                    "audience, ")},
+      {"BFS", Items("auditor, hearer, plaintiff, attender, consultant, listener, spectator, "
+                    "audience, ")},
+      {"BRL", Items("member, defense counsel, counsel, ")},
+      {"BTD", Items("subject, ")},
+      {"WTD", Items("subcomp, plaintiff, ")},
+  };
+  static const std::vector<std::string> none;
+  for (const auto& [key, items] : kItems) {
+    if (key == slotKey) return items;
+  }
+  return none;
+}
+
+const std::vector<std::string>& MarkComboItems(std::string_view slotKey) {
+  static const std::string kMarks = "○, □, ◆, ◎, ◇, ▲, △, ★, ☆, ●, ";
+  static const std::vector<std::string> standard = Items(kMarks);
+  static const std::vector<std::string> wrl = Items(kMarks + ", ∇");
+  // BFC also offers its own default mark, which the common list lacks.
+  static const std::vector<std::string> bfc = Items("＠, ※, " + kMarks);
+  static const std::vector<std::string> btd = Items("▼");
+  static const std::vector<std::string> wtd = Items("▽");
+  if (slotKey == "WRL") return wrl;
+  if (slotKey == "BFC") return bfc;
+  if (slotKey == "BTD") return btd;
+  if (slotKey == "WTD") return wtd;
+  return standard;
+}
+
 std::span<const char* const> PresetClassNames(int category) {
   static const char* const kPresets[kCategoryCount][10] = {
       {"chairperson", "committeechair", "member", "mayor", "officer", "publicspeaker", "witness",

@@ -5,6 +5,8 @@
 #include <array>
 #include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "settings/settings.h"
 
@@ -34,6 +36,11 @@ std::span<const SpeakerClassSlot> SpeakerClassSlots();
 
 // The slot a category code selects, or nullptr (code 2, "0", empty, unknown).
 const SpeakerClassSlot* SlotForCategoryCode(const std::string& code);
+
+// What a slot's class and mark combo boxes offer in their lists (CP932, an
+// empty entry included); the user may type anything else.
+const std::vector<std::string>& ClassComboItems(std::string_view slotKey);
+const std::vector<std::string>& MarkComboItems(std::string_view slotKey);
 
 // Class names of the ten speaker slots per meeting category, in slot order
 // (WSC, WSQ, BRL, WDC, WRL, BTU, WTU, WSS, BFS, BFC).

@@ -16,6 +16,7 @@
 
 #include "analysis/category_commands.h"
 #include "app/line_table_model.h"
+#include "app/pages/page_host.h"
 #include "app/qt_text.h"
 #include "app/settings_binding.h"
 #include "app/tab_pages.h"
@@ -159,6 +160,7 @@ void TAMainForm::RefreshViews() {
         StringList(doc_.SpeakerSentenceSet.begin(), doc_.SpeakerSentenceSet.end()), true));
     if (memo->toPlainText() != text) memo->setPlainText(text);
   }
+  pageHost_->Refresh();
 }
 
 void TAMainForm::ScheduleGeneration() {

@@ -38,6 +38,7 @@ namespace korva::app {
 
 class LineTableModel;
 class PageControl;
+class PageHost;
 
 class TAMainForm : public QMainWindow {
   Q_OBJECT
@@ -169,6 +170,7 @@ class TAMainForm : public QMainWindow {
   XdgHtmlOpener opener_;
   WindowUi ui_;
 
+  std::unique_ptr<PageHost> pageHost_;  // the settings pages
   std::map<QString, TRichEditEx*> panes_;
   TRichEditEx* activeEditor_ = nullptr;
   std::vector<PaneSearchBar*> searchBars_;

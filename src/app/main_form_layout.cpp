@@ -19,7 +19,9 @@
 #include "app/help_pages.h"
 #include "app/line_table_model.h"
 #include "app/main_form.h"
+#include "app/pages/page_host.h"
 #include "app/tab_pages.h"
+#include "html/document_html.h"
 
 namespace korva::app {
 
@@ -40,18 +42,13 @@ QLabel* WarningLabel(const QString& name, const QString& text, QWidget* parent) 
   return label;
 }
 
-// A settings page the next pages fill: a note on what belongs there.
-void Placeholder(QWidget* page, const QString& what) {
-  auto* note = new QLabel(what, page);
-  note->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-  note->setWordWrap(true);
-  note->setStyleSheet("color: #555; padding: 12px;");
-  page->layout()->addWidget(note);
-}
-
 }  // namespace
 
 void TAMainForm::BuildLayout() {
+  pageHost_ = std::make_unique<PageHost>(
+      settings_, doc_, ui_, *this,
+      [this](const std::function<void()>& command) { RunCommand(command); },
+      [](Settings& s, Document& doc, Ui& ui) { korva::MenuTextMakeBodyOnlyClick(s, doc, ui); });
   auto* central = new QWidget(this);
   QVBoxLayout* layout = Column(central);
   topPanel_ = static_cast<QFrame*>(BuildTopPanel());
@@ -90,6 +87,7 @@ void TAMainForm::BuildMainPage(QWidget* page) {
   optionPanel_->setObjectName("PanelSettingProject");
   optionPanel_->setFrameShape(QFrame::StyledPanel);
   optionPanel_->setLayout(Column(optionPanel_, 4));
+  BuildOptionPanel(optionPanel_, *pageHost_);
   SetOptionPanelHeight(20);
   layout->addWidget(optionPanel_);
   mainSplitter_ = new QSplitter(Qt::Horizontal, page);
@@ -156,14 +154,14 @@ void TAMainForm::BuildLeftPages() {
       QStringLiteral(
           "保存する前に、【  ルート／試し用／３ファイル用フォルダー 】を設定してください   "),
       project));
-  Placeholder(project, QStringLiteral("フォルダー、ファイル名、インクルード・ファイルの設定"));
-  Placeholder(page("PGLeftTab03LocalSetting", QStringLiteral(" 【 ローカル設定 】 ")),
-              QStringLiteral("ローカル用３ファイルの設定"));
+  BuildBasicSettingsPage(project, *pageHost_);
+  BuildLocalSettingsPage(page("PGLeftTab03LocalSetting", QStringLiteral(" 【 ローカル設定 】 ")),
+                         *pageHost_);
   QWidget* web = page("PGLeftTab05WebHEAD", QStringLiteral(" 【 公開用設定 】 "));
   web->layout()->addWidget(WarningLabel(
       "LabelWarningSettingWebFolder",
       QStringLiteral("公開用（ Ｗｅｂ ）のＨＴＭＬ保存フォルダーが設定されていません  "), web));
-  Placeholder(web, QStringLiteral("公開用ＨＴＭＬの設定"));
+  BuildWebSettingsPage(web, *pageHost_);
 
   QWidget* body = left->AddPage("PGLeftTab08HTMLBody", QStringLiteral("  【 HTML 】   "));
   TRichEditEx* bodyPane = MakePane("EditorBodyHTML", false);
@@ -174,20 +172,17 @@ void TAMainForm::BuildLeftPages() {
                                    "tbHTMLLeftBodytSearchClear", "tbHTMLLeftBodytSearchTop",
                                    "tbHTMLLeftBodytSearchBottom", "tbHTMLLeftBodytSearchRefresh"},
                                   ui_, body));
-  Placeholder(page("PGLeftTab03SpeakerClass", QStringLiteral(" 【 発言者クラス 】 ")),
-              QStringLiteral("発言者の区分ごとのクラス名とマーク"));
-  Placeholder(page("PGLeftTab05Roster", QStringLiteral(" 【 名簿 】 ")),
-              QStringLiteral("名簿の文字位置"));
-  Placeholder(page("PGLeftTab14Doc", QStringLiteral(" 【 文書 】 ")),
-              QStringLiteral("注記・引用の字下げと文書の色"));
+  BuildSpeakerClassPage(page("PGLeftTab03SpeakerClass", QStringLiteral(" 【 発言者クラス 】 ")),
+                        *pageHost_);
+  BuildRosterPage(page("PGLeftTab05Roster", QStringLiteral(" 【 名簿 】 ")), *pageHost_);
+  BuildDocumentPage(page("PGLeftTab14Doc", QStringLiteral(" 【 文書 】 ")), *pageHost_);
   QWidget* warnings =
       page("PGLeftTab11MWarningAndError", QStringLiteral("  【 警告・エラー表示 】  "));
   warnings->layout()->addWidget(WarningLabel(
       "LabelMarkNotMatch", QStringLiteral("加工マークの「開始」と「終了」の個数が一致しません "),
       warnings));
-  Placeholder(warnings, QStringLiteral("加工マークの個数"));
-  Placeholder(page("PGLeftTab13HTMLHEAD", QStringLiteral(" 【 HTML HEAD 】 ")),
-              QStringLiteral("ＨＴＭＬのＨＥＡＤと構造のクラス名"));
+  BuildWarningsPage(warnings, *pageHost_);
+  BuildHtmlHeadPage(page("PGLeftTab13HTMLHEAD", QStringLiteral(" 【 HTML HEAD 】 ")), *pageHost_);
 
   // Pages without a tab of their own.
   QWidget* text = left->AddPage("PGLeftTab01Main", QStringLiteral(" 【 テキスト 】 "), true);
@@ -220,8 +215,8 @@ void TAMainForm::BuildRightPages() {
     if (!p->layout()) Column(p, 2);
     return p;
   };
-  Placeholder(page("PGRightTab03SpeakerSettings", QStringLiteral(" 【 発言者の設定 】 ")),
-              QStringLiteral("会議のカテゴリと発言者の設定"));
+  BuildSpeakerSettingsPage(
+      page("PGRightTab03SpeakerSettings", QStringLiteral(" 【 発言者の設定 】 ")), *pageHost_);
   QWidget* minutes = right->AddPage("PGRightTab06MinutesText", QStringLiteral("  【 テキスト 】 "));
   TRichEditEx* minutesPane = MakePane("EditorMinutesText", true);
   BuildPanePage(minutes, "PanelPGRightTab06MinutesTextBody", minutesPane,
@@ -230,10 +225,11 @@ void TAMainForm::BuildRightPages() {
                                    "tbRightTextSearch", "tbRightTextPaste", "tbRightTextClear",
                                    "tbRightTextTop", "tbRightTextBottom", "tbRightTextRefresh"},
                                   ui_, minutes));
-  Placeholder(page("PGRightTab08LocalInclude", QStringLiteral(" 【 ローカル用インクルード 】 ")),
-              QStringLiteral("ローカル用のインクルード・ファイル"));
-  Placeholder(page("PGRightTab09WebInclude", QStringLiteral(" 【 公開用インクルード 】 ")),
-              QStringLiteral("公開用のインクルード・ファイル"));
+  BuildLocalIncludePage(
+      page("PGRightTab08LocalInclude", QStringLiteral(" 【 ローカル用インクルード 】 ")),
+      *pageHost_);
+  BuildWebIncludePage(page("PGRightTab09WebInclude", QStringLiteral(" 【 公開用インクルード 】 ")),
+                      *pageHost_);
   QWidget* css = page("PGRightTab04CSSJS", QStringLiteral("  【 会議録CSS 】  "));
   auto* cssLabel = new QLabel(css);
   cssLabel->setObjectName("LabelRightTab04CSSFilename");
@@ -242,8 +238,9 @@ void TAMainForm::BuildRightPages() {
   cssPanel->setObjectName("PanelPGRightTab04CSSJSBody");
   Column(cssPanel)->addWidget(MakePane("EditorCSS", false));
   css->layout()->addWidget(cssPanel);
-  Placeholder(page("PGRightTab12SidelinkInclude", QStringLiteral(" 【 サイドリンク 】 ")),
-              QStringLiteral("サイドリンクのインクルード・ファイル"));
+  BuildCssPage(css, *pageHost_);
+  BuildSidelinkIncludePage(
+      page("PGRightTab12SidelinkInclude", QStringLiteral(" 【 サイドリンク 】 ")), *pageHost_);
   QWidget* html = right->AddPage("PGRightTab01HTML", QStringLiteral(" 【 ＨＴＭＬ 】  "));
   TRichEditEx* htmlPane = MakePane("EditorHTML", false);
   BuildPanePage(

@@ -58,9 +58,11 @@ std::optional<std::string> ControlText(QObject* control) {
 }
 
 void SetControlText(QObject* control, const std::string& text) {
+  // Setting the same text again would move the caret of an edit being typed in.
   if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-    edit->setText(FromCp932(text));
+    if (edit->text() != FromCp932(text)) edit->setText(FromCp932(text));
   } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+    if (combo->currentText() == FromCp932(text)) return;
     combo->setEditText(FromCp932(text));
     if (!combo->isEditable()) combo->setCurrentText(FromCp932(text));
   } else if (auto* spin = qobject_cast<QSpinBox*>(control)) {

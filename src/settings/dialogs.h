@@ -24,6 +24,7 @@ enum class DialogKind {
   MinutesTextOpen,
   GeneralSave,
   TextSave,
+  CssSave,
 };
 
 const FileDialog& StandardDialog(DialogKind kind);

@@ -8,6 +8,7 @@
 #include "session/captions.h"
 #include "session/files.h"
 #include "settings/dialogs.h"
+#include "settings/settings_table.h"
 #include "text/literal.h"
 #include "text/path_text.h"
 #include "text/sjis.h"
@@ -106,10 +107,15 @@ int PickInclude(Settings& s, Document& doc, Ui& ui, IncludeFile which) {
   auto chosen = ui.ChooseOpenFile(StandardDialog(slot.dialog).title,
                                   StandardDialog(slot.dialog).filter, PickStart(doc));
   if (!chosen) return -1;
-  if (LoadMemoFromFile(*chosen, doc.*slot.list, 0, doc.IncludeFileLabels[index]) != 0) {
+  // A file that cannot be read leaves the include in use as it was.
+  StringList lines;
+  std::string label;
+  if (LoadMemoFromFile(*chosen, lines, 0, label) != 0) {
     ui.Warning("【 "_sj + *chosen + " 】を読み込めませんでした。"_sj);
     return -1;
   }
+  doc.*slot.list = std::move(lines);
+  doc.IncludeFileLabels[index] = std::move(label);
   s.*slot.setting = *chosen;
   return SaveAfterChange(s, doc, ui);
 }
@@ -300,6 +306,50 @@ void ClearIncludeFile(Settings& s, Document& doc, Ui& ui, IncludeFile which) {
   (doc.*slot.list).clear();
   doc.IncludeFileLabels[index].clear();
   ui.ShowPage(slot.page);
+}
+
+bool ClearPathSetting(Settings& s, Document& doc, Ui& ui, std::string_view name) {
+  constexpr std::string_view kIncludes[] = {
+      "BtnEditLocalHeadInclude", "BtnEditLocalTopFrameInclude", "BtnEditLocalSidelinkInclude",
+      "BtnEditWebHeadInclude",   "BtnEditWebTopframeInclude",   "BtnEditWebSidelinkInclude"};
+  for (std::size_t i = 0; i < std::size(kIncludes); ++i) {
+    if (kIncludes[i] != name) continue;
+    ClearIncludeFile(s, doc, ui, static_cast<IncludeFile>(i));
+    return true;
+  }
+  const std::pair<std::string_view, std::string*> shownBeside[] = {
+      {"BtnEditLocalCSSFile", &s.LabelLocalCSSbsoluteRelativePath},
+      {"BtnEditLocalReturn2Home", &s.LabelLocalReturn2HomePath},
+      {"BtnEditLocalReturn2Top", &s.LabelLocalReturn2TopPath},
+      {"BtnEditLocalReturn2list", &s.LabelLocalReturn2listPath}};
+  for (const auto& [setting, label] : shownBeside) {
+    if (setting == name) label->clear();
+  }
+  const SettingRow* row = FindSettingByName(name);
+  if (!row || !name.starts_with("BtnEdit")) return false;
+  SetSettingFromText(s, *row, "");
+  return true;
+}
+
+int SaveCSSPane(Document& doc, Ui& ui, const FileWriter& writer) {
+  if (doc.EditorCSSText.empty()) {
+    ui.Beep();
+    return -1;
+  }
+  std::string path = doc.LabelRightTab04CSSFilename;
+  if (path.empty()) {
+    const FileDialog& dialog = StandardDialog(DialogKind::CssSave);
+    auto chosen = ui.ChooseSaveFile(dialog.title, dialog.filter, "minutes.css");
+    if (!chosen) return -1;
+    path = ExtractFileExt(*chosen).empty() ? *chosen + dialog.defaultExt : *chosen;
+  }
+  if (auto error = writer(ToFsPath(path), doc.EditorCSSText)) {
+    ui.Warning(SaveFailedMessage(*error));
+    return -1;
+  }
+  doc.LabelRightTab04CSSFilename = path;
+  ui.SetStatusPanel(1, "  【  "_sj + path + "  】として保存されました"_sj);
+  return 0;
 }
 
 void LocalSettingsAllClear(Settings& s, Document& doc, Ui& ui) {

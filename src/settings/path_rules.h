@@ -72,6 +72,15 @@ enum class IncludeFile {
 // its label, and shows its include tab.
 void ClearIncludeFile(Settings& s, Document& doc, Ui& ui, IncludeFile which);
 
+// The clear button beside a folder, file or link setting (`name` is its
+// control): empties it, and the absolute path shown beside a relative one;
+// an include file goes as ClearIncludeFile says. False for any other name.
+bool ClearPathSetting(Settings& s, Document& doc, Ui& ui, std::string_view name);
+
+// Saves the style sheet pane to the file it was loaded from, or to a name
+// asked for when it came from none. An empty pane is not written.
+int SaveCSSPane(Document& doc, Ui& ui, const FileWriter& writer = WriteFileAtomically);
+
 // --- group commands ----------------------------------------------------------
 
 void LocalSettingsAllClear(Settings& s, Document& doc, Ui& ui);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "analysis_support.h"
 
 namespace korva {
@@ -120,6 +122,42 @@ TEST(ClassPresets, SlotsByCategoryCode) {
   }
   EXPECT_EQ(U8(CategoryCaption(6)), "裁判調書");
   EXPECT_EQ(CategoryCaption(8), "");
+}
+
+// What the combo boxes offer: every slot one clean list with one empty entry,
+// the slot's default mark among its marks.
+TEST(ClassPresets, ComboItems) {
+  for (const auto& slot : SpeakerClassSlots()) {
+    SCOPED_TRACE(slot.key);
+    for (const auto* items : {&ClassComboItems(slot.key), &MarkComboItems(slot.key)}) {
+      ASSERT_FALSE(items->empty());
+      std::vector<std::string> sorted = *items;
+      std::sort(sorted.begin(), sorted.end());
+      EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end()) << "duplicates";
+      for (const std::string& item : *items) {
+        EXPECT_FALSE(item.starts_with(' ') || item.ends_with(' ')) << "[" << item << "]";
+      }
+    }
+    const auto& classes = ClassComboItems(slot.key);
+    EXPECT_EQ(std::count(classes.begin(), classes.end(), ""), 1);
+    const auto& marks = MarkComboItems(slot.key);
+    EXPECT_NE(std::find(marks.begin(), marks.end(), slot.defaultMark), marks.end());
+  }
+  auto u8 = [](const std::vector<std::string>& items) {
+    std::vector<std::string> out;
+    for (const auto& item : items) out.push_back(U8(item));
+    return out;
+  };
+  EXPECT_EQ(ClassComboItems("WSC"), (std::vector<std::string>{"chairperson", "chairman",
+                                                              "chairwoman", "chair", "judge", ""}));
+  EXPECT_EQ(ClassComboItems("WDC")[12], "representative");
+  EXPECT_EQ(ClassComboItems("WRL")[6], "prosecutor");
+  EXPECT_EQ(u8(MarkComboItems("WRL")).back(), "∇");
+  EXPECT_EQ(u8(MarkComboItems("BFC")).front(), "＠");
+  EXPECT_EQ(u8(MarkComboItems("BTD")), std::vector<std::string>{"▼"});
+  EXPECT_EQ(u8(MarkComboItems("WTD")), std::vector<std::string>{"▽"});
+  EXPECT_EQ(MarkComboItems("WSC").size(), 11u);
+  EXPECT_TRUE(ClassComboItems("XYZ").empty());
 }
 
 }  // namespace

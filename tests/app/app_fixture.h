@@ -31,6 +31,8 @@ class ScriptedPrompter : public app::Prompter {
   std::deque<bool> answers;
   std::deque<std::optional<std::string>> paths;  // CP932 answers of the file dialogs
   std::vector<std::string> dialogTitles;         // UTF-8
+  std::vector<std::string> dialogFilters;        // CP932, as the commands give them
+  std::vector<std::string> dialogStarts;         // UTF-8 start folder or proposed name
 
   void Information(const std::string& text) override {
     informations.push_back(Cp932ToUtf8Lossy(text));
@@ -43,21 +45,25 @@ class ScriptedPrompter : public app::Prompter {
     answers.pop_front();
     return answer;
   }
-  std::optional<std::string> ChooseOpenFile(const std::string& title, const std::string&,
-                                            const std::string&) override {
-    return NextPath(title);
+  std::optional<std::string> ChooseOpenFile(const std::string& title, const std::string& filter,
+                                            const std::string& start) override {
+    return NextPath(title, filter, start);
   }
-  std::optional<std::string> ChooseSaveFile(const std::string& title, const std::string&,
-                                            const std::string&) override {
-    return NextPath(title);
+  std::optional<std::string> ChooseSaveFile(const std::string& title, const std::string& filter,
+                                            const std::string& start) override {
+    return NextPath(title, filter, start);
   }
-  std::optional<std::string> ChooseFolder(const std::string& title, const std::string&) override {
-    return NextPath(title);
+  std::optional<std::string> ChooseFolder(const std::string& title,
+                                          const std::string& start) override {
+    return NextPath(title, "", start);
   }
 
  private:
-  std::optional<std::string> NextPath(const std::string& title) {
+  std::optional<std::string> NextPath(const std::string& title, const std::string& filter,
+                                      const std::string& start) {
     dialogTitles.push_back(Cp932ToUtf8Lossy(title));
+    dialogFilters.push_back(filter);
+    dialogStarts.push_back(Cp932ToUtf8Lossy(start));
     if (paths.empty()) return std::nullopt;
     auto path = paths.front();
     paths.pop_front();
@@ -152,6 +158,16 @@ class AppFolder {
             {"Local/css", "css/minutes.css"},
             {"Web/Folder", Web().string() + "/"},
             {"CheckBox/OpenIEatSaved", "0"}};
+  }
+  // Folder settings with the sample minutes open at start (and named after
+  // them), generated only when asked, and the try-out style sheet in place.
+  std::map<std::string, std::string> SampleSettings() const {
+    PutTryoutCss();
+    auto values = FolderSettings();
+    values["File/Global"] = CopySample().string();
+    values["Local/Html"] = "r0612t1-1";
+    values["CheckBox/ImmediateGo"] = "0";
+    return values;
   }
 
  private:

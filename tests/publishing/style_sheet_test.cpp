@@ -12,12 +12,20 @@
 namespace korva {
 namespace {
 
+// The colour of every span class, also of each class in a selector list
+// such as "span.mayor, span.mayor-alt { color: ... }".
 std::map<std::string, std::string> SpanColours(const std::string& css) {
   std::map<std::string, std::string> colours;
-  const std::regex rule(R"(span\.([A-Za-z0-9_-]+)\s*\{\s*color:\s*(#[0-9a-fA-F]{6}))");
+  const std::regex rule(
+      R"(((?:span\.[A-Za-z0-9_-]+,\s*)*span\.[A-Za-z0-9_-]+)\s*\{\s*color:\s*(#[0-9a-fA-F]{6}))");
+  const std::regex name(R"(span\.([A-Za-z0-9_-]+))");
   for (auto it = std::sregex_iterator(css.begin(), css.end(), rule); it != std::sregex_iterator();
        ++it) {
-    colours[(*it)[1]] = (*it)[2];
+    const std::string selectors = (*it)[1];
+    for (auto n = std::sregex_iterator(selectors.begin(), selectors.end(), name);
+         n != std::sregex_iterator(); ++n) {
+      colours[(*n)[1]] = (*it)[2];
+    }
   }
   return colours;
 }
@@ -40,6 +48,12 @@ TEST_F(SampleStyleSheet, EveryPresetsSpeakerClassesHaveTheirOwnColour) {
       const std::string cls = SpeakerClassAndMark(settings, std::to_string(code)).className;
       ASSERT_TRUE(colours.count(cls))
           << "no colour for " << cls << " (category " << category << ")";
+      // An alternate paragraph keeps its speaker's colour.
+      if (colours.count(cls + "-alt")) {
+        EXPECT_EQ(colours.at(cls + "-alt"), colours.at(cls)) << cls;
+      } else {
+        EXPECT_EQ(cls, settings.ComboBoxDOC_ID) << "no " << cls << "-alt";
+      }
       const auto [it, fresh] = classOfColour.emplace(colours.at(cls), cls);
       EXPECT_TRUE(fresh || it->second == cls)
           << cls << " and " << it->second << " share " << it->first << " in category " << category;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "settings/ini_file.h"
+#include "settings/settings_table.h"
 #include "support/recording_ui.h"
 #include "support/temp_folder.h"
 #include "text/literal.h"
@@ -226,9 +227,12 @@ TEST(PathRulesTest, IncludePickLoadsTheFileAndItsLabel) {
   EXPECT_EQ(f.doc.WebSidelinkIncludeList, (StringList{"<ul>", "<li>a</li>", "</ul>"}));
   EXPECT_NE(f.doc.IncludeFileLabels[5].find("side.sin"), std::string::npos);
 
+  // A file that cannot be read changes nothing: the include in use stays whole.
   f.ui.chosenPaths.push_back(FromFsPath(f.tmp.path() / "inc" / "gone.sin"));
   EXPECT_EQ(BtnEditWebSidelinkIncludeButtonClick(f.s, f.doc, f.ui), -1);
   EXPECT_EQ(f.s.BtnEditWebSidelinkInclude, file);
+  EXPECT_EQ(f.doc.WebSidelinkIncludeList, (StringList{"<ul>", "<li>a</li>", "</ul>"}));
+  EXPECT_NE(f.doc.IncludeFileLabels[5].find("side.sin"), std::string::npos);
   EXPECT_EQ(f.ui.warnings.size(), 1u);
 
   f.doc.LocalSidelinkIncludeList = {"<ul>"};
@@ -237,6 +241,79 @@ TEST(PathRulesTest, IncludePickLoadsTheFileAndItsLabel) {
   EXPECT_TRUE(f.doc.WebSidelinkIncludeList.empty());
   EXPECT_EQ(f.doc.IncludeFileLabels[5], "");
   EXPECT_EQ(f.doc.LocalSidelinkIncludeList, StringList{"<ul>"});
+}
+
+TEST(PathRulesTest, ClearButtons) {
+  struct Case {
+    const char* name;
+    bool known;
+  };
+  const Case cases[] = {
+      {"BtnEditLocalCSSFile", true},     {"BtnEditLocalReturn2Home", true},
+      {"BtnEditLocalReturn2list", true}, {"BtnEditWebDomain", true},
+      {"BtnEditLocalHeadInclude", true}, {"BtnEditWebSidelinkInclude", true},
+      {"ComboBoxClassWSC", false},       {"LabelLocalCSSbsoluteRelativePath", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Folders f;
+    f.s.BtnEditLocalCSSFile = "css/a.css";
+    f.s.LabelLocalCSSbsoluteRelativePath = f.three + "css/a.css";
+    f.s.BtnEditLocalReturn2Home = f.s.BtnEditLocalReturn2list = "../x.html";
+    f.s.LabelLocalReturn2HomePath = f.s.LabelLocalReturn2listPath = f.root + "x.html";
+    f.s.BtnEditWebDomain = "https://example.jp/";
+    f.s.BtnEditLocalHeadInclude = f.s.BtnEditWebSidelinkInclude = f.root + "a.hin";
+    f.doc.LocalHeadIncludeList = f.doc.WebSidelinkIncludeList = {"<title>"};
+    f.doc.IncludeFileLabels[0] = f.doc.IncludeFileLabels[5] = "x";
+    f.s.ComboBoxClassWSC = "chair";
+    const Settings before = f.s;
+    EXPECT_EQ(ClearPathSetting(f.s, f.doc, f.ui, c.name), c.known);
+    const SettingRow* row = FindSettingByName(c.name);
+    if (c.known) {
+      EXPECT_EQ(SettingValueText(f.s, *row), "");
+    } else if (row) {
+      EXPECT_EQ(SettingValueText(f.s, *row), SettingValueText(before, *row));
+    }
+    // A relative setting takes its absolute path with it; the others keep theirs.
+    const std::string name = c.name;
+    EXPECT_EQ(f.s.LabelLocalCSSbsoluteRelativePath.empty(), name == "BtnEditLocalCSSFile");
+    EXPECT_EQ(f.s.LabelLocalReturn2HomePath.empty(), name == "BtnEditLocalReturn2Home");
+    EXPECT_EQ(f.s.LabelLocalReturn2listPath.empty(), name == "BtnEditLocalReturn2list");
+    EXPECT_EQ(f.doc.LocalHeadIncludeList.empty(), name == "BtnEditLocalHeadInclude");
+    EXPECT_EQ(f.doc.IncludeFileLabels[5].empty(), name == "BtnEditWebSidelinkInclude");
+    EXPECT_EQ(f.s.BtnEditRootFolder, f.root) << "nothing else changes";
+  }
+}
+
+TEST(PathRulesTest, StyleSheetPaneSave) {
+  Folders f;
+  f.doc.EditorCSSText = "p { color: red; }\r\n";
+  // Loaded from a file: written back there.
+  f.doc.LabelRightTab04CSSFilename = f.tmp.File("data/root/three/a.css", "old");
+  ASSERT_EQ(SaveCSSPane(f.doc, f.ui), 0);
+  EXPECT_EQ(ReadAll(f.tmp.path() / "data/root/three/a.css"), f.doc.EditorCSSText);
+  EXPECT_NE(f.ui.panels[1].find("a.css"), std::string::npos);
+  // From no file: a name is asked for, and becomes the pane's file.
+  f.doc.LabelRightTab04CSSFilename.clear();
+  f.ui.chosenPaths.push_back(f.root + "new");
+  ASSERT_EQ(SaveCSSPane(f.doc, f.ui), 0);
+  EXPECT_EQ(f.doc.LabelRightTab04CSSFilename, f.root + "new.css");
+  EXPECT_EQ(ReadAll(f.tmp.path() / "data/root/new.css"), f.doc.EditorCSSText);
+  // Cancelled, empty, or failing: nothing is written and a failure says why.
+  f.doc.LabelRightTab04CSSFilename.clear();
+  EXPECT_EQ(SaveCSSPane(f.doc, f.ui), -1);
+  f.doc.LabelRightTab04CSSFilename = f.root + "new.css";
+  f.doc.EditorCSSText.clear();
+  EXPECT_EQ(SaveCSSPane(f.doc, f.ui), -1);
+  EXPECT_EQ(f.ui.beeps, 1);
+  f.doc.EditorCSSText = "x";
+  const auto failing = [](const std::filesystem::path& path, std::string_view) {
+    return std::optional<FileError>(FileError{path.string(), "disk full"});
+  };
+  EXPECT_EQ(SaveCSSPane(f.doc, f.ui, failing), -1);
+  ASSERT_EQ(f.ui.warnings.size(), 1u);
+  EXPECT_NE(f.ui.warnings[0].find("disk full"), std::string::npos);
+  EXPECT_EQ(ReadAll(f.tmp.path() / "data/root/new.css"), "p { color: red; }\r\n");
 }
 
 TEST(PathRulesTest, ClipboardLimits) {

@@ -86,12 +86,27 @@ TEST(SettingsTable, SetFromTextChecksTheKind) {
     const char* after;
   };
   const Case cases[] = {
-      {"SpinEditShimeiPos", "40", true, "40"},      {"SpinEditShimeiPos", "+17", true, "17"},
-      {"SpinEditShimeiPos", "-3", false, "17"},     {"SpinEditShimeiPos", "4x", false, "17"},
-      {"SpinEditShimeiPos", "", false, "17"},       {"SpinEditShimeiPos", "1000", false, "17"},
-      {"CheckBoxBindCSS", "1", true, "1"},          {"CheckBoxBindCSS", "0", true, "0"},
-      {"CheckBoxBindCSS", "7", true, "1"},          {"CheckBoxBindCSS", "yes", false, "1"},
-      {"ComboBoxClassWSC", "chair", true, "chair"}, {"ComboBoxClassWSC", "", true, ""},
+      {"SpinEditShimeiPos", "40", true, "40"},
+      {"SpinEditShimeiPos", "+17", true, "17"},
+      {"SpinEditShimeiPos", "-3", false, "17"},
+      {"SpinEditShimeiPos", "4x", false, "17"},
+      {"SpinEditShimeiPos", "", false, "17"},
+      {"SpinEditShimeiPos", "1000", false, "17"},
+      {"SpinEditShimeiPos", "10", true, "10"},
+      {"SpinEditShimeiPos", "9", false, "10"},
+      {"SpinEditShimeiPos", "50", true, "50"},
+      {"SpinEditShimeiPos", "51", false, "50"},
+      {"SpinEditDocumentColorCount", "0", true, "0"},
+      {"SpinEditDocumentColorCount", "9", false, "0"},
+      {"RadioGroupCategory", "7", true, "7"},
+      {"RadioGroupCategory", "8", false, "7"},
+      {"RadioGroupSaveCharSet", "2", false, "0"},
+      {"CheckBoxBindCSS", "1", true, "1"},
+      {"CheckBoxBindCSS", "0", true, "0"},
+      {"CheckBoxBindCSS", "7", true, "1"},
+      {"CheckBoxBindCSS", "yes", false, "1"},
+      {"ComboBoxClassWSC", "chair", true, "chair"},
+      {"ComboBoxClassWSC", "", true, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.name) + "=" + c.text);

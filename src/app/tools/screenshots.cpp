@@ -10,6 +10,8 @@
 #include <fstream>
 #include <iostream>
 
+#include <QAction>
+
 #include "app/main_form.h"
 #include "app/tab_pages.h"
 #include "session/files.h"
@@ -31,6 +33,20 @@ bool Save(QWidget& window, const QDir& out, const QString& name) {
   }
   std::cout << path.toStdString() << "\n";
   return true;
+}
+
+// Brings a page forward as a click on its tab does, so the window takes the
+// layout that page asks for.
+void ChoosePage(QWidget& window, const QString& name) {
+  for (auto* control : window.findChildren<korva::app::PageControl*>()) {
+    for (int i = 0; i < control->count(); ++i) {
+      if (control->widget(i)->objectName() != name) continue;
+      // A page already in front is left and chosen again, so its layout applies.
+      if (control->currentIndex() == i) control->setCurrentIndex(i == 0 ? 1 : 0);
+      control->setCurrentIndex(i);
+    }
+  }
+  Wait(300);
 }
 
 }  // namespace
@@ -61,6 +77,15 @@ int main(int argc, char* argv[]) {
   set("Root=", root.string() + "/");
   set("Save=", folder);
   set("[Local]\r\nRoot=" + root.string() + "/\r\nSave=" + folder + "\r\nFolder=", folder);
+  // A style sheet and a head include, so that their pages have something to show.
+  std::filesystem::create_directories(root / "html/css");
+  std::filesystem::copy_file(source / "examples/css/minutes.css", root / "html/css/minutes.css");
+  std::ofstream(root / "head.hin", std::ios::binary)
+      << "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n<html>\r\n"
+         "<head>\r\n<title>@title@</title>\r\n<link rel=\"stylesheet\" href=\"@css@\">\r\n"
+         "</head>\r\n<body>\r\n";
+  set("css=", "css/minutes.css");
+  set("Head=", (root / "head.hin").string());
   std::ofstream(root / "korva.inf", std::ios::binary) << settings;
 
   korva::app::TAMainForm form(root / "korva");
@@ -78,5 +103,31 @@ int main(int argc, char* argv[]) {
   korva::app::ShowPageByName(&form, "PageControlGlobalTab03Marks");
   Wait(300);
   ok = Save(form, out, "help-block-marks") && ok;
+  korva::app::ShowPageByName(&form, "PageControlGlobalTab01Main");
+  // Every settings page, as a click on its tab shows it.
+  const char* const pages[][2] = {
+      {"PGLeftTab02Project", "settings-basic"},
+      {"PGLeftTab03LocalSetting", "settings-local"},
+      {"PGLeftTab05WebHEAD", "settings-web"},
+      {"PGLeftTab03SpeakerClass", "settings-speaker-class"},
+      {"PGLeftTab05Roster", "settings-roster"},
+      {"PGLeftTab14Doc", "settings-document"},
+      {"PGLeftTab11MWarningAndError", "settings-warnings"},
+      {"PGLeftTab13HTMLHEAD", "settings-html-head"},
+      {"PGRightTab03SpeakerSettings", "settings-speakers"},
+      {"PGRightTab08LocalInclude", "settings-local-include"},
+      {"PGRightTab09WebInclude", "settings-web-include"},
+      {"PGRightTab12SidelinkInclude", "settings-sidelink-include"},
+      {"PGRightTab04CSSJS", "settings-css"},
+  };
+  for (const auto& [page, picture] : pages) {
+    ChoosePage(form, page);
+    ok = Save(form, out, picture) && ok;
+  }
+  // Start-up leaves the panel marked open at its folded height: the first click folds it.
+  form.findChild<QAction*>("tbOpenProjectPanel")->trigger();
+  form.findChild<QAction*>("tbOpenProjectPanel")->trigger();
+  Wait(300);
+  ok = Save(form, out, "option-panel") && ok;
   return ok ? 0 : 1;
 }
