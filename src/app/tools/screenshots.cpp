@@ -10,8 +10,21 @@
 #include <fstream>
 #include <iostream>
 
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "app/editor/pane_search_bar.h"
 #include "app/main_form.h"
 #include "app/tab_pages.h"
+#include "app/windows/about_box.h"
+#include "app/windows/base_conv.h"
+#include "app/windows/color_form.h"
+#include "app/windows/key_list.h"
+#include "app/windows/source_window.h"
+#include "app/windows/tool_windows.h"
+#include "app/windows/web_preview.h"
 #include "session/files.h"
 #include "text/codec.h"
 
@@ -36,7 +49,9 @@ bool Save(QWidget& window, const QDir& out, const QString& name) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  korva::app::PrepareWebEngine();
   QApplication app(argc, argv);
+  korva::app::UseWebEnginePreview();
   if (argc != 3) {
     std::cerr << "usage: korva-screenshots SOURCE_DIR OUTPUT_DIR\n";
     return 2;
@@ -78,5 +93,57 @@ int main(int argc, char* argv[]) {
   korva::app::ShowPageByName(&form, "PageControlGlobalTab03Marks");
   Wait(300);
   ok = Save(form, out, "help-block-marks") && ok;
+  korva::app::ShowPageByName(&form, "PageControlGlobalTab01Main");
+
+  // The tool windows.
+  korva::app::ToolWindows& tools = form.Tools();
+  form.tbNewWindowForHTMLSrcClick();
+  korva::app::TFormSOTSource* source = tools.Source();
+  source->Search()->FindBox()->setEditText(QStringLiteral("議長　市長"));
+  source->Search()->Search();
+  Wait(300);
+  ok = Save(*source, out, "source-window") && ok;
+  source->close();
+  form.tbColorPalleteClick();
+  auto* names = tools.Palette()->findChild<QListWidget*>("ListBoxColorName");
+  names->setCurrentItem(
+      names->findItems(QStringLiteral("mediumpurple"), Qt::MatchExactly).value(0));
+  names->scrollToItem(names->currentItem(), QAbstractItemView::PositionAtCenter);
+  Wait(300);
+  ok = Save(*tools.Palette(), out, "color-palette") && ok;
+  tools.Palette()->close();
+  form.MenuToolBaseConvClick();
+  tools.BaseConverter()->Box(10)->setText(QStringLiteral("2024"));
+  emit tools.BaseConverter()->Box(10)->textEdited(QStringLiteral("2024"));
+  Wait(200);
+  ok = Save(*tools.BaseConverter(), out, "base-converter") && ok;
+  tools.BaseConverter()->close();
+  form.MenuOtherKeyListClick();
+  Wait(200);
+  ok = Save(*tools.KeyList(), out, "key-list") && ok;
+  tools.KeyList()->close();
+  form.MenuOtherAboutClick();
+  Wait(200);
+  ok = Save(*tools.About(), out, "about-box") && ok;
+  tools.About()->close();
+
+  // The browser preview of the document and of the local set's vertical page.
+  form.tbBuildTwoPaneClick();
+  form.MenuToolPreviewClick();
+  form.findChild<QAbstractButton*>("RadioPreviewVertical")->click();
+  Wait(4000);
+  ok = Save(form, out, "preview") && ok;
+
+  // The forced-line-break tool: text copied out of a PDF, joined into paragraphs.
+  QApplication::clipboard()->setText(QString::fromUtf8(
+      "- 12 -\n"
+      "○議長（山田太郎君）　ただいまから本日の会議を開きます。本日の議事日程は、お手元に\n"
+      "配付のとおりであります。日程第１、会議録署名議員の指名を行います。会議録署名議員\n"
+      "には、会議規則第８８条の規定により、議長において指名いたします。\n"
+      "○市長（鈴木一郎君）　お答えいたします。\n"));
+  form.tbForWordWrapCopyFromClipbdClick();
+  form.tbDoWordWrapClick();
+  Wait(300);
+  ok = Save(form, out, "forced-breaks") && ok;
   return ok ? 0 : 1;
 }
