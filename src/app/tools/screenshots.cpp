@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iostream>
 
+#include <QAbstractButton>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
@@ -65,6 +66,9 @@ int main(int argc, char* argv[]) {
   std::filesystem::create_directories(root / "html");
   std::filesystem::copy_file(source / "examples" / minutesName, root / minutesName);
   std::filesystem::copy_file(source / "examples/css/tryout.css", root / "html/tryout.css");
+  // The local set links the sample style sheet, which lays out its two panes.
+  std::filesystem::create_directories(root / "html/css");
+  std::filesystem::copy_file(source / "examples/css/minutes.css", root / "html/css/minutes.css");
   // The default settings with the sample and a folder for everything generated.
   std::string settings = korva::ReadFileBytes(source / "examples/korva.inf").bytes;
   const std::string folder = (root / "html").string() + "/";
@@ -75,6 +79,7 @@ int main(int argc, char* argv[]) {
   set("Global=", korva::Utf8ToCp932((root / minutesName).string()));
   set("Root=", root.string() + "/");
   set("Save=", folder);
+  set("css=", "css/minutes.css");
   set("[Local]\r\nRoot=" + root.string() + "/\r\nSave=" + folder + "\r\nFolder=", folder);
   std::ofstream(root / "korva.inf", std::ios::binary) << settings;
 
@@ -98,12 +103,12 @@ int main(int argc, char* argv[]) {
   // The tool windows.
   korva::app::ToolWindows& tools = form.Tools();
   form.tbNewWindowForHTMLSrcClick();
-  korva::app::TFormSOTSource* source = tools.Source();
-  source->Search()->FindBox()->setEditText(QStringLiteral("議長　市長"));
-  source->Search()->Search();
+  korva::app::TFormSOTSource* sourceWindow = tools.Source();
+  sourceWindow->Search()->FindBox()->setEditText(QStringLiteral("議長　市長"));
+  sourceWindow->Search()->Search();
   Wait(300);
-  ok = Save(*source, out, "source-window") && ok;
-  source->close();
+  ok = Save(*sourceWindow, out, "source-window") && ok;
+  sourceWindow->close();
   form.tbColorPalleteClick();
   auto* names = tools.Palette()->findChild<QListWidget*>("ListBoxColorName");
   names->setCurrentItem(
@@ -128,6 +133,7 @@ int main(int argc, char* argv[]) {
   tools.About()->close();
 
   // The browser preview of the document and of the local set's vertical page.
+  form.resize(1400, 900);
   form.tbBuildTwoPaneClick();
   form.MenuToolPreviewClick();
   form.findChild<QAbstractButton*>("RadioPreviewVertical")->click();

@@ -147,6 +147,7 @@ TColorForm::TColorForm(QWidget* owner, Ui& ui)
   swatch_->setMinimumHeight(36);
   preview_->setObjectName("Panel5");
   preview_->setFixedSize(64, 64);
+  Paint(preview_, MakeRgb(255, 255, 255));
 
   auto* hues = new ColorSurface("PaintBox1", HueFieldPicture(), this);
   auto* greys = new ColorSurface("PaintBox2", GreyRampPicture(), this);

@@ -21,8 +21,7 @@ struct Key {
 // What the panes, boxes and windows do with keys of their own; the editing
 // keys as this platform binds them.
 const Key kKeys[] = {
-    {QKeySequence::UnknownKey, "Enter", "検索語の欄",
-     "検索する（テキスト・ＨＴＭＬ・発言表・ソース表示）"},
+    {QKeySequence::UnknownKey, "Enter", "検索語の欄", "検索する"},
     {QKeySequence::UnknownKey, "Esc", "ＨＴＭＬソースの表示", "ウィンドウを閉じる"},
     {QKeySequence::Undo, "", "ペイン", "元に戻す"},
     {QKeySequence::Redo, "", "ペイン", "やり直す"},
@@ -50,7 +49,7 @@ Tkeylist::Tkeylist(QWidget* program, QWidget* owner)
     : QWidget(owner, Qt::Window), program_(program), list_(new QTreeWidget(this)) {
   setObjectName("Tkeylist");
   setWindowTitle(QStringLiteral("キー一覧"));
-  resize(620, 420);
+  resize(640, 420);
   list_->setObjectName("ListViewKeys");
   list_->setHeaderLabels({QStringLiteral("キー"), QStringLiteral("場所"), QStringLiteral("働き")});
   list_->setRootIsDecorated(false);

@@ -12,12 +12,11 @@
 namespace korva::app {
 
 void TAMainForm::tbNewWindowForHTMLSrcClick() {
-  TRichEditEx* body = Pane("EditorBodyHTML");
-  if (!body->HasText()) {
+  if (!Pane("EditorBodyHTML")->HasText()) {
     ui_.Beep();
     return;
   }
-  tools_->Source()->SetSOTSource(body->Cp932Text());
+  tools_->Source()->SetSOTSource();
 }
 
 void TAMainForm::MenuToolHTMLSourceClick() {

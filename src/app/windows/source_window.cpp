@@ -19,6 +19,7 @@
 #include "app/editor/rich_edit_ex.h"
 #include "app/main_form.h"
 #include "app/windows/rtf_clipboard.h"
+#include "html/document_html.h"
 
 namespace korva::app {
 
@@ -142,16 +143,27 @@ void TFormSOTSource::ShowWindow() {
   activateWindow();
 }
 
-void TFormSOTSource::SetSOTSource(const std::string& html) {
-  if (isVisible()) ShowText(html);
-  // A window that appears takes the same body HTML from the panes.
+void TFormSOTSource::SetSOTSource() {
+  // A window that appears reads the panes as it comes up.
+  if (isVisible()) btnMakeColorClick();
   ShowWindow();
 }
 
+std::string TFormSOTSource::PanesHtml() const {
+  const Document& doc = form_.document();
+  // A pane that shows the generated document untouched is read from the
+  // document: converting a large pane's text back costs more than showing it.
+  const bool generated = !doc.GeneratedHTMLText.empty();
+  TRichEditEx* body = form_.Pane("EditorBodyHTML");
+  if (generated && !body->EditedByUser()) return BodyPaneText(doc);
+  if (body->HasText()) return body->Cp932Text();
+  TRichEditEx* html = form_.Pane("EditorHTML");
+  if (generated && !html->EditedByUser()) return doc.GeneratedHTMLText;
+  return html->Cp932Text();
+}
+
 void TFormSOTSource::btnMakeColorClick() {
-  std::string html = form_.Pane("EditorBodyHTML")->Cp932Text();
-  if (html.empty()) html = form_.Pane("EditorHTML")->Cp932Text();
-  ShowText(html);
+  ShowText(PanesHtml());
 }
 
 void TFormSOTSource::ShowText(const std::string& html) {

@@ -25,8 +25,8 @@ class TFormSOTSource : public QWidget {
   // Shows the window where [SOTSource] puts it, with the HTML of the main
   // window's panes; brings it forward when it is already shown.
   void ShowWindow();
-  // The main window's button: shows `html` (the body HTML).
-  void SetSOTSource(const std::string& html);
+  // The main window's button: the window shows the panes' HTML again.
+  void SetSOTSource();
 
   TRichEditEx* Pane() const { return pane_; }
   PaneSearchBar* Search() const { return search_; }
@@ -44,6 +44,8 @@ class TFormSOTSource : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  // The body HTML of the main window, else its whole HTML.
+  std::string PanesHtml() const;
   void ShowText(const std::string& html);
   void ApplyWordWrap(bool on);
   SourceWindowLayout Layout() const;

@@ -125,6 +125,7 @@ void SourceWindowTest::SourceWindowColoursAsTheBodyPaneDoes() {
   Pump(50);
   app::TRichEditEx* body = window_->Pane("EditorBodyHTML");
   QVERIFY(body->HtmlColouring());
+  QVERIFY2(!body->EditedByUser(), "colouring is no edit");
   window_->Trigger("tbNewWindowForHTMLSrc");
   Pump(50);
   app::TRichEditEx* pane = Source()->Pane();
@@ -143,6 +144,14 @@ void SourceWindowTest::SourceWindowColoursAsTheBodyPaneDoes() {
     }
   }
   QVERIFY(compared > 20);
+
+  // What the user wrote into the body pane is what the window shows.
+  QTextCursor cursor(body->document());
+  cursor.insertText(QStringLiteral("<!-- 手直し -->"));
+  QVERIFY(body->EditedByUser());
+  QTest::mouseClick(Source()->findChild<QPushButton*>("btnMakeColor"), Qt::LeftButton);
+  QVERIFY(pane->Cp932Text().starts_with(Utf8ToCp932("<!-- 手直し -->")));
+  QCOMPARE(pane->Cp932Text(), body->Cp932Text());
 }
 
 void SourceWindowTest::SourceWindowWithoutBodyStaysHidden() {
