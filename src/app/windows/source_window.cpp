@@ -128,8 +128,9 @@ void TFormSOTSource::ShowWindow() {
   if (!isVisible()) {
     if (const auto layout = ReadSOTSource(form_.document().IniFileName, Layout())) {
       const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-      resize(layout->width, layout->height);
-      // Never out of reach on a smaller screen than the one it was placed on.
+      // Never larger than the screen, nor out of reach on a smaller screen than
+      // the one it was placed on.
+      resize(qMin(layout->width, screen.width()), qMin(layout->height, screen.height()));
       move(qBound(screen.left(), layout->left, screen.right() - 100),
            qBound(screen.top(), layout->top, screen.bottom() - 100));
       wordWrap_->setChecked(layout->wordWrap);

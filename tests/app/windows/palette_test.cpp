@@ -36,6 +36,15 @@ class PaletteTest : public QObject {
     QTest::mouseClick(form_->findChild<QAbstractButton*>(name), Qt::LeftButton);
   }
   void Choose(const char* name) const;
+  // The R/G/B boxes as "r,g,b".
+  QString Rgb() const {
+    return Box("RcolorEdit") + "," + Box("GcolorEdit") + "," + Box("BcolorEdit");
+  }
+  void SetRgb(const char* r, const char* g, const char* b) const {
+    SetBox("RcolorEdit", r);
+    SetBox("GcolorEdit", g);
+    SetBox("BcolorEdit", b);
+  }
 
   std::unique_ptr<AppFolder> folder_;
   std::unique_ptr<Window> window_;
@@ -85,8 +94,7 @@ void PaletteTest::PaletteShowsTheChosenName() {
     QCOMPARE(Box("EditColorName"), QString::fromLatin1(c.name));
     QCOMPARE(Box("EditHTMLColorNumber"), QString::fromLatin1(c.html));
     QCOMPARE(Box("EditColorValue"), QString::fromLatin1(c.value));
-    QCOMPARE(Box("RcolorEdit") + "," + Box("GcolorEdit") + "," + Box("BcolorEdit"),
-             QStringLiteral("%1,%2,%3").arg(c.r, c.g, c.b));
+    QCOMPARE(Rgb(), QStringLiteral("%1,%2,%3").arg(c.r, c.g, c.b));
     QVERIFY(form_->findChild<QFrame*>("Panelcolo")->styleSheet().contains(c.html));
   }
   // Each row is painted in its own colour.
@@ -113,19 +121,14 @@ void PaletteTest::PaletteSetsRgbAndWraps() {
       {"147", "112", "219", "147,112,219", "mediumpurple", "#9370DB"},
   };
   for (const Case& c : cases) {
-    SetBox("RcolorEdit", c.r);
-    SetBox("GcolorEdit", c.g);
-    SetBox("BcolorEdit", c.b);
+    SetRgb(c.r, c.g, c.b);
     Click("sbSetRGB");
-    QCOMPARE(Box("RcolorEdit") + "," + Box("GcolorEdit") + "," + Box("BcolorEdit"),
-             QString::fromLatin1(c.boxes));
+    QCOMPARE(Rgb(), QString::fromLatin1(c.boxes));
     QCOMPARE(Box("EditColorName"), QString::fromLatin1(c.name));
     QCOMPARE(Box("EditHTMLColorNumber"), QString::fromLatin1(c.html));
   }
   // A colour without a name: the lookup empties the name and keeps the number.
-  SetBox("RcolorEdit", "1");
-  SetBox("GcolorEdit", "2");
-  SetBox("BcolorEdit", "3");
+  SetRgb("1", "2", "3");
   Click("sbSetRGB");
   Click("btnSearchName");
   QCOMPARE(Box("EditColorName"), QString());
@@ -198,9 +201,7 @@ void PaletteTest::PaletteCopiesTheFourTexts() {
     QCOMPARE(QApplication::clipboard()->text(), QString::fromLatin1(c.text));
   }
   // What the boxes hold is copied, trimmed.
-  SetBox("RcolorEdit", "1");
-  SetBox("GcolorEdit", "2");
-  SetBox("BcolorEdit", "3");
+  SetRgb("1", "2", "3");
   Click("sCOPYtRGB");
   QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("rgb(1,2,3) ;"));
   SetBox("EditColorName", "  my colour ");

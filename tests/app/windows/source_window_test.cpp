@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTextBlock>
 
@@ -201,7 +202,7 @@ void SourceWindowTest::SourceWindowKeepsItsPlaceInSOTSource() {
     bool wordWrap, colour;
   };
   const Place places[] = {{QRect(40, 50, 700, 500), true, false},
-                          {QRect(60, 30, 820, 610), false, true}};
+                          {QRect(60, 30, 640, 420), false, true}};
   for (const Place& place : places) {
     Source()->move(place.geometry.topLeft());
     Source()->resize(place.geometry.size());
@@ -227,6 +228,19 @@ void SourceWindowTest::SourceWindowKeepsItsPlaceInSOTSource() {
              place.wordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     QCOMPARE(source->Pane()->HtmlColouring(), place.colour);
   }
+
+  // A place from a larger screen is brought onto this one.
+  IniFile ini = IniFile::Parse(ReadFileBytes(folder_->root() / "korva.inf").bytes);
+  ini.Set("SOTSource", "Left", "-5000");
+  ini.Set("SOTSource", "Width", "99999");
+  std::ofstream(folder_->root() / "korva.inf", std::ios::binary) << ini.Serialize();
+  Window again(*folder_);
+  QVERIFY(again.Start());
+  again.Trigger("MenuToolHTMLSource");
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  app::TFormSOTSource* source = again.form->Tools().Source();
+  QCOMPARE(source->width(), screen.width());
+  QCOMPARE(source->x(), screen.left());
 }
 
 void SourceWindowTest::SourceWindowAndMainWindowCopyTextAndRtf() {
