@@ -19,7 +19,6 @@
 #include "app/editor/rich_edit_ex.h"
 #include "app/main_form.h"
 #include "app/windows/rtf_clipboard.h"
-#include "html/document_html.h"
 
 namespace korva::app {
 
@@ -151,32 +150,22 @@ void TFormSOTSource::SetSOTSource() {
 }
 
 std::string TFormSOTSource::PanesHtml() const {
-  const Document& doc = form_.document();
-  // A pane that shows the generated document untouched is read from the
-  // document: converting a large pane's text back costs more than showing it.
-  const bool generated = !doc.GeneratedHTMLText.empty();
-  TRichEditEx* body = form_.Pane("EditorBodyHTML");
-  if (generated && !body->EditedByUser()) return BodyPaneText(doc);
-  if (body->HasText()) return body->Cp932Text();
-  TRichEditEx* html = form_.Pane("EditorHTML");
-  if (generated && !html->EditedByUser()) return doc.GeneratedHTMLText;
-  return html->Cp932Text();
+  const std::string& body = form_.Pane("EditorBodyHTML")->Cp932Text();
+  return body.empty() ? form_.Pane("EditorHTML")->Cp932Text() : body;
 }
 
 void TFormSOTSource::btnMakeColorClick() {
   ShowText(PanesHtml());
 }
 
-void TFormSOTSource::ShowText(const std::string& html) {
-  // The colouring is set up before the text comes, so that it reads the text once.
-  pane_->SetCp932Text(std::string());
+void TFormSOTSource::ShowText(std::string html) {
   pane_->SetHtmlColouring(colour_->isChecked());
-  pane_->SetCp932Text(html);
+  pane_->SetCp932Text(std::move(html));
   search_->Top();
 }
 
 void TFormSOTSource::ApplyWordWrap(bool on) {
-  pane_->setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+  pane_->SetWordWrap(on);
   pane_->setHorizontalScrollBarPolicy(on ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
   pane_->DoSetREMargin();
 }
@@ -222,7 +211,7 @@ void TFormSOTSource::sbAppearanceThisPositionClick() {
 }
 
 void TFormSOTSource::sbSOTSearchRecolorClick() {
-  pane_->ShowSearchHits({}, std::string());
+  pane_->ShowSearchHits({});
   pane_->SetHtmlColouring(true);
 }
 

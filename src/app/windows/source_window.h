@@ -46,7 +46,7 @@ class TFormSOTSource : public QWidget {
  private:
   // The body HTML of the main window, else its whole HTML.
   std::string PanesHtml() const;
-  void ShowText(const std::string& html);
+  void ShowText(std::string html);
   void ApplyWordWrap(bool on);
   SourceWindowLayout Layout() const;
 

@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <QTextBlock>
 
 #include "app/app_fixture.h"
 #include "app/editor/pane_search_bar.h"
@@ -17,22 +16,23 @@
 #include "app/windows/source_window.h"
 #include "app/windows/tool_windows.h"
 #include "settings/ini_file.h"
+#include "text/sjis.h"
 
 namespace korva::testing {
 
 namespace {
 
-QTextCharFormat FormatAt(const app::TRichEditEx* pane, int line, int column) {
-  const QTextBlock block = pane->document()->findBlockByNumber(line);
-  for (const auto& range : block.layout()->formats()) {
-    if (column >= range.start && column < range.start + range.length) return range.format;
+// The colour the pane paints the first byte of `utf8` on a line with.
+std::optional<ColourSpan> SpanOf(const app::TRichEditEx* pane, int line, const char* utf8) {
+  const std::size_t start = pane->LineStartOffset(line);
+  const std::size_t end =
+      line + 1 < pane->LineCount() ? pane->LineStartOffset(line + 1) : pane->Cp932Text().size();
+  const std::string_view text = std::string_view(pane->Cp932Text()).substr(start, end - start);
+  const std::size_t column = sjis::Find(text, Utf8ToCp932(utf8));
+  for (const ColourSpan& span : pane->LineColours(line)) {
+    if (column >= span.offset && column < span.offset + span.length) return span;
   }
-  return {};
-}
-
-// The column of `what` in a line of the pane.
-int ColumnOf(const app::TRichEditEx* pane, int line, const QString& what) {
-  return static_cast<int>(pane->document()->findBlockByNumber(line).text().indexOf(what));
+  return std::nullopt;
 }
 
 }  // namespace
@@ -87,35 +87,33 @@ void SourceWindowTest::SourceWindowShowsTheBodyInTheTokenColours() {
   struct Token {
     int line;
     const char* text;
-    QColor colour;
+    RgbColor colour;
     bool bold = false;
   };
   const Token tokens[] = {
-      {0, "<", QColor(0xFF, 0x00, 0xFF)},         // symbol
-      {0, "p ", QColor(0xFF, 0x00, 0x00)},        // known tag
-      {0, "class", QColor(0xFF, 0x00, 0x00)},     // attribute name
-      {0, "=a", QColor(0xFF, 0x00, 0xFF)},        // "="
-      {0, "a title", QColor(0x00, 0x00, 0x00)},   // unquoted value
-      {0, "\"t\"", QColor(0x00, 0x80, 0x00)},     // quoted value
-      {0, "本文", QColor(0x00, 0x00, 0xFF)},      // text
-      {0, "&amp;", QColor(0x00, 0x00, 0x00)},     // entity
-      {1, "注記", QColor(0x80, 0x00, 0x00)},      // comment
-      {2, "zz", QColor(0x00, 0x00, 0x00), true},  // unknown tag
+      {0, "<", 0xFF00FF},         // symbol
+      {0, "p ", 0xFF0000},        // known tag
+      {0, "class", 0xFF0000},     // attribute name
+      {0, "=a", 0xFF00FF},        // "="
+      {0, "a title", 0x000000},   // unquoted value
+      {0, "\"t\"", 0x008000},     // quoted value
+      {0, "本文", 0x0000FF},      // text
+      {0, "&amp;", 0x000000},     // entity
+      {1, "注記", 0x800000},      // comment
+      {2, "zz", 0x000000, true},  // unknown tag
   };
   for (const Token& token : tokens) {
-    const int column = ColumnOf(pane, token.line, QString::fromUtf8(token.text));
-    QVERIFY2(column >= 0, token.text);
-    const QTextCharFormat format = FormatAt(pane, token.line, column);
-    QVERIFY2(format.foreground().color() == token.colour, token.text);
-    QVERIFY2((format.fontWeight() == QFont::Bold) == token.bold, token.text);
+    const std::optional<ColourSpan> span = SpanOf(pane, token.line, token.text);
+    QVERIFY2(span, token.text);
+    QVERIFY2(span->colour == token.colour, token.text);
+    QVERIFY2(span->bold == token.bold, token.text);
   }
   // Colouring off leaves plain text; on again colours it once more.
   auto* colour = Source()->findChild<QCheckBox*>("CheckBoxColor");
   colour->setChecked(false);
-  QVERIFY(pane->document()->findBlockByNumber(0).layout()->formats().isEmpty());
+  QVERIFY(pane->LineColours(0).empty());
   colour->setChecked(true);
-  Pump(20);
-  QCOMPARE(FormatAt(pane, 1, 6).foreground().color(), QColor(0x80, 0x00, 0x00));
+  QCOMPARE(SpanOf(pane, 1, "記")->colour, RgbColor{0x800000});
 }
 
 void SourceWindowTest::SourceWindowColoursAsTheBodyPaneDoes() {
@@ -131,24 +129,21 @@ void SourceWindowTest::SourceWindowColoursAsTheBodyPaneDoes() {
   Pump(50);
   app::TRichEditEx* pane = Source()->Pane();
   QCOMPARE(pane->Cp932Text(), body->Cp932Text());
-  int compared = 0;
-  // The lines both panes show.
-  for (int line = 0; line < 10; ++line) {
-    const auto mine = pane->document()->findBlockByNumber(line).layout()->formats();
-    const auto theirs = body->document()->findBlockByNumber(line).layout()->formats();
+  std::size_t compared = 0;
+  for (int line = 0; line < pane->LineCount(); line += 97) {
+    const std::vector<ColourSpan> mine = pane->LineColours(line), theirs = body->LineColours(line);
     QCOMPARE(mine.size(), theirs.size());
-    for (qsizetype i = 0; i < mine.size(); ++i) {
-      QCOMPARE(mine[i].start, theirs[i].start);
-      QCOMPARE(mine[i].length, theirs[i].length);
-      QCOMPARE(mine[i].format.foreground(), theirs[i].format.foreground());
-      ++compared;
+    for (std::size_t i = 0; i < mine.size(); ++i) {
+      QVERIFY(mine[i].offset == theirs[i].offset && mine[i].length == theirs[i].length &&
+              mine[i].colour == theirs[i].colour && mine[i].bold == theirs[i].bold);
     }
+    compared += mine.size();
   }
   QVERIFY(compared > 20);
 
   // What the user wrote into the body pane is what the window shows.
-  QTextCursor cursor(body->document());
-  cursor.insertText(QStringLiteral("<!-- 手直し -->"));
+  body->SetCaretToByte(0);
+  body->InsertCp932(Utf8ToCp932("<!-- 手直し -->"));
   QVERIFY(body->EditedByUser());
   QTest::mouseClick(Source()->findChild<QPushButton*>("btnMakeColor"), Qt::LeftButton);
   QVERIFY(pane->Cp932Text().starts_with(Utf8ToCp932("<!-- 手直し -->")));
@@ -175,13 +170,17 @@ void SourceWindowTest::SourceWindowSearchesTwoWords() {
     box->setEditText(QStringLiteral("議長　　　市長"));
     QTest::keyClick(box->lineEdit(), Qt::Key_Return);
     QVERIFY(!pane->HtmlColouring());
-    const auto hits = pane->extraSelections();
-    QCOMPARE(hits.size(), 4);
-    QCOMPARE(hits[0].cursor.selectedText(), QStringLiteral("議長"));
-    QCOMPARE(hits[0].format.foreground().color(), QColor(Qt::red));
-    QCOMPARE(hits[0].format.fontWeight(), int(QFont::Bold));
-    QCOMPARE(hits[2].cursor.selectedText(), QStringLiteral("市長"));
-    QCOMPARE(hits[2].format.background().color(), QColor(0xD2, 0x69, 0x1E));
+    // In the order of the text: 議長, 市長, 議長, 市長.
+    const std::vector<PaneHighlight>& hits = pane->SearchHits();
+    QCOMPARE(hits.size(), std::size_t{4});
+    for (std::size_t i = 0; i < hits.size(); ++i) {
+      const bool chair = i % 2 == 0;
+      QCOMPARE(pane->Cp932Text().substr(hits[i].offset, hits[i].length),
+               Utf8ToCp932(chair ? "議長" : "市長"));
+      QCOMPARE(hits[i].style.bold, chair);
+      QCOMPARE(hits[i].style.textColor.value_or(0), chair ? 0xFF0000u : 0u);
+      QCOMPARE(hits[i].style.backColor.value_or(0), chair ? 0u : 0xD2691Eu);
+    }
   }
   auto* list = Source()->findChild<QListWidget*>("ListBoxSearchWord");
   QStringList entries;
@@ -192,7 +191,7 @@ void SourceWindowTest::SourceWindowSearchesTwoWords() {
   // Recolouring brings the HTML colours back and drops the hits.
   Source()->findChild<QAction*>("sbSOTSearchRecolor")->trigger();
   QVERIFY(pane->HtmlColouring());
-  QCOMPARE(pane->SearchHitCount(), 0);
+  QVERIFY(pane->SearchHits().empty());
 }
 
 void SourceWindowTest::SourceWindowKeepsItsPlaceInSOTSource() {
@@ -224,8 +223,7 @@ void SourceWindowTest::SourceWindowKeepsItsPlaceInSOTSource() {
     QCOMPARE(source->size(), place.geometry.size());
     QCOMPARE(source->pos(), place.geometry.topLeft());
     QCOMPARE(source->findChild<QCheckBox*>("CheckBox1")->isChecked(), place.wordWrap);
-    QCOMPARE(source->Pane()->lineWrapMode(),
-             place.wordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    QCOMPARE(source->Pane()->WordWrap(), place.wordWrap);
     QCOMPARE(source->Pane()->HtmlColouring(), place.colour);
   }
 
