@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Measures the main window on the 100k-line synthetic minutes: open and
-# generate with both HTML panes shown, scrolling stalls, peak memory.
+# generate with both HTML panes shown, scrolling stalls, peak memory; then the
+# HTML source window: opening it on the body HTML, coloured, and scrolling it.
+# Times are wall and CPU time: on a shared machine the wall time also counts
+# the waits for a core.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -9,6 +9,7 @@ packages=(
   clang-format                # formatting
   chromium                    # browser check of the published sets
   qt6-base-dev                # the desktop program (Qt 6 Widgets, Qt Test)
+  qt6-webengine-dev           # the desktop program's browser preview panes
   fonts-ipafont-gothic        # Japanese glyphs for the window, its tests and screenshots
   pandoc                      # reads back the RTF of colorize in the tests
 )

@@ -20,6 +20,7 @@
 #include "app/qt_text.h"
 #include "app/settings_binding.h"
 #include "app/tab_pages.h"
+#include "app/windows/tool_windows.h"
 #include "html/document_html.h"
 #include "intake/file_reset.h"
 #include "intake/open_minutes.h"
@@ -56,6 +57,7 @@ TAMainForm::TAMainForm(const std::filesystem::path& programPath, QWidget* parent
   doc_.IniFileName = FromFsPath(std::filesystem::path(programPath).replace_extension(".inf"));
   setWindowTitle(QStringLiteral("Velkorin( KORVA ) [  14.09.24  ]"));
   BuildLayout();
+  tools_ = new ToolWindows(*this);
   setAcceptDrops(true);
   resize(1280, 860);
 }
@@ -161,6 +163,7 @@ void TAMainForm::RefreshViews() {
     if (memo->toPlainText() != text) memo->setPlainText(text);
   }
   pageHost_->Refresh();
+  tools_->AfterRefresh();
 }
 
 void TAMainForm::ScheduleGeneration() {

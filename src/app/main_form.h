@@ -39,6 +39,7 @@ namespace korva::app {
 class LineTableModel;
 class PageControl;
 class PageHost;
+class ToolWindows;
 
 class TAMainForm : public QMainWindow {
   Q_OBJECT
@@ -114,6 +115,19 @@ class TAMainForm : public QMainWindow {
   void Delete1Click();
   void Undo1Click();
   void Selectall1Click();
+  // The tool windows and panels (windows/main_form_tools.cpp).
+  void tbNewWindowForHTMLSrcClick();
+  void MenuToolHTMLSourceClick();
+  void tbColorPalleteClick();
+  void MenuToolBaseConvClick();
+  void MenuToolPreviewClick();
+  void MenuOtherKeyListClick();
+  void MenuOtherAboutClick();
+  void tbForWordWrapCopyFromClipbdClick();
+  void tbDoWordWrapClick();
+  void tbDoAddBackSlashClick();
+  void tbDoWordWrapCOPYClick();
+  ToolWindows& Tools() { return *tools_; }
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -189,6 +203,7 @@ class TAMainForm : public QMainWindow {
   QAction* maximizedAction_ = nullptr;
   QAction* stayOnTopAction_ = nullptr;
   QAction* reInitializeAction_ = nullptr;
+  ToolWindows* tools_ = nullptr;
 
   // What each pane shows, so a refresh only replaces what changed.
   std::map<TRichEditEx*, std::size_t> shownHashes_;

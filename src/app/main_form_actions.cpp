@@ -18,6 +18,7 @@
 #include "app/settings_binding.h"
 #include "app/tab_pages.h"
 #include "app/toolbar_icons.h"
+#include "app/windows/rtf_clipboard.h"
 #include "html/document_html.h"
 #include "intake/file_reset.h"
 #include "publishing/local_set.h"
@@ -87,17 +88,19 @@ const ToolSpec kTools[] = {
     {"tbCOPY", "生成したＨＴＭＬﾃｷｽﾄを” ｸﾘｯﾌﾟﾎﾞｰﾄﾞ ”にコピーする  ", "edit-copy", "写", 0xFFCC80,
      &TAMainForm::tbCOPYClick},
     {"tbNewWindowForHTMLSrc", "新規ウィンドウに、生成したＨＴＭＬソースを表示する　", "window-new",
-     "源", 0x6D4C41, nullptr},
+     "源", 0x6D4C41, &TAMainForm::tbNewWindowForHTMLSrcClick},
     {"tbOpenFileWithChrome", "ローカル・ファイルをChromeで表示する  ", nullptr, "C開", 0x1565C0,
      &TAMainForm::tbOpenFileWithChromeClick},
-    {"tbColorPallete", "カラーパレット", nullptr, "彩", 0xAB47BC, nullptr},
+    {"tbColorPallete", "カラーパレット", nullptr, "彩", 0xAB47BC, &TAMainForm::tbColorPalleteClick},
     {"tbDocumentBottom", "文書の最後へ", "go-bottom", "↓", 0xBDBDBD, nullptr},
     {"tbForWordWrapCopyFromClipbd", "強制改行のテキストを貼り付ける  ", nullptr, "改貼", 0x26A69A,
-     nullptr},
-    {"tbDoWordWrap", "【強制改行】を【段落】に変換する ", nullptr, "段", 0x26A69A, nullptr},
-    {"tbDoAddBackSlash", "行末に ” ＼ \"を付加する  ", nullptr, "＼", 0x26A69A, nullptr},
+     &TAMainForm::tbForWordWrapCopyFromClipbdClick},
+    {"tbDoWordWrap", "【強制改行】を【段落】に変換する ", nullptr, "段", 0x26A69A,
+     &TAMainForm::tbDoWordWrapClick},
+    {"tbDoAddBackSlash", "行末に ” ＼ \"を付加する  ", nullptr, "＼", 0x26A69A,
+     &TAMainForm::tbDoAddBackSlashClick},
     {"tbDoWordWrapCOPY", "強制改行を【段落】に変換したテキストをコピーする  ", nullptr, "段写",
-     0x26A69A, nullptr},
+     0x26A69A, &TAMainForm::tbDoWordWrapCOPYClick},
 };
 
 struct MenuSpec {
@@ -207,20 +210,22 @@ void TAMainForm::BuildMenus() {
         {"MenuTextMakeWebHTMLAll", "全ＨＴＭＬ生成（Ｗｅｂ公開用）",
          &TAMainForm::tbMakeWebHTMLClick},
         {"", "", nullptr},
-        {"MenuTextPaste2TextPane", "強制改行のテキストをテキスト・ペインに貼り付ける", nullptr}}},
+        {"MenuTextPaste2TextPane", "強制改行のテキストをテキスト・ペインに貼り付ける",
+         &TAMainForm::tbForWordWrapCopyFromClipbdClick}}},
       {"MenuBatchSearch",
        "一括検索",
        {{"MenuBatchSearchMainText", "原文検索", &TAMainForm::MenuBatchSearchMainTextClick}}},
       {"MenuTool",
        "  ツール  ",
-       {{"MenuToolColorPalette", "ＨＴＭＬカラーパレット", nullptr},
-        {"MenuToolHTMLSource", "ＨＴＭＬソースの表示", nullptr},
-        {"MenuToolBaseConv", "進数変換", nullptr}}},
+       {{"MenuToolColorPalette", "ＨＴＭＬカラーパレット", &TAMainForm::tbColorPalleteClick},
+        {"MenuToolHTMLSource", "ＨＴＭＬソースの表示", &TAMainForm::MenuToolHTMLSourceClick},
+        {"MenuToolBaseConv", "進数変換", &TAMainForm::MenuToolBaseConvClick},
+        {"MenuToolPreview", "ブラウザ・プレビュー", &TAMainForm::MenuToolPreviewClick}}},
       {"MenuOther",
        "  その他  ",
        {{"MenuOtherVersion", "バージョン", &TAMainForm::MenuOtherVersionClick},
-        {"MenuOtherKeyList", "キー一覧", nullptr},
-        {"MenuOtherAbout", "このソフトについて", nullptr}}},
+        {"MenuOtherKeyList", "キー一覧", &TAMainForm::MenuOtherKeyListClick},
+        {"MenuOtherAbout", "このソフトについて", &TAMainForm::MenuOtherAboutClick}}},
   };
   for (const TopMenu& top : menus) {
     QMenu* menu = menuBar()->addMenu(QString::fromUtf8(top.caption));
@@ -385,7 +390,12 @@ void TAMainForm::tbMainDocumePasteClick() {
 
 void TAMainForm::tbCOPYClick() {
   if (activeEditor_ && activeEditor_->HasText()) {
-    ui_.SetClipboardText(activeEditor_->Cp932Text());
+    // Coloured HTML also goes as RTF, for word processors.
+    if (activeEditor_->HtmlColouring()) {
+      SetClipboardTextAndRtf(activeEditor_->Cp932Text());
+    } else {
+      ui_.SetClipboardText(activeEditor_->Cp932Text());
+    }
   } else {
     ui_.Beep();
   }

@@ -20,6 +20,7 @@ void FileReset(Document& doc, Ui& ui, int mode) {
   doc.EditorCSSText.clear();
   doc.GeneratedHTMLText.clear();
   doc.NavOnePaneHTMLText.clear();
+  doc.ConvertedPaneText.clear();
   // The include memos and their lists.
   for (StringList* list :
        {&doc.LocalHeadIncludeList, &doc.LocalTopFrameIncludeList, &doc.LocalSidelinkIncludeList,
@@ -40,6 +41,7 @@ void FileReset(Document& doc, Ui& ui, int mode) {
 void Filenew(Document& doc, Ui& ui) {
   FileReset(doc, ui, 0);
   doc.MinutesTextList.clear();
+  doc.CRLFPanelMode = 0;
   AppTitleCaption(doc, ui, "", 1);
   ui.ShowPage("PGLeftTab02Project");
 }

@@ -1,5 +1,6 @@
 #include "intake/forced_breaks.h"
 
+#include "intake/file_reset.h"
 #include "session/captions.h"
 #include "text/literal.h"
 #include "text/sjis.h"
@@ -82,16 +83,29 @@ void LoadForcedBreakText(Document& doc, const std::string& text) {
   doc.ForcedBreakTextList = sjis::SplitLines(text);
 }
 
+void MenuTextPaste2TextPaneClick(Document& doc, Ui& ui) {
+  Filenew(doc, ui);
+  ui.ShowPage("PGLeftTab08HTMLBody");
+  ui.ShowPage("PGRightTab06MinutesText");
+  ui.SetWaitCursor(true);
+  LoadForcedBreakText(doc, ui.ClipboardText());
+  doc.EditorMinutesText = sjis::JoinLines(doc.ForcedBreakTextList, true);
+  doc.CRLFPanelMode = 1;
+  ui.SetWaitCursor(false);
+}
+
 void DoProcessing(const Settings& settings, Document& doc) {
   doc.ConvertedTextList.clear();
   doc.ConvertedText =
       ConvertForcedBreaks(doc.ForcedBreakTextList, ForcedBreakOptionsFrom(settings));
+  doc.ConvertedPaneText = doc.ConvertedText;
 }
 
 void DoAddBackSlash(const Settings& settings, Document& doc, Ui& ui) {
   StatusbarClearSaveMessage(doc, ui);
   doc.ConvertedText = MarkForcedBreaks(doc.ForcedBreakTextList, ForcedBreakOptionsFrom(settings),
                                        doc.ConvertedTextList);
+  doc.ConvertedPaneText = doc.ConvertedText;
 }
 
 void tbDoWordWrapClick(const Settings& settings, Document& doc, Ui& ui) {
@@ -118,6 +132,7 @@ void tbDoAddBackSlashClick(const Settings& settings, Document& doc, Ui& ui) {
 
 void tbDoWordWrapCOPYClick(Document& doc, Ui& ui) {
   StatusbarClearSaveMessage(doc, ui);
+  doc.CRLFPanelMode = 0;
   if (doc.ConvertedText.empty()) {
     ui.Beep();
     return;

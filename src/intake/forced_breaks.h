@@ -34,13 +34,18 @@ std::string MarkForcedBreaks(const std::vector<std::string>& lines,
 // The pasted text becomes the tool's input, one entry per line.
 void LoadForcedBreakText(Document& doc, const std::string& text);
 
+// "強制改行のテキストをテキスト・ペインに貼り付ける": a new file whose
+// minutes-text pane shows the clipboard text, which becomes the tool's input;
+// the tool panels open.
+void MenuTextPaste2TextPaneClick(Document& doc, Ui& ui);
+
 // The run commands: beep when nothing was pasted, else fill ConvertedText.
 void DoProcessing(const Settings& settings, Document& doc);
 void DoAddBackSlash(const Settings& settings, Document& doc, Ui& ui);
 void tbDoWordWrapClick(const Settings& settings, Document& doc, Ui& ui);
 void tbDoAddBackSlashClick(const Settings& settings, Document& doc, Ui& ui);
 // Puts ConvertedText on the clipboard once; a second copy without a new
-// conversion only beeps.
+// conversion only beeps. The tool panels close either way.
 void tbDoWordWrapCOPYClick(Document& doc, Ui& ui);
 
 }  // namespace korva

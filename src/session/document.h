@@ -29,6 +29,11 @@ struct Document {
   StringList ConvertedTextList;
   // Result of the last forced-break conversion; emptied once copied.
   std::string ConvertedText;
+  // The same as the HTML-body pane shows it, until a reset empties the pane.
+  std::string ConvertedPaneText;
+  // Height of the tool panels of the text and HTML-body tabs: 0 the normal
+  // 40 pixels, 1 the 97 the forced-break tool needs.
+  int CRLFPanelMode = 0;
   StringList SearchWordList;
   SortedStringSet SpeakerNameSet;
   StringList SpeakerNavEntryList;

@@ -195,11 +195,8 @@ IniLoadResult LoadIniSettings(const std::string& path, Settings& settings, Docum
   return result;
 }
 
-namespace {
-
-template <typename Keep>
-int WriteRows(const std::string& path, const Settings& settings, Ui& ui, const FileWriter& writer,
-              Keep keep) {
+int UpdateIniFile(const std::string& path, Ui& ui, const FileWriter& writer,
+                  const std::function<void(IniFile&)>& edit) {
   const std::filesystem::path fsPath = ToFsPath(path);
   IniFile ini;
   std::error_code ec;
@@ -212,15 +209,25 @@ int WriteRows(const std::string& path, const Settings& settings, Ui& ui, const F
     }
     ini = IniFile::Parse(SettingsText(std::move(read.bytes), nullptr));
   }
-  for (const auto& row : SettingsTable()) {
-    if (row.section.empty() || !keep(row)) continue;
-    ini.Set(row.section, row.key, SettingValueText(settings, row));
-  }
+  edit(ini);
   if (auto error = writer(fsPath, ini.Serialize())) {
     ui.Warning(SaveFailedMessage(*error));
     return -1;
   }
   return 0;
+}
+
+namespace {
+
+template <typename Keep>
+int WriteRows(const std::string& path, const Settings& settings, Ui& ui, const FileWriter& writer,
+              Keep keep) {
+  return UpdateIniFile(path, ui, writer, [&](IniFile& ini) {
+    for (const auto& row : SettingsTable()) {
+      if (row.section.empty() || !keep(row)) continue;
+      ini.Set(row.section, row.key, SettingValueText(settings, row));
+    }
+  });
 }
 
 }  // namespace

@@ -34,6 +34,13 @@ struct IniLoadResult {
 // `settings.SavedProjectFileName` for the caller.
 IniLoadResult LoadIniSettings(const std::string& path, Settings& settings, Document& doc, Ui& ui);
 
+// Reads `path` (when it exists), lets `edit` change its values and writes it
+// back through `writer`, keeping every other line. A file that exists but
+// cannot be read is not written. Failures are reported through the Ui.
+// Returns 0 when written, -1 otherwise.
+int UpdateIniFile(const std::string& path, Ui& ui, const FileWriter& writer,
+                  const std::function<void(IniFile&)>& edit);
+
 // Writes every saved setting into `path`, updating an existing file in place.
 // A failure is reported through the Ui and leaves the old file intact.
 // Returns 0 when written, -1 otherwise.

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "intake/file_reset.h"
 #include "support/recording_ui.h"
 #include "text/literal.h"
 
@@ -139,6 +140,48 @@ TEST(ForcedBreakCommands, SettingsDriveTheLimits) {
   LoadForcedBreakText(doc, "a b\r\nab cd\r\nx");
   tbDoWordWrapClick(settings, doc, ui);
   EXPECT_EQ(doc.ConvertedText, "ab\r\nabcdx\r\n");
+}
+
+TEST(ForcedBreakCommands, PasteConvertCopyAndTheToolPanels) {
+  Settings settings;
+  Document doc;
+  testing::RecordingUi ui;
+  doc.MinutesTextList = {"x"};
+  doc.GeneratedHTMLText = "<p>x</p>";
+  doc.CRLFPanelMode = 1;
+  // Two pastes in a row: the second replaces the first.
+  for (const std::string& pasted :
+       {Line(70) + "\r\n" + Line(20, kMaru), Line(64) + "\n" + Line(8)}) {
+    ui.clipboard = pasted;
+    ui.pagesShown.clear();
+    MenuTextPaste2TextPaneClick(doc, ui);
+    EXPECT_TRUE(doc.MinutesTextList.empty()) << "the paste starts a new file";
+    EXPECT_TRUE(doc.GeneratedHTMLText.empty());
+    EXPECT_EQ(doc.ForcedBreakTextList.size(), 2u);
+    EXPECT_EQ(doc.EditorMinutesText,
+              doc.ForcedBreakTextList[0] + "\r\n" + doc.ForcedBreakTextList[1] + "\r\n");
+    EXPECT_EQ(doc.CRLFPanelMode, 1);
+    EXPECT_EQ(ui.pagesShown, (std::vector<std::string>{"PGLeftTab02Project", "PGLeftTab08HTMLBody",
+                                                       "PGRightTab06MinutesText"}));
+  }
+  // The forced-broken line is joined to a page number that goes: no final break.
+  tbDoWordWrapClick(settings, doc, ui);
+  EXPECT_EQ(doc.ConvertedText, Line(64));
+  EXPECT_EQ(doc.ConvertedPaneText, doc.ConvertedText);
+
+  // The copy closes the panels and empties what it copied; the pane keeps showing it.
+  tbDoWordWrapCOPYClick(doc, ui);
+  EXPECT_EQ(doc.CRLFPanelMode, 0);
+  EXPECT_TRUE(doc.ConvertedText.empty());
+  EXPECT_EQ(doc.ConvertedPaneText, Line(64));
+
+  // Any reset empties the pane; a new file also closes the panels.
+  FileReset(doc, ui, 1);
+  EXPECT_TRUE(doc.ConvertedPaneText.empty());
+  EXPECT_EQ(doc.ForcedBreakTextList.size(), 2u) << "the pasted text outlives a reset";
+  doc.CRLFPanelMode = 1;
+  Filenew(doc, ui);
+  EXPECT_EQ(doc.CRLFPanelMode, 0);
 }
 
 }  // namespace

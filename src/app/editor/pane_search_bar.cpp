@@ -70,7 +70,7 @@ void PaneSearchBar::Search() {
   if (!pane_->HasText() || findText.empty()) return;
   emit searching(pane_);
   StringList words;
-  if (EdictScan(findText, words) < 1) return;
+  if (EdictScan(findText, words, blankRuns_) < 1) return;
   const QString entered = findBox_->currentText();
   if (findBox_->findText(entered) < 0) findBox_->insertItem(0, entered);
   ui_.SetWaitCursor(true);

@@ -37,6 +37,8 @@ class PaneSearchBar : public QObject {
   QComboBox* FindBox() const { return findBox_; }
   QListWidget* ResultList() const { return resultList_; }
   TRichEditEx* Pane() const { return pane_; }
+  // How runs of blanks between the words are read (the panes halve them).
+  void SetBlankRuns(BlankRuns runs) { blankRuns_ = runs; }
 
   void Search();
   void Paste();
@@ -62,6 +64,7 @@ class PaneSearchBar : public QObject {
   QToolBar* toolBar_;
   QComboBox* findBox_;
   QListWidget* resultList_;
+  BlankRuns blankRuns_ = BlankRuns::Halving;
 };
 
 }  // namespace korva::app

@@ -12,8 +12,22 @@
 
 #include <QAction>
 
+#include <QAbstractButton>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "app/editor/pane_search_bar.h"
 #include "app/main_form.h"
 #include "app/tab_pages.h"
+#include "app/windows/about_box.h"
+#include "app/windows/base_conv.h"
+#include "app/windows/color_form.h"
+#include "app/windows/key_list.h"
+#include "app/windows/source_window.h"
+#include "app/windows/tool_windows.h"
+#include "app/windows/web_preview.h"
 #include "session/files.h"
 #include "text/codec.h"
 
@@ -52,7 +66,9 @@ void ChoosePage(QWidget& window, const QString& name) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  korva::app::PrepareWebEngine();
   QApplication app(argc, argv);
+  korva::app::UseWebEnginePreview();
   if (argc != 3) {
     std::cerr << "usage: korva-screenshots SOURCE_DIR OUTPUT_DIR\n";
     return 2;
@@ -66,6 +82,9 @@ int main(int argc, char* argv[]) {
   std::filesystem::create_directories(root / "html");
   std::filesystem::copy_file(source / "examples" / minutesName, root / minutesName);
   std::filesystem::copy_file(source / "examples/css/tryout.css", root / "html/tryout.css");
+  // The local set links the sample style sheet, which lays out its two panes.
+  std::filesystem::create_directories(root / "html/css");
+  std::filesystem::copy_file(source / "examples/css/minutes.css", root / "html/css/minutes.css");
   // The default settings with the sample and a folder for everything generated.
   std::string settings = korva::ReadFileBytes(source / "examples/korva.inf").bytes;
   const std::string folder = (root / "html").string() + "/";
@@ -76,6 +95,7 @@ int main(int argc, char* argv[]) {
   set("Global=", korva::Utf8ToCp932((root / minutesName).string()));
   set("Root=", root.string() + "/");
   set("Save=", folder);
+  set("css=", "css/minutes.css");
   set("[Local]\r\nRoot=" + root.string() + "/\r\nSave=" + folder + "\r\nFolder=", folder);
   // A style sheet and a head include, so that their pages have something to show.
   std::filesystem::create_directories(root / "html/css");
@@ -84,7 +104,6 @@ int main(int argc, char* argv[]) {
       << "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n<html>\r\n"
          "<head>\r\n<title>@title@</title>\r\n<link rel=\"stylesheet\" href=\"@css@\">\r\n"
          "</head>\r\n<body>\r\n";
-  set("css=", "css/minutes.css");
   set("Head=", (root / "head.hin").string());
   std::ofstream(root / "korva.inf", std::ios::binary) << settings;
 
@@ -129,5 +148,57 @@ int main(int argc, char* argv[]) {
   form.findChild<QAction*>("tbOpenProjectPanel")->trigger();
   Wait(300);
   ok = Save(form, out, "option-panel") && ok;
+
+  // The tool windows.
+  korva::app::ToolWindows& tools = form.Tools();
+  form.tbNewWindowForHTMLSrcClick();
+  korva::app::TFormSOTSource* sourceWindow = tools.Source();
+  sourceWindow->Search()->FindBox()->setEditText(QStringLiteral("議長　市長"));
+  sourceWindow->Search()->Search();
+  Wait(300);
+  ok = Save(*sourceWindow, out, "source-window") && ok;
+  sourceWindow->close();
+  form.tbColorPalleteClick();
+  auto* names = tools.Palette()->findChild<QListWidget*>("ListBoxColorName");
+  names->setCurrentItem(
+      names->findItems(QStringLiteral("mediumpurple"), Qt::MatchExactly).value(0));
+  names->scrollToItem(names->currentItem(), QAbstractItemView::PositionAtCenter);
+  Wait(300);
+  ok = Save(*tools.Palette(), out, "color-palette") && ok;
+  tools.Palette()->close();
+  form.MenuToolBaseConvClick();
+  tools.BaseConverter()->Box(10)->setText(QStringLiteral("2024"));
+  emit tools.BaseConverter()->Box(10)->textEdited(QStringLiteral("2024"));
+  Wait(200);
+  ok = Save(*tools.BaseConverter(), out, "base-converter") && ok;
+  tools.BaseConverter()->close();
+  form.MenuOtherKeyListClick();
+  Wait(200);
+  ok = Save(*tools.KeyList(), out, "key-list") && ok;
+  tools.KeyList()->close();
+  form.MenuOtherAboutClick();
+  Wait(200);
+  ok = Save(*tools.About(), out, "about-box") && ok;
+  tools.About()->close();
+
+  // The browser preview of the document and of the local set's vertical page.
+  form.resize(1400, 900);
+  form.tbBuildTwoPaneClick();
+  form.MenuToolPreviewClick();
+  form.findChild<QAbstractButton*>("RadioPreviewVertical")->click();
+  Wait(4000);
+  ok = Save(form, out, "preview") && ok;
+
+  // The forced-line-break tool: text copied out of a PDF, joined into paragraphs.
+  QApplication::clipboard()->setText(QString::fromUtf8(
+      "- 12 -\n"
+      "○議長（山田太郎君）　ただいまから本日の会議を開きます。本日の議事日程は、お手元に\n"
+      "配付のとおりであります。日程第１、会議録署名議員の指名を行います。会議録署名議員\n"
+      "には、会議規則第８８条の規定により、議長において指名いたします。\n"
+      "○市長（鈴木一郎君）　お答えいたします。\n"));
+  form.tbForWordWrapCopyFromClipbdClick();
+  form.tbDoWordWrapClick();
+  Wait(300);
+  ok = Save(form, out, "forced-breaks") && ok;
   return ok ? 0 : 1;
 }
