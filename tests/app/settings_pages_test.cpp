@@ -736,7 +736,7 @@ void SettingsPagesTest::WarningsPageCountsTheMarks() {
   }
   auto* problems = window.form->findChild<QListWidget*>("ListBoxMarkProblems");
   QCOMPARE(problems->count(), 1);
-  QVERIFY(problems->item(0)->text().startsWith(QStringLiteral("2 行目")));
+  QVERIFY(problems->item(0)->text().startsWith(QStringLiteral("4 行目")));
 
   // A text whose marks agree shows plain counts again.
   window.prompter.paths.push_back(Utf8ToCp932(

@@ -83,17 +83,18 @@ QFrame* ForcedBreakPanels::TextPanel(QWidget* page) {
   grid->setVerticalSpacing(2);
   const Settings& settings = form_.settings();
   // The controls carry the settings' names: every command reads them.
-  auto spin = [&](int row, const char* name, const char* caption, int max, int value) {
+  auto spin = [&](int row, const char* name, const char* caption, int value) {
     grid->addWidget(new QLabel(QString::fromUtf8(caption), textSettings_), row, 0);
     auto* box = new QSpinBox(textSettings_);
     box->setObjectName(name);
-    box->setRange(0, max);
+    const IntRange range = FindSettingByName(name)->range;
+    box->setRange(range.low, range.high);
     box->setValue(value);
     grid->addWidget(box, row, 1);
   };
-  spin(0, "SpinEditLowerLimit", "この文字数以下の【 行 】をPDFのページ番号行とみなして除く", 20,
+  spin(0, "SpinEditLowerLimit", "この文字数以下の【 行 】をPDFのページ番号行とみなして除く",
        settings.SpinEditLowerLimit);
-  spin(1, "SpinEditLineLimit", "この文字数以上を強制改行【 行 】とみなす", kSpinEditMax,
+  spin(1, "SpinEditLineLimit", "この文字数以上を強制改行【 行 】とみなす",
        settings.SpinEditLineLimit);
   auto check = [&](int row, const char* name, const char* caption, bool value) {
     auto* box = new QCheckBox(QString::fromUtf8(caption), textSettings_);
