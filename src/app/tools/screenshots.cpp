@@ -97,9 +97,7 @@ int main(int argc, char* argv[]) {
   set("Save=", folder);
   set("css=", "css/minutes.css");
   set("[Local]\r\nRoot=" + root.string() + "/\r\nSave=" + folder + "\r\nFolder=", folder);
-  // A style sheet and a head include, so that their pages have something to show.
-  std::filesystem::create_directories(root / "html/css");
-  std::filesystem::copy_file(source / "examples/css/minutes.css", root / "html/css/minutes.css");
+  // A head include, so that its page has something to show.
   std::ofstream(root / "head.hin", std::ios::binary)
       << "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n<html>\r\n"
          "<head>\r\n<title>@title@</title>\r\n<link rel=\"stylesheet\" href=\"@css@\">\r\n"
