@@ -4,6 +4,7 @@
 
 #include "analysis/class_presets.h"
 #include "analysis/classifier.h"
+#include "analysis/extra_titles.h"
 #include "analysis/speaker_lists.h"
 #include "text/string_helpers.h"
 
@@ -26,7 +27,9 @@ int LoadMinutesTextStringGrid(const Settings& settings, Document& doc) {
   doc.MarkCounts = BlockMarkCounts{};
 
   // Each row is completed right after its classification, in one pass.
-  LineTableCompleter completer(doc, settings.RadioGroupCategory);
+  const std::vector<YakushokuTable> extraTitles = ExtraTitlesOf(settings);
+  LineTableCompleter completer(doc, settings.RadioGroupCategory, LineTableCompleter::Steps::All,
+                               extraTitles);
   ClassifyMinutesLines(doc.MinutesTextList, doc.MinutesTextStringGrid, doc.MarkCounts,
                        [&completer](std::size_t r, LineRow& row) { completer.Row(r, row); });
   return 0;

@@ -16,7 +16,8 @@ void StringGridClear(Document& doc);
 
 // Empties the lists derived from the text, then classifies MinutesTextList
 // into MinutesTextStringGrid and runs the speaker analysis with the meeting
-// category of `settings`. Returns -1 (changing nothing) for a text without lines.
+// category of `settings` and its extra titles. Returns -1 (changing nothing)
+// for a text without lines.
 int LoadMinutesTextStringGrid(const Settings& settings, Document& doc);
 
 // Background colour (0xRRGGBB) of the Text cell of a row with this category code.

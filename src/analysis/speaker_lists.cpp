@@ -29,21 +29,22 @@ bool HasNoLines(const LineTable& table) {
 }
 
 // A designation alone on its line is a speaker line when its title says so.
-void MarkLoneDesignation(LineRow& row) {
+void MarkLoneDesignation(LineRow& row, std::span<const YakushokuTable> extraTitles) {
   if (row.Designation.empty()) return;
   const std::string designation = DeleteAllSpaces(row.Designation);
   if (designation.empty() || !DeleteAllSpaces(row.Text).empty()) return;
-  if (YakushokuCodeByTail(designation, "9") != "0") row.LineKind = "2";
+  if (YakushokuCodeByTail(designation, "9", extraTitles) != "0") row.LineKind = "2";
 }
 
 // A speech continues through notes and headings; header, roster and raw-HTML
 // lines end it.
-void AssignCategory(LineRow& row, int category, std::string& current) {
+void AssignCategory(LineRow& row, int category, std::span<const YakushokuTable> extraTitles,
+                    std::string& current) {
   const std::string& kind = row.LineKind;
   if (kind == "1" || kind == "5" || kind == "6") {
     current.clear();
   } else if (kind == "2") {
-    row.CategoryCode = YakushokuCodeByCategory(row.Designation, "5", category);
+    row.CategoryCode = YakushokuCodeByCategory(row.Designation, "5", category, extraTitles);
     current = row.CategoryCode;
   } else if (kind == "3") {
     row.CategoryCode = current;
@@ -63,16 +64,18 @@ void LabelKind(LineRow& row) {
 
 }  // namespace
 
-LineTableCompleter::LineTableCompleter(Document& doc, int category, Steps steps)
+LineTableCompleter::LineTableCompleter(Document& doc, int category, Steps steps,
+                                       std::span<const YakushokuTable> extraTitles)
     : doc_(doc),
       category_(category),
+      extraTitles_(extraTitles),
       categories_(steps == Steps::All && category >= 0 && category < 7),
       labels_(steps == Steps::All) {}
 
 void LineTableCompleter::Row(std::size_t r, LineRow& row) {
   if (categories_) {
-    MarkLoneDesignation(row);
-    AssignCategory(row, category_, current_);
+    MarkLoneDesignation(row, extraTitles_);
+    AssignCategory(row, category_, extraTitles_, current_);
   }
   if (labels_) LabelKind(row);
 
@@ -102,11 +105,11 @@ void LineTableCompleter::Row(std::size_t r, LineRow& row) {
   }
 }
 
-int BuildYakushoku(LineTable& table, int category) {
+int BuildYakushoku(LineTable& table, int category, std::span<const YakushokuTable> extraTitles) {
   if (HasNoLines(table)) return -1;
-  for (LineRow& row : table) MarkLoneDesignation(row);
+  for (LineRow& row : table) MarkLoneDesignation(row, extraTitles);
   std::string current;
-  for (LineRow& row : table) AssignCategory(row, category, current);
+  for (LineRow& row : table) AssignCategory(row, category, extraTitles, current);
   return 0;
 }
 
@@ -125,11 +128,11 @@ int MakeGidaihatugenShaList(Document& doc) {
   return 0;
 }
 
-int CompleteLineTable(Document& doc, int category) {
+int CompleteLineTable(Document& doc, int category, std::span<const YakushokuTable> extraTitles) {
   doc.ListBoxGidaiHatsugen.clear();
   LineTable& table = doc.MinutesTextStringGrid;
   if (HasNoLines(table)) return -1;
-  LineTableCompleter completer(doc, category);
+  LineTableCompleter completer(doc, category, LineTableCompleter::Steps::All, extraTitles);
   for (std::size_t r = 1; r <= table.RowCount(); ++r) completer.Row(r, table.Row(r));
   return 0;
 }

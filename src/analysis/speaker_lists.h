@@ -4,16 +4,20 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 #include <unordered_set>
 
+#include "analysis/title_tables.h"
 #include "session/document.h"
 
 namespace korva {
 
 // Turns lone designations into speaker lines and gives every speech its
-// category code; `category` is the meeting category (0..6).
-int BuildYakushoku(LineTable& table, int category);
+// category code; `category` is the meeting category (0..6), `extraTitles`
+// the clerk's titles for it.
+int BuildYakushoku(LineTable& table, int category,
+                   std::span<const YakushokuTable> extraTitles = {});
 
 // "発言者" / "議題" labels for rows with a designation.
 int CatTypeCode2Desc(LineTable& table);
@@ -25,7 +29,8 @@ int MakeGidaihatugenShaList(Document& doc);
 // BuildYakushoku (for categories 0..6), CatTypeCode2Desc and
 // MakeGidaihatugenShaList in one pass over the rows, with the same result as
 // running them in turn.
-int CompleteLineTable(Document& doc, int category);
+int CompleteLineTable(Document& doc, int category,
+                      std::span<const YakushokuTable> extraTitles = {});
 
 // The steps above for one row at a time, top to bottom. Each step reads only
 // its own row and what the rows above left behind, so a row can be completed
@@ -33,12 +38,15 @@ int CompleteLineTable(Document& doc, int category);
 class LineTableCompleter {
  public:
   enum class Steps { All, ListsOnly };
-  LineTableCompleter(Document& doc, int category, Steps steps = Steps::All);
+  // `extraTitles` must outlive the completer.
+  LineTableCompleter(Document& doc, int category, Steps steps = Steps::All,
+                     std::span<const YakushokuTable> extraTitles = {});
   void Row(std::size_t r, LineRow& row);
 
  private:
   Document& doc_;
   int category_;
+  std::span<const YakushokuTable> extraTitles_;
   bool categories_;
   bool labels_;
   std::string current_;                   // category of the speech in progress

@@ -61,6 +61,20 @@ const std::vector<YakushokuTable>& Table(int which) {
   return tables[which];
 }
 
+// The longest extra title that `text` contains (or ends with); the first of
+// equal length. Longest first, so that "副区長" wins over "区長" in any order.
+const YakushokuTable* LongestExtraTitle(std::string_view text,
+                                        std::span<const YakushokuTable> extraTitles, bool atEnd) {
+  const YakushokuTable* best = nullptr;
+  for (const auto& record : extraTitles) {
+    if (record.Key.empty() || (best && record.Key.size() <= best->Key.size())) continue;
+    if (atEnd ? sjis::EndsWith(text, record.Key) : analysis::FastContains(text, record.Key)) {
+      best = &record;
+    }
+  }
+  return best;
+}
+
 }  // namespace
 
 std::span<const YakushokuTable> AssemblyYakushoku() {
@@ -114,10 +128,12 @@ std::span<const MarkCode> SpeakerMarkCodes() {
   return marks;
 }
 
-std::string YakushokuCodeByTail(std::string_view designation, const std::string& fallback) {
+std::string YakushokuCodeByTail(std::string_view designation, const std::string& fallback,
+                                std::span<const YakushokuTable> extraTitles) {
   std::string_view title = designation;
   const std::size_t paren = sjis::Find(designation, "（"_sj);
   if (paren != sjis::npos && paren > 0) title = designation.substr(0, paren);
+  if (const auto* extra = LongestExtraTitle(title, extraTitles, true)) return extra->Code;
 
   const std::vector<std::size_t> starts = sjis::CharStarts(title);
   if (starts.empty()) return "0";
@@ -132,7 +148,7 @@ std::string YakushokuCodeByTail(std::string_view designation, const std::string&
 }
 
 std::string YakushokuCodeByCategory(std::string_view designation, const std::string& fallback,
-                                    int category) {
+                                    int category, std::span<const YakushokuTable> extraTitles) {
   const std::string padded = std::string(designation) + "　"_sj;
   const std::string* markCode = nullptr;
   for (const auto& mark : SpeakerMarkCodes()) {
@@ -141,6 +157,7 @@ std::string YakushokuCodeByCategory(std::string_view designation, const std::str
   if (markCode) return *markCode;
 
   if (category < 0 || category > 6) return "0";
+  if (const auto* extra = LongestExtraTitle(designation, extraTitles, false)) return extra->Code;
   if (category == 2 && analysis::FastContains(designation, "組合長"_sj)) return "1";
   for (const auto& record : TitleTableForCategory(category)) {
     if (analysis::FastContains(designation, record.Key)) return record.Code;

@@ -36,12 +36,15 @@ struct MarkCode {
 std::span<const MarkCode> SpeakerMarkCodes();
 
 // Category of a designation that stands alone on its line, by the last two
-// characters of its title (always through the assembly table).
-std::string YakushokuCodeByTail(std::string_view designation, const std::string& fallback);
+// characters of its title (always through the assembly table). A title that
+// ends with one of `extraTitles` (the clerk's own, see extra_titles.h) takes
+// that one's code first.
+std::string YakushokuCodeByTail(std::string_view designation, const std::string& fallback,
+                                std::span<const YakushokuTable> extraTitles = {});
 
 // Category of a speaker line's designation, by mark or else by the title
-// table of the meeting category.
+// table of the meeting category; `extraTitles` are consulted before the table.
 std::string YakushokuCodeByCategory(std::string_view designation, const std::string& fallback,
-                                    int category);
+                                    int category, std::span<const YakushokuTable> extraTitles = {});
 
 }  // namespace korva

@@ -21,7 +21,7 @@ namespace {
 constexpr std::string_view kReadOrder[] = {
     "File",     "HTML", "Local",        "Web",    "Minutes",    "Sentense",
     "Speaker",  "Mark", "LeftLink",     "Roster", "Annotation", "Quotation",
-    "Document", "Menu", "FormPosition", "Pane",   "CheckBox",
+    "Document", "Menu", "FormPosition", "Pane",   "CheckBox",   "ExtraTitles",
 };
 
 bool FolderExists(const std::string& cp932) {

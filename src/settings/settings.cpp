@@ -14,4 +14,13 @@ Settings::Settings()
   RosterSettingsReinitialize(*this);
 }
 
+const std::string& ExtraTitlesText(const Settings& s, int category) {
+  static const std::string none;
+  const std::string* texts[] = {&s.EditExtraTitlesAssembly,    &s.EditExtraTitlesDiet,
+                                &s.EditExtraTitlesCooperative, &s.EditExtraTitlesMeeting,
+                                &s.EditExtraTitlesDiscuss,     &s.EditExtraTitlesHearing,
+                                &s.EditExtraTitlesTrial};
+  return category >= 0 && category < 7 ? *texts[category] : none;
+}
+
 }  // namespace korva

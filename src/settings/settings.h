@@ -82,6 +82,13 @@ struct Settings {
   int SpinEditLowerLimit = 16;
   int SpinEditLineLimit = 60;
 
+  // Titles the clerk adds per meeting category 0..6 ("副区長 2, 区長 1": a
+  // title and its speaker category code), looked up before the title table
+  // of the category. Empty in files written before they existed.
+  std::string EditExtraTitlesAssembly, EditExtraTitlesDiet, EditExtraTitlesCooperative;
+  std::string EditExtraTitlesMeeting, EditExtraTitlesDiscuss, EditExtraTitlesHearing;
+  std::string EditExtraTitlesTrial;
+
   // Meeting category 0..7 and the save character set (0 Shift_JIS, 1 UTF-8).
   int RadioGroupCategory = 0;
   int RadioGroupSaveCharSet = 0;
@@ -117,5 +124,9 @@ struct Settings {
   int FormPositionHeight = 300;
   int PaneWidth = 230;
 };
+
+// The extra titles of meeting category `category`; empty for "一般文書" (7)
+// and anything out of range.
+const std::string& ExtraTitlesText(const Settings& settings, int category);
 
 }  // namespace korva

@@ -113,6 +113,14 @@ const std::array kRows = std::to_array<SettingRow>({
     {"CheckBoxLeftLinkDuplicate", &S::CheckBoxLeftLinkDuplicate, "CheckBox", "LeftLinkDuplicate"},
     {"CheckBoxCRLF2Br", &S::CheckBoxCRLF2Br, "CheckBox", "CRLF2Br"},
 
+    {"EditExtraTitlesAssembly", &S::EditExtraTitlesAssembly, "ExtraTitles", "Assembly"},
+    {"EditExtraTitlesDiet", &S::EditExtraTitlesDiet, "ExtraTitles", "Diet"},
+    {"EditExtraTitlesCooperative", &S::EditExtraTitlesCooperative, "ExtraTitles", "Cooperative"},
+    {"EditExtraTitlesMeeting", &S::EditExtraTitlesMeeting, "ExtraTitles", "Meeting"},
+    {"EditExtraTitlesDiscuss", &S::EditExtraTitlesDiscuss, "ExtraTitles", "Discuss"},
+    {"EditExtraTitlesHearing", &S::EditExtraTitlesHearing, "ExtraTitles", "Hearing"},
+    {"EditExtraTitlesTrial", &S::EditExtraTitlesTrial, "ExtraTitles", "Trial"},
+
     {"FormPositionTop", &S::FormPositionTop, "FormPosition", "Top", R::RangeOrFallback, "100", kPositive, false},
     {"FormPositionLeft", &S::FormPositionLeft, "FormPosition", "Left", R::RangeOrFallback, "100", kPositive, false},
     {"FormPositionWidth", &S::FormPositionWidth, "FormPosition", "Width", R::RangeOrFallback, "500", kPositive, false},

@@ -121,6 +121,25 @@ struct RuleCase {
   const char* expected;  // UTF-8
 };
 
+// The extra titles are newer than most settings files: a file without them
+// leaves them empty, one with them gives each category its own.
+TEST(IniSettingsTest, ExtraTitlesComeFromTheirOwnSection) {
+  TempFolder tmp;
+  const Settings older = LoadText(tmp, "[Minutes]\r\nCategory=1\r\n");
+  for (int category = 0; category < 8; ++category) {
+    EXPECT_EQ(ExtraTitlesText(older, category), "") << category;
+  }
+  // Keys are found in any letter case; each category reads its own key.
+  const Settings newer = LoadText(tmp,
+                                  "[ExtraTitles]\r\nAssembly=a 1\r\nDIET=a 2\r\nCooperative=a 3\r\n"
+                                  "Meeting=a 4\r\nDiscuss=a 5\r\nHearing=a 6\r\ntrial=a 7\r\n");
+  for (int category = 0; category < 7; ++category) {
+    EXPECT_EQ(ExtraTitlesText(newer, category), "a " + std::to_string(category + 1)) << category;
+  }
+  EXPECT_EQ(ExtraTitlesText(newer, 7), "");  // general documents have no titles
+  EXPECT_EQ(ExtraTitlesText(newer, -1), "");
+}
+
 TEST(IniSettingsTest, ReadingRulesOfTheTable) {
   const std::vector<RuleCase> cases = {
       {"[Roster]\nYakuPos1=0", "SpinEditYakushokuPos", "4"},

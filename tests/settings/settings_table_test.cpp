@@ -34,7 +34,7 @@ TEST(SettingsTable, EveryRowNamesItsMemberAndNoKeyRepeatsInASection) {
   const std::vector<std::string> order = {
       "File", "Local",    "HTML",   "Web",        "Sentense",    "Speaker",
       "Mark", "LeftLink", "Roster", "Annotation", "Quotation",   "Document",
-      "Pane", "Minutes",  "Menu",   "CheckBox",   "FormPosition"};
+      "Pane", "Minutes",  "Menu",   "CheckBox",   "ExtraTitles", "FormPosition"};
   EXPECT_EQ(sections, order);
 }
 
