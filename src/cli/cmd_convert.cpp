@@ -1,5 +1,5 @@
-// korva-cli convert MINUTES... --out DIR [--utf8] [--trial] [--nav]: the single
-// colour-coded document of each minutes file.
+// korva-cli convert MINUTES... --out DIR [--utf8] [--trial] [--nav] [--prepare]:
+// the single colour-coded document of each minutes file.
 #include <cstdio>
 #include <filesystem>
 #include <set>
@@ -28,6 +28,7 @@ struct ConvertOptions {
   bool utf8 = false;
   bool trial = false;
   bool nav = false;
+  bool prepare = false;
   std::vector<std::string> files;
 };
 
@@ -37,6 +38,7 @@ ConvertOptions ParseConvertOptions(CommandArgs& args) {
   options.utf8 = args.TakeFlag("--utf8");
   options.trial = args.TakeFlag("--trial");
   options.nav = args.TakeFlag("--nav");
+  options.prepare = args.TakeFlag("--prepare");
   options.files = args.Positionals();
   if (options.files.empty()) throw UsageError{"convert needs at least one minutes file"};
   return options;
@@ -168,6 +170,7 @@ int ConvertOne(CliContext& ctx, const ConvertOptions& options, const std::string
 
 int RunConvert(CliContext& ctx, CommandArgs args) {
   const ConvertOptions options = ParseConvertOptions(args);
+  ctx.prepare = options.prepare;
   if (options.outDir && !UseOutputFolder(ctx, *options.outDir)) return kExitInputProblem;
   if (const int status = CheckFolders(ctx); status != kExitDone) return status;
   const std::string folder = IncludeTrailingSeparator(ctx.settings.BtnEditHTMLSaveFolder);

@@ -1,4 +1,4 @@
-// korva-cli publish MINUTES... --out DIR [--web DIR]: the local three-file set
+// korva-cli publish MINUTES... --out DIR [--web DIR] [--prepare]: the local three-file set
 // and, when asked, the web set, each checked for links that lead nowhere.
 #include <cstdio>
 #include <filesystem>
@@ -179,6 +179,7 @@ int PublishOne(CliContext& ctx, const Settings& base, const std::string& file,
 int RunPublish(CliContext& ctx, CommandArgs args) {
   const auto outDir = args.TakeValue("--out");
   const auto webDir = args.TakeValue("--web");
+  ctx.prepare = args.TakeFlag("--prepare");
   const std::vector<std::string> files = args.Positionals();
   if (files.empty()) throw UsageError{"publish needs at least one minutes file"};
   if (!outDir) throw UsageError{"publish needs --out DIR"};

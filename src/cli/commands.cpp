@@ -11,6 +11,7 @@ int RunPublish(CliContext& ctx, CommandArgs args);
 int RunConvert(CliContext& ctx, CommandArgs args);
 int RunUnwrap(CliContext& ctx, CommandArgs args);
 int RunColorize(CliContext& ctx, CommandArgs args);
+int RunPrepare(CliContext& ctx, CommandArgs args);
 
 std::span<const CliCommand> Commands() {
   static const std::vector<CliCommand> commands = {
@@ -20,11 +21,15 @@ std::span<const CliCommand> Commands() {
        RunTable},
       {"check", "check MINUTES...", "reports block-mark counts, speakers and problems by line",
        RunCheck},
-      {"convert", "convert MINUTES... --out DIR [--utf8] [--trial] [--nav]",
+      {"prepare", "prepare MINUTES... [--out DIR | --in-place] [--dry-run]",
+       "prepares minutes exported by a minutes system (marks, joined lines) and prints the "
+       "changes; --in-place keeps NAME.orig",
+       RunPrepare},
+      {"convert", "convert MINUTES... --out DIR [--utf8] [--trial] [--nav] [--prepare]",
        "saves the colour-coded document of each minutes file as DIR/<html name>.html", RunConvert},
       {"settings", "settings", "prints the settings in effect, one NAME=VALUE line per setting",
        RunSettings},
-      {"publish", "publish MINUTES... --out DIR [--web DIR]",
+      {"publish", "publish MINUTES... --out DIR [--web DIR] [--prepare]",
        "writes the local three-file set (-n.html, -v.html, -h.html) and, with --web, the web set",
        RunPublish},
       {"unwrap",

@@ -4,6 +4,7 @@
 
 #include "analysis/block_check.h"
 #include "intake/open_minutes.h"
+#include "prepare/prepare.h"
 #include "session/files.h"
 #include "text/codec.h"
 #include "text/path_text.h"
@@ -57,6 +58,19 @@ std::vector<std::string> UnmappableChars(const std::string& utf8) {
   return chars;
 }
 
+// The text with every change of the preparation applied.
+std::string PreparedText(const CliContext& ctx, const std::string& text) {
+  const std::vector<std::string> lines = sjis::SplitLines(text);
+  const PrepareResult result = PrepareMinutes(lines, ctx.settings);
+  ctx.ui.Note("prepared: " + std::to_string(result.changes.size()) + " change(s), " +
+              std::to_string(result.report.pageMarkers.size()) + " page marker(s) removed");
+  for (const PrepareNote& note : result.report.unknownTitles) {
+    ctx.ui.Note("line " + std::to_string(note.line) +
+                ": no title table knows this designation: " + Cp932ToUtf8Lossy(note.text));
+  }
+  return sjis::JoinLines(ApplyPrepareChanges(lines, result.changes));
+}
+
 }  // namespace
 
 std::string DecodeMinutesBytes(std::string bytes, InputEncoding encoding,
@@ -103,6 +117,7 @@ std::optional<MinutesInputReport> LoadMinutesInput(CliContext& ctx, Document& do
   }
   MinutesInputReport report;
   std::string text = DecodeMinutesBytes(std::move(read.bytes), ctx.inputEncoding, report);
+  if (ctx.prepare && !report.hasNulBytes) text = PreparedText(ctx, text);
   OpenMinutesText(ctx.settings, doc, ctx.ui, FromFsPath(file), std::move(text));
   report.lineCount = doc.MinutesTextList.size();
   // The command line shows no editor pane: its copy of the whole text would

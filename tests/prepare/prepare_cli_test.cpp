@@ -1,0 +1,178 @@
+// korva-cli prepare, and --prepare for convert and publish, run as a script would.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <string>
+
+#include "prepare_support.h"
+#include "support/run_cli.h"
+#include "support/temp_folder.h"
+#include "text/codec.h"
+
+namespace korva {
+namespace {
+using testing::CliRun;
+using testing::RunCli;
+using testing::ShellQuote;
+using testing::TempFolder;
+
+// Exported minutes: a designation alone on its line, a page marker.
+const std::vector<std::string> kExported = {"午前１０時開議", "<PAGE=\"2\">", "◯議長（高瀬博文）",
+                                            "　報告します。"};
+const std::vector<std::string> kPrepared = {"■午前１０時開議", "◯議長（高瀬博文）　報告します。",
+                                            "■"};
+
+std::string Text(const std::vector<std::string>& utf8Lines, const std::string& lineBreak,
+                 bool finalBreak) {
+  std::string text;
+  for (std::size_t i = 0; i < utf8Lines.size(); ++i) {
+    text += Sj(utf8Lines[i]);
+    if (i + 1 < utf8Lines.size() || finalBreak) text += lineBreak;
+  }
+  return text;
+}
+
+TEST(PrepareCli, WritesThePreparedTextWithTheInputsLineEnds) {
+  struct Case {
+    std::string lineBreak;
+    bool finalBreak;
+  };
+  for (const Case& c :
+       {Case{"\r\n", true}, Case{"\n", true}, Case{"\r", false}, Case{"\n", false}}) {
+    TempFolder temp;
+    temp.Write("m.txt", Text(kExported, c.lineBreak, c.finalBreak));
+    const CliRun r = RunCli("prepare " + ShellQuote(temp.path() / "m.txt") + " --out " +
+                            ShellQuote(temp.path() / "out"));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(temp.Read("out/m.txt"), Text(kPrepared, c.lineBreak, c.finalBreak));
+    // The changes are printed, in UTF-8, with their lines.
+    EXPECT_NE(r.out.find("m.txt:2: ページ区切りの印"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("  - <PAGE=\"2\">"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("  + ◯議長（高瀬博文）　報告します。"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("3 change(s), 1 page marker(s) removed; speaker marks: ◯ 1"),
+              std::string::npos)
+        << r.out;
+  }
+}
+
+TEST(PrepareCli, InPlaceKeepsTheFirstBackupAndDryRunWritesNothing) {
+  TempFolder temp;
+  const std::string original = Text(kExported, "\r\n", true);
+  temp.Write("m.txt", original);
+  const std::string file = ShellQuote(temp.path() / "m.txt");
+
+  const CliRun dry = RunCli("prepare --dry-run " + file);
+  EXPECT_EQ(dry.status, 0) << dry.err;
+  EXPECT_NE(dry.out.find("3 change(s)"), std::string::npos);
+  EXPECT_EQ(temp.Read("m.txt"), original);
+  EXPECT_FALSE(temp.Exists("m.txt.orig"));
+
+  const CliRun first = RunCli("prepare --in-place " + file);
+  EXPECT_EQ(first.status, 0) << first.err;
+  EXPECT_EQ(temp.Read("m.txt"), Text(kPrepared, "\r\n", true));
+  EXPECT_EQ(temp.Read("m.txt.orig"), original);
+
+  // Nothing left to do: nothing written, the backup stays the first one.
+  const CliRun again = RunCli("prepare --in-place " + file);
+  EXPECT_EQ(again.status, 0) << again.err;
+  EXPECT_NE(again.out.find("0 change(s)"), std::string::npos);
+  temp.Write("m.txt",
+             Text({"午前１０時開議", "◯議長（高瀬博文）", "　報告します。"}, "\r\n", true));
+  const CliRun third = RunCli("prepare --in-place " + file);
+  EXPECT_EQ(third.status, 0) << third.err;
+  EXPECT_NE(third.err.find("already exists and is kept"), std::string::npos) << third.err;
+  EXPECT_EQ(temp.Read("m.txt.orig"), original);
+  EXPECT_EQ(temp.Read("m.txt"), Text(kPrepared, "\r\n", true));
+}
+
+TEST(PrepareCli, BadUsageAndBadFilesAreSaidAndLoseNothing) {
+  TempFolder temp;
+  temp.Write("m.txt", Text(kExported, "\r\n", true));
+  temp.Write("empty.txt", "");
+  temp.Write("binary.txt", std::string("\x00\x01\x02 abc", 7));
+  const std::string m = ShellQuote(temp.path() / "m.txt");
+  struct Case {
+    std::string args;
+    int status;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"prepare " + m, 2, "needs --out DIR, --in-place or --dry-run"},
+      {"prepare " + m + " --in-place --out " + ShellQuote(temp.path() / "o"), 2, "not both"},
+      {"prepare --dry-run", 2, "at least one minutes file"},
+      {"prepare --dry-run " + ShellQuote(temp.path() / "missing.txt"), 1, "cannot read"},
+      {"prepare --in-place " + ShellQuote(temp.path() / "empty.txt"), 1, "no lines"},
+      {"prepare --in-place " + ShellQuote(temp.path() / "binary.txt"), 1, "NUL bytes"},
+      {"prepare " + m + " --out " + ShellQuote(temp.path()), 1, "use --in-place"},
+  };
+  for (const Case& c : cases) {
+    const CliRun r = RunCli(c.args);
+    EXPECT_EQ(r.status, c.status) << c.args << "\n" << r.err;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << c.args << "\n" << r.err;
+  }
+  EXPECT_EQ(temp.Read("m.txt"), Text(kExported, "\r\n", true));
+  EXPECT_EQ(temp.Read("binary.txt"), std::string("\x00\x01\x02 abc", 7));
+  EXPECT_FALSE(temp.Exists("binary.txt.orig"));
+}
+
+TEST(PrepareCli, NoBackupNoInPlaceWrite) {
+  TempFolder temp;
+  const std::string original = Text(kExported, "\r\n", true);
+  temp.Write("m.txt", original);
+  std::filesystem::create_directories(temp.path() / "m.txt.orig");
+  const CliRun r = RunCli("prepare --in-place " + ShellQuote(temp.path() / "m.txt"));
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("in the way of the backup"), std::string::npos) << r.err;
+  EXPECT_EQ(temp.Read("m.txt"), original);
+}
+
+TEST(PrepareCli, AnUnwritableFolderIsReportedAndTheFileKept) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+  TempFolder temp;
+  const std::string original = Text(kExported, "\r\n", true);
+  temp.Write("ro/m.txt", original);
+  ::chmod((temp.path() / "ro").c_str(), 0555);
+  const CliRun r = RunCli("prepare --in-place " + ShellQuote(temp.path() / "ro" / "m.txt"));
+  ::chmod((temp.path() / "ro").c_str(), 0755);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("left as it is"), std::string::npos) << r.err;
+  EXPECT_EQ(temp.Read("ro/m.txt"), original);
+}
+
+// convert and publish take --prepare; the file itself stays as it was.
+TEST(PrepareCli, ConvertAndPublishPrepareFirst) {
+  TempFolder temp;
+  const std::string original = Text(kExported, "\r\n", true);
+  temp.Write("t@m.txt", original);
+  const std::string file = ShellQuote(temp.path() / "t@m.txt");
+  const CliRun convert =
+      RunCli("convert --prepare " + file + " --out " + ShellQuote(temp.path() / "c"));
+  EXPECT_EQ(convert.status, 0) << convert.err;
+  EXPECT_NE(convert.err.find("prepared: 3 change(s)"), std::string::npos) << convert.err;
+  const std::string html = Cp932ToUtf8Lossy(temp.Read("c/m.html"));
+  EXPECT_NE(html.find("<span class=\"speaker\">議長（高瀬博文）【1】</span>"), std::string::npos)
+      << html;
+  EXPECT_EQ(html.find("PAGE"), std::string::npos);
+
+  const CliRun publish =
+      RunCli("publish --prepare " + file + " --out " + ShellQuote(temp.path() / "p"));
+  EXPECT_EQ(publish.status, 0) << publish.err;
+  EXPECT_NE(Cp932ToUtf8Lossy(temp.Read("p/m-n.html")).find("議長（高瀬博文）"), std::string::npos);
+  EXPECT_EQ(temp.Read("t@m.txt"), original);
+
+  // Without it the designation alone is no speaker line: the document says so.
+  const CliRun plain = RunCli("convert " + file + " --out " + ShellQuote(temp.path() / "plain"));
+  EXPECT_EQ(Cp932ToUtf8Lossy(temp.Read("plain/m.html")).find("<span class=\"speaker\">"),
+            std::string::npos);
+}
+
+TEST(PrepareCli, HelpNamesTheCommand) {
+  const CliRun r = RunCli("--help");
+  EXPECT_NE(r.out.find("korva-cli prepare MINUTES... [--out DIR | --in-place] [--dry-run]"),
+            std::string::npos);
+  EXPECT_NE(r.out.find("[--prepare]"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace korva
