@@ -32,12 +32,95 @@ std::string_view TrimControlView(std::string_view r) {
   return r.substr(begin, end - begin);
 }
 
+// Position 0 starts a character, so a byte comparison is exact; the marks
+// compared here are a few bytes long, too short to be worth a call.
 bool StartsWith(std::string_view s, std::string_view prefix) {
-  return sjis::StartsWith(s, prefix);
+  if (s.size() < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i) {
+    if (s[i] != prefix[i]) return false;
+  }
+  return true;
 }
 
-bool EndsSentence(std::string_view last) {
-  return last == "。"_sj || last == "…"_sj || last == "、"_sj || last == "＼"_sj;
+// Whether `s` holds the two-byte character `ch`. The search is for its
+// trail byte, which in Japanese text is far rarer than its lead byte.
+bool HasChar(std::string_view s, std::string_view ch) {
+  std::size_t known = 0;
+  for (std::size_t p = s.find(ch[1], 1); p != std::string_view::npos; p = s.find(ch[1], p + 1)) {
+    if (s[p - 1] == ch[0] && sjis::StartsCharacter(s, known, p - 1)) return true;
+  }
+  return false;
+}
+
+// `s` ends with the two-byte character `ch`, which begins a character there.
+bool EndsWithChar(std::string_view s, std::string_view ch) {
+  if (s.size() < 2 || s.back() != ch[1] || s[s.size() - 2] != ch[0]) return false;
+  std::size_t known = 0;
+  return sjis::StartsCharacter(s, known, s.size() - 2);
+}
+
+bool EndsSentence(std::string_view t) {
+  return EndsWithChar(t, "。"_sj) || EndsWithChar(t, "…"_sj) || EndsWithChar(t, "、"_sj) ||
+         EndsWithChar(t, "＼"_sj);
+}
+
+// Without leading control characters, spaces and full-width spaces.
+std::string_view TrimLeftBlanks(std::string_view s) {
+  while (!s.empty()) {
+    if (IsControlOrSpace(s[0])) {
+      s.remove_prefix(1);
+    } else if (StartsWith(s, kFwSpace)) {
+      s.remove_prefix(2);
+    } else {
+      break;
+    }
+  }
+  return s;
+}
+
+// Without trailing control characters, spaces and full-width spaces.
+std::string_view TrimRightBlanks(std::string_view s) {
+  while (!s.empty()) {
+    if (IsControlOrSpace(s.back())) {
+      s.remove_suffix(1);
+    } else if (EndsWithChar(s, kFwSpace)) {
+      s.remove_suffix(2);
+    } else {
+      break;
+    }
+  }
+  return s;
+}
+
+// A set of two-byte characters, looked up by their code.
+class CharSet {
+ public:
+  explicit CharSet(std::initializer_list<std::string_view> utf8) : bits_(1 << 16) {
+    for (std::string_view ch : utf8) {
+      const std::string c = Sj(ch);
+      bits_[static_cast<unsigned char>(c[0]) << 8 | static_cast<unsigned char>(c[1])] = true;
+    }
+  }
+  // Whether the two bytes at `pos` are a member.
+  bool At(std::string_view s, std::size_t pos) const {
+    return pos + 1 < s.size() &&
+           bits_[static_cast<unsigned char>(s[pos]) << 8 | static_cast<unsigned char>(s[pos + 1])];
+  }
+
+ private:
+  std::vector<bool> bits_;
+};
+
+// Nothing but separator symbols (and blanks): the rules' separator test.
+bool IsSeparatorText(std::string_view t) {
+  static const CharSet symbols{"　", "―", "─", "－", "━", "～", "＝",
+                               "☆",  "◇", "○", "〇", "□", "〓"};
+  for (std::size_t pos = 0; pos < t.size();) {
+    const std::size_t len = sjis::CharLength(t, pos);
+    if (len == 1 ? t[pos] != ' ' && t[pos] != '-' : !symbols.At(t, pos)) return false;
+    pos += len;
+  }
+  return true;
 }
 
 bool ContainsAny(std::string_view s, std::initializer_list<const std::string*> words) {
@@ -47,28 +130,22 @@ bool ContainsAny(std::string_view s, std::initializer_list<const std::string*> w
   return false;
 }
 
+// Every mark of the program begins with this byte; a line whose first
+// character does not, or is a full-width space, begins with none of them.
+bool MayBeginWithMark(std::string_view s) {
+  return s.size() >= 2 && static_cast<unsigned char>(s[0]) == 0x81 && s[1] != 0x40;
+}
+
 // The rules split a line at a speaker mark followed by a full-width space,
 // or at one of those marks that ends the line.
 bool SplitsByMark(std::string_view t) {
-  static const std::vector<std::string> marks = [] {
-    std::vector<std::string> out;
-    for (std::string_view m :
-         {"○", "●", "◆", "◇", "◎", "＠", "■", "□", "▲", "▼", "△", "▽", "★", "☆"}) {
-      out.push_back(Sj(m));
-    }
-    return out;
-  }();
-  for (std::size_t pos = 0; pos < t.size();) {
-    const std::size_t len = sjis::CharLength(t, pos);
-    if (len == 2) {
-      const std::string_view ch = t.substr(pos, 2);
-      const std::string_view next = t.substr(pos + 2, 2);
-      if ((next.empty() || next == kFwSpace) &&
-          std::find(marks.begin(), marks.end(), ch) != marks.end()) {
-        return true;
-      }
-    }
-    pos += len;
+  static const CharSet marks{"○", "●", "◆", "◇", "◎", "＠", "■", "□", "▲", "▼", "△", "▽", "★", "☆"};
+  // Every mark begins with the byte 0x81; a candidate counts where a character starts.
+  std::size_t known = 0;
+  for (std::size_t pos = t.find('\x81'); pos != std::string_view::npos;
+       pos = t.find('\x81', pos + 1)) {
+    if (!marks.At(t, pos) || !sjis::StartsCharacter(t, known, pos)) continue;
+    if (pos + 2 == t.size() || t.substr(pos + 2, 2) == kFwSpace) return true;
   }
   return false;
 }
@@ -76,7 +153,7 @@ bool SplitsByMark(std::string_view t) {
 // The rules split at the first space after "長", "）" or "員" when it is a
 // half-width one, unless the line starts with a space.
 bool SplitsByHalfSpace(std::string_view t) {
-  if (t.empty() || t[0] == ' ' || StartsWith(t, kFwSpace)) return false;
+  if (t.empty() || t[0] == ' ' || StartsWith(t, kFwSpace) || t.find(' ') == t.npos) return false;
   return FastContains(t, "長 "_sj) || FastContains(t, "） "_sj) || FastContains(t, "員 "_sj);
 }
 
@@ -92,17 +169,20 @@ struct NoteState {
   bool open = false;
 };
 
-// The bracketed-note rules for a line that does not end a sentence.
+// The bracketed-note rules for a line that does not end a sentence; `c` is
+// the line without spaces, of which they ask whether it begins with "（"
+// and whether it holds one.
 NoteState ReadNote(std::string_view c, std::string_view u, bool noteOpen) {
-  const std::size_t oP = FastPos("（"_sj, c), cP = FastPos("）"_sj, u);
-  const std::size_t oK = FastPos("〔"_sj, u), cK = FastPos("〕"_sj, u);
-  const std::size_t oS = FastPos("［"_sj, u), cS = FastPos("］"_sj, u);
-  const std::size_t oB = FastPos("【"_sj, u), cB = FastPos("】"_sj, u);
-  const std::size_t y = FastPos("＼"_sj, u);
-  if (y == 0 && ((oP == 1 && cP > 0) || (oK && cK) || (oS && cS) || (oB && cB)))
-    return {true, false};
-  if ((oP == 1 && cP == 0) || (oK && !cK) || (oS && !cS)) return {true, true};
-  if ((oP == 0 && cP > 0) || (oK == 0 && cK) || (oS == 0 && cS) || (oB && cB)) return {true, false};
+  const bool opensAtStart = StartsWith(c, "（"_sj);
+  const bool noOpen = !HasChar(c, "（"_sj);
+  const bool cP = HasChar(u, "）"_sj);
+  const bool oK = HasChar(u, "〔"_sj), cK = HasChar(u, "〕"_sj);
+  const bool oS = HasChar(u, "［"_sj), cS = HasChar(u, "］"_sj);
+  const bool oB = HasChar(u, "【"_sj), cB = HasChar(u, "】"_sj);
+  const bool y = HasChar(u, "＼"_sj);
+  if (!y && ((opensAtStart && cP) || (oK && cK) || (oS && cS) || (oB && cB))) return {true, false};
+  if ((opensAtStart && !cP) || (oK && !cK) || (oS && !cS)) return {true, true};
+  if ((noOpen && cP) || (!oK && cK) || (!oS && cS) || (oB && cB)) return {true, false};
   return {noteOpen, noteOpen};
 }
 
@@ -141,22 +221,26 @@ std::size_t EndingNoteStart(std::string_view t) {
   }
   if (!open.empty() || runEnd != t.size() || runStart == 0) return 0;
   const std::string before = ZenkakuTrimRight(t.substr(0, runStart));
-  return EndsSentence(sjis::LastChar(before)) ? runStart : 0;
+  return EndsSentence(before) ? runStart : 0;
 }
 
 }  // namespace
 
+std::string_view LoadedLine(std::string_view rawLine) {
+  std::string_view r = TrimRightBlanks(rawLine);
+  if (!r.empty() && r[0] == ' ' && (r.size() < 2 || r[1] != ' ')) r.remove_prefix(1);
+  return r;
+}
+
 bool IsSpeakerMark(std::string_view ch) {
-  return ch == "○"_sj || ch == "◎"_sj || ch == "◆"_sj || ch == "◇"_sj || ch == "◯"_sj ||
-         ch == "〇"_sj;
+  static const CharSet marks{"○", "◎", "◆", "◇", "◯", "〇"};
+  return ch.size() == 2 && marks.At(ch, 0);
 }
 
 std::string RuleText(std::string_view rawLine) {
-  std::string t = PrepareMinutesLine(rawLine);
-  if (const std::size_t p = FastPos("／／"_sj, t))
-    t = ZenkakuTrim(std::string_view(t).substr(0, p - 1));
-  while (!t.empty() && IsControlOrSpace(t.back())) t.pop_back();
-  return t;
+  const std::string_view r = LoadedLine(rawLine);
+  if (const std::size_t p = FastPos("／／"_sj, r)) return ZenkakuTrim(r.substr(0, p - 1));
+  return std::string(r);
 }
 
 std::size_t SplitBySpaces(std::string_view t) {
@@ -207,10 +291,7 @@ bool LineReader::ReadDesignation(std::string_view t, LineReading& out) const {
     if (close != sjis::npos) end = close + 2;
   }
   const std::string_view designation = rest.substr(0, end);
-  if (FastContains(designation, "。"_sj) || FastContains(designation, "、"_sj) ||
-      designation.size() > 60) {
-    return false;
-  }
+  if (FastContains(designation, "。"_sj) || FastContains(designation, "、"_sj)) return false;
   if (!sjis::EndsWith(designation, "）"_sj) &&
       YakushokuCodeByTail(designation, "9", extraTitles_) == "0") {
     return false;
@@ -239,43 +320,54 @@ bool LineReader::ReadDesignation(std::string_view t, LineReading& out) const {
 
 LineReading LineReader::Read(std::string_view rawLine) {
   LineReading out;
-  const std::string r = PrepareMinutesLine(rawLine);
-  const std::string t = RuleText(rawLine);
+  // The line as the rules see it (r), without an editor's remark (t), and
+  // trimmed of control characters and spaces (a) or of all blanks (u).
+  const std::string_view r = LoadedLine(rawLine);
+  std::string cut;
+  std::string_view t = r;
+  if (const std::size_t p = FastPos("／／"_sj, r)) t = cut = ZenkakuTrim(r.substr(0, p - 1));
   const std::string_view a = TrimControlView(r);
-  const std::string c = DeleteAllSpaces(a);
-  const std::string u = ZenkakuTrim(t);
+  const std::string_view u = TrimLeftBlanks(t);
+  const bool markA = MayBeginWithMark(a), markU = MayBeginWithMark(u), markT = MayBeginWithMark(t);
+  // The rules also read the line without any space; needed only now and then.
+  std::string compactText;
+  bool compactDone = false;
+  auto compact = [&]() -> std::string_view {
+    if (!compactDone) compactText = DeleteAllSpaces(a), compactDone = true;
+    return compactText;
+  };
   auto shape = [&out](Shape s) {
     out.shape = s;
     return out;
   };
 
-  if (c.empty()) return shape(Shape::Blank);
-  if (StartsWith(a, "＜＜"_sj)) return inComment_ = true, shape(Shape::ClerkMark);
-  if (StartsWith(a, "＞＞"_sj)) return inComment_ = false, shape(Shape::ClerkMark);
+  if (TrimLeftBlanks(a).empty()) return shape(Shape::Blank);
+  if (markA && StartsWith(a, "＜＜"_sj)) return inComment_ = true, shape(Shape::ClerkMark);
+  if (markA && StartsWith(a, "＞＞"_sj)) return inComment_ = false, shape(Shape::ClerkMark);
   if (inComment_) return shape(Shape::InBlock);
   if (IsPageMarker(u)) return shape(Shape::PageMarker);
-  if (StartsWith(u, "＼"_sj)) return shape(Shape::ClerkMark);
-  if (StartsWith(u, "。。"_sj)) {
+  if (markU && StartsWith(u, "＼"_sj)) return shape(Shape::ClerkMark);
+  if (markU && StartsWith(u, "。。"_sj)) {
     if (dotLinesOpenPlainText_) inPlainText_ = true;
     return shape(Shape::DotLine);
   }
-  if (StartsWith(u, "。"_sj)) return shape(Shape::DotLine);
-  if (StartsWith(t, "▼"_sj) || StartsWith(t, "▽"_sj) || StartsWith(a, "「」"_sj) ||
-      StartsWith(a, "￥"_sj)) {
+  if (markU && StartsWith(u, "。"_sj)) return shape(Shape::DotLine);
+  if ((markT && (StartsWith(t, "▼"_sj) || StartsWith(t, "▽"_sj))) ||
+      (markA && (StartsWith(a, "「」"_sj) || StartsWith(a, "￥"_sj)))) {
     return shape(Shape::ClerkMark);
   }
   if (proceedingsMarks_ >= 2) return shape(Shape::InBlock);
   if (t.empty()) return shape(Shape::Blank);
-  if ((StartsWith(u, "－"_sj) && sjis::EndsWith(u, "－"_sj)) || IsSeparatorLine(t)) {
+  if ((markU && StartsWith(u, "－"_sj) && EndsWithChar(u, "－"_sj)) || IsSeparatorText(t)) {
     return shape(Shape::Separator);
   }
-  const bool hasPeriod = FastContains(t, "。"_sj);
-  if (StartsWith(a, "■"_sj) && !FastContains(c, "。"_sj)) {
+  const bool hasPeriod = HasChar(t, "。"_sj);
+  if (markA && StartsWith(a, "■"_sj) && !FastContains(a, "。"_sj)) {
     ++proceedingsMarks_;
     return shape(Shape::ProceedingsMark);
   }
-  if (!hasPeriod && ContainsAny(c, {&"散会"_sj, &"延会"_sj, &"閉会"_sj}) &&
-      !ContainsAny(c, {&"宣告"_sj, &"閉会中"_sj, &"議決"_sj})) {
+  if (!hasPeriod && ContainsAny(compact(), {&"散会"_sj, &"延会"_sj, &"閉会"_sj}) &&
+      !ContainsAny(compact(), {&"宣告"_sj, &"閉会中"_sj, &"議決"_sj})) {
     out.adjourns = true;
     return shape(Shape::Procedural);
   }
@@ -293,19 +385,21 @@ LineReading LineReader::Read(std::string_view rawLine) {
       {"【【"_sj, "】】"_sj, inQuote_, false},       {"〔〔"_sj, "〕〕"_sj, inParagraph_, false}};
   for (const Block& block : blocks) {
     const std::string_view text = block.onA ? a : std::string_view(u);
-    if (StartsWith(text, block.start)) return block.inside = true, shape(Shape::ClerkMark);
-    if (StartsWith(text, block.end)) return block.inside = false, shape(Shape::ClerkMark);
+    if (block.onA ? markA : markU) {
+      if (StartsWith(text, block.start)) return block.inside = true, shape(Shape::ClerkMark);
+      if (StartsWith(text, block.end)) return block.inside = false, shape(Shape::ClerkMark);
+    }
     if (block.inside) return shape(Shape::InBlock);
   }
 
-  if (StartsWith(t, "　"_sj) && !FastContains(u, "。"_sj) &&
-      (FastContains(c, "休憩"_sj) || FastContains(c, "再開"_sj))) {
+  if (StartsWith(t, "　"_sj) && !hasPeriod &&
+      (FastContains(compact(), "休憩"_sj) || FastContains(compact(), "再開"_sj))) {
     return shape(Shape::Procedural);
   }
 
   // The rules try the notes before they let applause keep a line apart.
-  const bool endsSentence = EndsSentence(sjis::LastChar(t));
-  const NoteState note = endsSentence ? NoteState{} : ReadNote(c, u, noteOpen_);
+  const bool endsSentence = EndsSentence(t);
+  const NoteState note = endsSentence ? NoteState{} : ReadNote(compact(), u, noteOpen_);
   const bool keptApart = endsSentence || (!note.isNote && ApplauseKeepsApart(t, hasPeriod));
 
   if (ReadDesignation(t, out)) {
@@ -316,10 +410,11 @@ LineReading LineReader::Read(std::string_view rawLine) {
         out.readsAsSpeaker = !SplitsByMark(t) &&
                              (!SplitsByHalfSpace(t) || FastPos(" ", t) == expected + 1) &&
                              SplitBySpaces(t) == expected;
+        out.opensProceedings = out.readsAsSpeaker && !SplitsByHalfSpace(t);
       } else {
         // A heading to the rules, which the title at its end makes a speaker line.
-        out.readsAsSpeaker = !note.isNote && !hasPeriod &&
-                             YakushokuCodeByTail(DeleteAllSpaces(u), "9", extraTitles_) != "0";
+        out.readsAsSpeaker =
+            !note.isNote && !hasPeriod && YakushokuCodeByTail(compact(), "9", extraTitles_) != "0";
         out.endingNote = EndingNoteStart(t);
       }
     }
@@ -334,7 +429,9 @@ LineReading LineReader::Read(std::string_view rawLine) {
     }
     return shape(Shape::Note);
   }
-  if (StartsWith(c, "▼"_sj) || StartsWith(c, "▽"_sj)) return shape(Shape::ClerkMark);
+  if (StartsWith(TrimLeftBlanks(a), "▼"_sj) || StartsWith(TrimLeftBlanks(a), "▽"_sj)) {
+    return shape(Shape::ClerkMark);
+  }
   if (SplitsByMark(t)) {
     if (IsSpeakerMark(sjis::FirstChar(t))) out.mark = sjis::FirstChar(t);
     return shape(Shape::MarkSplit);

@@ -39,8 +39,10 @@ struct LineReading {
   std::string mark;
   std::size_t designationLength = 0;
   std::size_t noteLength = 0;
-  // Designation: the rules take the line as this designation's speaker line.
+  // Designation: the rules take the line as this designation's speaker line,
+  // and do so by its first spaces, which opens the proceedings.
   bool readsAsSpeaker = false;
+  bool opensProceedings = false;
   // Sentence or Fragment without a mark that the rules would take as a
   // speaker line: by a designation-like first segment (before a full-width
   // space) or by a half-width space after "長", "）" or "員".
@@ -75,8 +77,11 @@ class LineReader {
   int proceedingsMarks_ = 0;
 };
 
-// The line as the rules read it: trailing blanks gone, one leading space
-// dropped, an editor's remark after "／／" cut off.
+// The line as the rules load it: trailing blanks gone, one leading space dropped.
+std::string_view LoadedLine(std::string_view rawLine);
+
+// The line as the rules read it: LoadedLine with an editor's remark after
+// "／／" cut off.
 std::string RuleText(std::string_view rawLine);
 
 // The designation byte length with which the rules split a sentence line at

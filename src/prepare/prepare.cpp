@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <map>
 #include <optional>
-#include <set>
+#include <unordered_set>
 
-#include "analysis/classifier.h"
 #include "analysis/extra_titles.h"
 #include "analysis/text_search.h"
 #include "prepare/line_reading.h"
@@ -34,15 +33,6 @@ std::pair<std::string_view, std::string_view> SplitTrailingBlanks(std::string_vi
   return {line.substr(0, kept), line.substr(kept)};
 }
 
-// The rules read `line` in the proceedings as a speaker line with this designation.
-bool ReadsAsSpeaker(const std::string& line, std::string_view designation) {
-  LineTable table;
-  BlockMarkCounts counts;
-  ClassifyMinutesLines({"■"_sj, line}, table, counts);
-  const LineRow& row = table.Row(2);
-  return row.LineKind == "2" && row.Designation == TrimAllSpaces(designation);
-}
-
 // A "■" line as the rules see one: a "■" first (after half-width blanks), no "。".
 bool IsProceedingsMarkLine(std::string_view line) {
   std::size_t i = 0;
@@ -67,9 +57,7 @@ class Preparation {
 
     PageMarkers();
     if (marked_) {
-      Left(
-          0,
-          "「■」の行があるため、議事の始まりと終わりの印は付けず、「。」で始まる行もそのままにしました。"_sj);
+      Left(0, "「■」の行があるので、議事の印と「。」で始まる行はそのままにしました。"_sj);
       ProceedingsBetweenMarks();
     } else {
       Proceedings();
@@ -81,9 +69,7 @@ class Preparation {
       NameLines();
       UnmarkedSpeakers();
     } else if (!lines_.empty()) {
-      Left(
-          0,
-          "発言者の印（○ ◎ ◆ ◇ ◯ 〇）の付いた行がないため、印のない行が発言者になるかどうかは見ていません。"_sj);
+      Left(0, "発言者の印（○◎◆◇◯〇）の行がないので、印のない行が発言者かどうかは見ていません。"_sj);
     }
     UnknownTitles();
 
@@ -121,6 +107,14 @@ class Preparation {
   }
   void Replace(std::size_t i, const std::string& reason, std::vector<std::string> by) {
     Add(reason, {PrepareEdit{i, 1, std::move(by)}});
+  }
+
+  // The rules take `line` as a speaker line whose designation has this length.
+  bool ReadsAsSpeaker(const std::string& line, std::size_t designationLength) const {
+    prepare::LineReader reader(extraTitles_, false);
+    const LineReading r = reader.Read(line);
+    return r.shape == Shape::Designation && r.readsAsSpeaker &&
+           r.designationLength + r.noteLength == designationLength;
   }
 
   // A designation alone on its line with its speech on the next one.
@@ -196,20 +190,22 @@ class Preparation {
     regionBegin_ = first;
     const auto opening = OpeningLine(first);
     if (!opening) {
-      Left(
-          first + 1,
-          "議事の始まりを示す行（開会・開議）が最初の発言の前にないため、「■」は付けませんでした。"_sj);
+      Left(first + 1, "最初の発言の前に開会・開議の行がないので、「■」は付けませんでした。"_sj);
       return;
     }
     regionBegin_ = *opening + 1;
     std::vector<PrepareEdit> edits{{*opening, 1, {"■"_sj + Line(*opening)}}};
-    // The closing mark is safe only where the proceedings are still open: no
-    // adjournment line since the last speaker line that opens them again.
-    bool open = true;
-    for (std::size_t i = speakerLines_.back(); i < regionEnd_; ++i) {
-      if (ShapeAt(i) == Shape::Procedural && readings_[i].adjourns) open = false;
+    // The closing mark is safe only where the proceedings are still open:
+    // an adjournment line closes them, a speaker line the rules split by
+    // its first spaces (or the opening mark) opens them again.
+    bool open = false;
+    for (std::size_t i = regionEnd_; i-- > *opening;) {
+      if (ShapeAt(i) == Shape::Procedural && readings_[i].adjourns) break;
+      if (i == *opening || readings_[i].opensProceedings || Joinable(i)) {
+        open = true;
+        break;
+      }
     }
-    if (ShapeAt(speakerLines_.back()) == Shape::MarkSplit) open = false;
     if (open) {
       edits.push_back({regionEnd_, 0, {"■"_sj}});
     } else {
@@ -276,10 +272,9 @@ class Preparation {
       }
       std::vector<std::string> result{joined};
       if (readings_[i + 1].endingNote) SplitEndingNote(result, EndingNote(i + 1));
-      if (!ReadsAsSpeaker(result.front(), designation)) {
-        Left(
-            i + 1,
-            "発言者名だけの行は、次の行とつないでも発言者の行として読まれないため、そのままにしました。"_sj);
+      if (!ReadsAsSpeaker(result.front(), r.designationLength)) {
+        Left(i + 1,
+             "発言者名だけの行は、つないでも発言者の行と読まれないので、そのままにしました。"_sj);
         continue;
       }
       Add(r.noteLength > 0
@@ -324,9 +319,7 @@ class Preparation {
       std::vector<std::string> result{Line(i)};
       if (!SplitEndingNote(result, EndingNote(i))) continue;
       if (r.shape == Shape::Designation) {
-        const std::string designation =
-            prepare::RuleText(Line(i)).substr(0, r.designationLength + r.noteLength);
-        if (!ReadsAsSpeaker(result.front(), designation)) {
+        if (!ReadsAsSpeaker(result.front(), r.designationLength + r.noteLength)) {
           Left(i + 1, "発言者の行ですが、末尾の注記を分けても発言者の行として読まれません。"_sj);
           continue;
         }
@@ -440,14 +433,15 @@ class Preparation {
 
   void UnknownTitles() {
     if (category_ < 0 || category_ > 6) return;
-    std::set<std::string> seen;
+    std::unordered_set<std::string_view> seen;
     for (std::size_t i : speakerLines_) {
       const LineReading& r = readings_[i];
       if (r.designationLength == 0) continue;
-      const std::string designation = prepare::RuleText(Line(i)).substr(0, r.designationLength);
-      if (YakushokuCodeByCategory(designation, "", category_, extraTitles_).empty() &&
-          seen.insert(designation).second) {
-        result_.report.unknownTitles.push_back({i + 1, designation});
+      const std::string_view designation =
+          prepare::LoadedLine(Line(i)).substr(0, r.designationLength);
+      if (!seen.insert(designation).second) continue;
+      if (YakushokuCodeByCategory(designation, "", category_, extraTitles_).empty()) {
+        result_.report.unknownTitles.push_back({i + 1, std::string(designation)});
       }
     }
   }
