@@ -41,30 +41,6 @@ PrepareOptions ParsePrepareOptions(CommandArgs& args) {
   return options;
 }
 
-// The line break the text uses (its first one), and whether it ends with one.
-struct LineEnds {
-  std::string lineBreak = "\r\n";
-  bool finalBreak = true;
-};
-
-LineEnds LineEndsOf(std::string_view text) {
-  LineEnds ends;
-  if (const std::size_t at = text.find_first_of("\r\n"); at != std::string_view::npos) {
-    ends.lineBreak = text.compare(at, 2, "\r\n") == 0 ? "\r\n" : std::string(1, text[at]);
-  }
-  ends.finalBreak = !text.empty() && (text.back() == '\n' || text.back() == '\r');
-  return ends;
-}
-
-std::string JoinWith(const std::vector<std::string>& lines, const LineEnds& ends) {
-  std::string out;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    out += lines[i];
-    if (i + 1 < lines.size() || ends.finalBreak) out += ends.lineBreak;
-  }
-  return out;
-}
-
 // Prints the changes and the report of one file on stdout, in UTF-8.
 void PrintResult(const std::string& file, const PrepareResult& result) {
   std::string out;
@@ -133,8 +109,8 @@ int PrepareOne(CliContext& ctx, const PrepareOptions& options, const fs::path& f
   PrintResult(file.string(), result);
   if (options.dryRun) return kExitDone;
 
-  const std::string prepared =
-      JoinWith(ApplyPrepareChanges(lines, result.changes), LineEndsOf(text));
+  const std::string prepared = ApplyPrepareChangesToText(
+      text, result.changes, std::vector<bool>(result.changes.size(), true));
   if (options.outDir) {
     const fs::path target = fs::path(*options.outDir) / file.filename();
     std::error_code ec;

@@ -2,6 +2,7 @@
 #include <stdexcept>
 
 #include "prepare/prepare.h"
+#include "text/sjis.h"
 
 namespace korva {
 
@@ -40,6 +41,24 @@ std::vector<std::string> ApplyPrepareChanges(const std::vector<std::string>& lin
 std::vector<std::string> ApplyPrepareChanges(const std::vector<std::string>& lines,
                                              const std::vector<PrepareChange>& changes) {
   return ApplyPrepareChanges(lines, changes, std::vector<bool>(changes.size(), true));
+}
+
+std::string ApplyPrepareChangesToText(std::string_view text,
+                                      const std::vector<PrepareChange>& changes,
+                                      const std::vector<bool>& chosen) {
+  std::string lineBreak = "\r\n";
+  if (const std::size_t at = text.find_first_of("\r\n"); at != std::string_view::npos) {
+    lineBreak = text.compare(at, 2, "\r\n") == 0 ? "\r\n" : std::string(1, text[at]);
+  }
+  const bool finalBreak = !text.empty() && (text.back() == '\n' || text.back() == '\r');
+  const std::vector<std::string> lines =
+      ApplyPrepareChanges(sjis::SplitLines(text), changes, chosen);
+  std::string out;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    out += lines[i];
+    if (i + 1 < lines.size() || finalBreak) out += lineBreak;
+  }
+  return out;
 }
 
 }  // namespace korva

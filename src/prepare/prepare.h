@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -68,5 +69,13 @@ std::vector<std::string> ApplyPrepareChanges(const std::vector<std::string>& lin
 // The full preparation: every change applied.
 std::vector<std::string> ApplyPrepareChanges(const std::vector<std::string>& lines,
                                              const std::vector<PrepareChange>& changes);
+
+// The whole `text` (CP932) with the chosen changes applied, made for the
+// lines sjis::SplitLines gives of it. Every line ends with the line break the
+// text uses first (CR LF when it has none), the last one only if the text
+// ended with one, so a file keeps the line ends it came with.
+std::string ApplyPrepareChangesToText(std::string_view text,
+                                      const std::vector<PrepareChange>& changes,
+                                      const std::vector<bool>& chosen);
 
 }  // namespace korva
