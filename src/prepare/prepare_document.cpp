@@ -31,8 +31,8 @@ std::optional<MinutesPreparation> ProposeMinutesPreparation(const Settings& sett
 }
 
 bool ApplyMinutesPreparation(Settings& settings, Document& doc, Ui& ui,
-                             const MinutesPreparation& preparation,
-                             const std::vector<bool>& chosen, const FollowUpCommand& makeHTMLGo) {
+                             const MinutesPreparation& preparation, const std::vector<bool>& chosen,
+                             const FollowUpCommand& makeHTMLGo) {
   if (std::find(chosen.begin(), chosen.end(), true) == chosen.end()) return false;
   if (PreparationSourceText(doc) != preparation.text) {
     ui.Warning("会議録のテキストが変わったので、下準備の変更は当てはめませんでした。"_sj);

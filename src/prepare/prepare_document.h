@@ -39,8 +39,7 @@ std::optional<MinutesPreparation> ProposeMinutesPreparation(const Settings& sett
 // or the option asks for it. False, with nothing changed, when nothing was
 // chosen or the text is no longer the one the proposal was made for.
 bool ApplyMinutesPreparation(Settings& settings, Document& doc, Ui& ui,
-                             const MinutesPreparation& preparation,
-                             const std::vector<bool>& chosen,
+                             const MinutesPreparation& preparation, const std::vector<bool>& chosen,
                              const FollowUpCommand& makeHTMLGo = {});
 
 // What the report says, one CP932 line a note, for the clerk.

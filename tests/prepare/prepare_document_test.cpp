@@ -14,14 +14,11 @@ using testing::U8;
 
 // Two designations alone on their lines, between an opening and an adjournment.
 const std::vector<std::string> kExported = {
-    "　　午前10時00分　開会", "◯議長（山田太郎）", "　ただいまから会議を開きます。",
-    "◯町長（佐藤一郎）〔登壇〕", "　お答えします。", "　　午前10時05分　散会"};
+    "　　午前10時00分　開会",    "◯議長（山田太郎）", "　ただいまから会議を開きます。",
+    "◯町長（佐藤一郎）〔登壇〕", "　お答えします。",  "　　午前10時05分　散会"};
 const std::vector<std::string> kPrepared = {
-    "■　　午前10時00分　開会",
-    "◯議長（山田太郎）　ただいまから会議を開きます。",
-    "◯町長（佐藤一郎）　〔登壇〕　お答えします。",
-    "■",
-    "　　午前10時05分　散会"};
+    "■　　午前10時00分　開会", "◯議長（山田太郎）　ただいまから会議を開きます。",
+    "◯町長（佐藤一郎）　〔登壇〕　お答えします。", "■", "　　午前10時05分　散会"};
 
 std::string Joined(const std::vector<std::string>& utf8Lines, const std::string& lineBreak,
                    bool finalBreak) {
@@ -99,14 +96,14 @@ TEST(PrepareDocument, WhatIsNeitherProposedNorApplied) {
   const auto preparation = ProposeMinutesPreparation(settings, doc, ui);
   ASSERT_TRUE(preparation);
   const std::size_t count = preparation->result.changes.size();
-  EXPECT_FALSE(ApplyMinutesPreparation(settings, doc, ui, *preparation,
-                                       std::vector<bool>(count, false)));
+  EXPECT_FALSE(
+      ApplyMinutesPreparation(settings, doc, ui, *preparation, std::vector<bool>(count, false)));
   EXPECT_EQ(doc.EditorMinutesText, input);
   EXPECT_FALSE(doc.TextModified);
 
   doc.EditorMinutesText += Sj("　追記。\r\n");
-  EXPECT_FALSE(ApplyMinutesPreparation(settings, doc, ui, *preparation,
-                                       std::vector<bool>(count, true)));
+  EXPECT_FALSE(
+      ApplyMinutesPreparation(settings, doc, ui, *preparation, std::vector<bool>(count, true)));
   EXPECT_EQ(doc.EditorMinutesText, input + Sj("　追記。\r\n"));
   ASSERT_EQ(ui.warnings.size(), 1u);
 
@@ -141,8 +138,7 @@ TEST(PrepareDocument, TheGenerationFollows) {
     ApplyMinutesPreparation(settings, doc, ui, *preparation,
                             std::vector<bool>(preparation->result.changes.size(), true),
                             [&](Settings&, Document&, Ui&) { ++generated; });
-    EXPECT_EQ(generated, c.generates ? 1 : 0)
-        << c.hadHTML << c.immediateGo << c.unpairedMark;
+    EXPECT_EQ(generated, c.generates ? 1 : 0) << c.hadHTML << c.immediateGo << c.unpairedMark;
     EXPECT_EQ(ui.labels["LabelMarkNotMatch"], c.unpairedMark);
   }
 }
