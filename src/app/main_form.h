@@ -86,6 +86,7 @@ class TAMainForm : public QMainWindow {
   void tbOpenFileWithChromeClick();
   void MenuFileSaveAsClick();
   void MenuTextMakeBodyOnlyClick();
+  void MenuTextPrepareMinutesClick();
   void MenuTextMakeNAVOnePaneClick();
   void MenuFileProjectOpenClick();
   void MenuFileProjectSaveASClick();

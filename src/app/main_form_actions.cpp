@@ -18,9 +18,11 @@
 #include "app/settings_binding.h"
 #include "app/tab_pages.h"
 #include "app/toolbar_icons.h"
+#include "app/windows/prepare_dialog.h"
 #include "app/windows/rtf_clipboard.h"
 #include "html/document_html.h"
 #include "intake/file_reset.h"
+#include "prepare/prepare_document.h"
 #include "publishing/local_set.h"
 #include "publishing/nav_file.h"
 #include "publishing/web_set.h"
@@ -63,6 +65,8 @@ const ToolSpec kTools[] = {
      0xF9A825, &TAMainForm::MenuFileOpenClick},
     {"tbOpenOld", "修正した【 会議録 】テキスト・ファイルを、再度読み込む ", "view-refresh", "再",
      0xFBC02D, &TAMainForm::tbOpenOldClick},
+    {"tbPrepareMinutes", "会議録の下準備", nullptr, "準", 0xEF6C00,
+     &TAMainForm::MenuTextPrepareMinutesClick},
     {"tbFileSaveHTML", "公開用HTMLの前に、【 試し 】生成したHTMLを保存する  ", nullptr, "試",
      0x8D6E63, &TAMainForm::tbFileSaveHTMLClick},
     {"tbMakeHTMLGo", "発言者別に【 色分け表示 】したHTMLを生成する  ", nullptr, "色", 0xE53935,
@@ -200,7 +204,9 @@ void TAMainForm::BuildMenus() {
          true}}},
       {"MenuText",
        "  テキスト処理  ",
-       {{"MenuTextMakeBodyOnly", "ＢＯＤＹのみ生成", &TAMainForm::MenuTextMakeBodyOnlyClick},
+       {{"MenuTextPrepareMinutes", "会議録の下準備", &TAMainForm::MenuTextPrepareMinutesClick},
+        {"", "", nullptr},
+        {"MenuTextMakeBodyOnly", "ＢＯＤＹのみ生成", &TAMainForm::MenuTextMakeBodyOnlyClick},
         {"MenuTextMakeNormal", "ノーマルのみ生成", &TAMainForm::tbMakeNomalClick},
         {"MenuTextMakeNAVOnePane", "【 １ 】画面表示のＮＡＶのみを生成",
          &TAMainForm::MenuTextMakeNAVOnePaneClick},
@@ -399,6 +405,16 @@ void TAMainForm::tbCOPYClick() {
   } else {
     ui_.Beep();
   }
+}
+
+void TAMainForm::MenuTextPrepareMinutesClick() {
+  RunCommand([&] {
+    const auto preparation = ProposeMinutesPreparation(settings_, doc_, ui_);
+    if (!preparation) return;
+    PrepareDialog dialog(preparation->result, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    ApplyMinutesPreparation(settings_, doc_, ui_, *preparation, dialog.Chosen(), GenerationSoon());
+  });
 }
 
 void TAMainForm::MenuFileSaveAsClick() {

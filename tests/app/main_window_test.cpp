@@ -213,7 +213,7 @@ void MainWindowTest::EveryToolButtonHasItsHint() {
     QCOMPARE(action->toolTip(), QString::fromUtf8(hint));
   }
   const QList<QAction*> buttons = window.form->findChild<QToolBar*>("ToolBar1")->actions();
-  QCOMPARE(buttons.size(), 28);
+  QCOMPARE(buttons.size(), 29);
   for (QAction* button : buttons)
     QVERIFY2(!button->toolTip().isEmpty(), qPrintable(button->objectName()));
 }

@@ -198,5 +198,19 @@ int main(int argc, char* argv[]) {
   form.tbDoWordWrapClick();
   Wait(300);
   ok = Save(form, out, "forced-breaks") && ok;
-  return ok ? 0 : 1;
+
+  // The preparation's proposal on real minutes as a minutes system exported them.
+  form.OpenDroppedFile(QString::fromStdString(
+      (source / "tests/data/corpus/02_katsushika_ward_plenary_2025-02-14.txt").string()));
+  Wait(800);
+  bool dialogShot = false;
+  QTimer::singleShot(500, [&] {
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+      dialogShot = Save(*dialog, out, "prepare-dialog");
+      dialog->close();
+    }
+  });
+  form.findChild<QAction*>("tbPrepareMinutes")->trigger();
+  Wait(100);
+  return ok && dialogShot ? 0 : 1;
 }
