@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -65,6 +66,26 @@ void BuildSpeakerSettingsPage(QWidget* page, PageHost& host) {
                           "開いている会議録を読み直します。"),
            content),
       table->rowCount(), 0, 1, 3);
+
+  // Titles the built-in tables lack, per category: "副区長 2, 区長 1".
+  QGridLayout* titles = nullptr;
+  column->addWidget(Group(QStringLiteral("  【 表にない役職名と発言者の区分 】（カテゴリ別） "),
+                          content, &titles));
+  const char* const extraTitles[] = {"EditExtraTitlesAssembly",    "EditExtraTitlesDiet",
+                                     "EditExtraTitlesCooperative", "EditExtraTitlesMeeting",
+                                     "EditExtraTitlesDiscuss",     "EditExtraTitlesHearing",
+                                     "EditExtraTitlesTrial"};
+  for (int category = 0; category < 7; ++category) {
+    titles->addWidget(Caption(FromCp932(CategoryCaption(category)), content), category, 0);
+    auto* edit = new QLineEdit(content);
+    edit->setObjectName(extraTitles[category]);
+    titles->addWidget(edit, category, 1);
+  }
+  titles->setColumnStretch(1, 1);
+  titles->addWidget(Note(QStringLiteral("例：「副区長 2, 区長 1」（役職名と区分の番号）。"
+                                        "会議録の下準備と発言者の色分けが使います。"),
+                         content),
+                    7, 0, 1, 2);
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(CoreButton(
