@@ -25,6 +25,19 @@ std::filesystem::path Corpus(const char* name) {
   return std::filesystem::path(SourceDir()) / "tests/data/corpus" / name;
 }
 
+// Settings with folders for the HTML, which is only made when asked for.
+void WriteSettings(const AppFolder& folder) {
+  folder.PutTryoutCss();
+  auto values = folder.FolderSettings();
+  values["CheckBox/ImmediateGo"] = "0";
+  folder.WriteSettings(values);
+}
+
+void OpenOtofuke(Window& window) {
+  window.prompter.paths.push_back(Utf8ToCp932(Corpus(kOtofuke).string()));
+  window.Trigger("tbOpenFile");
+}
+
 // The speaker lines the line table shows.
 int SpeakerRows(const Window& window) {
   const QAbstractItemModel* model =
@@ -106,14 +119,10 @@ void PrepareWindowTest::ChosenChangesReachThePaneAndTheLineTable() {
   const std::vector<std::string> lines = sjis::SplitLines(original);
   for (const auto& c : cases) {
     AppFolder folder;
-    folder.PutTryoutCss();
-    auto values = folder.FolderSettings();
-    values["CheckBox/ImmediateGo"] = "0";
-    folder.WriteSettings(values);
+    WriteSettings(folder);
     Window window(folder);
     QVERIFY(window.Start());
-    window.prompter.paths.push_back(Utf8ToCp932(Corpus(kOtofuke).string()));
-    window.Trigger("tbOpenFile");
+    OpenOtofuke(window);
     QCOMPARE(SpeakerRows(window), 0);
     const PrepareResult proposal = PrepareMinutes(lines, window.form->settings());
     // The change left out: a designation joined to its speech, well inside the text.
@@ -194,14 +203,10 @@ void PrepareWindowTest::ChosenChangesReachThePaneAndTheLineTable() {
 // says so instead of showing an empty list.
 void PrepareWindowTest::PreparedMinutesNeedNoMore() {
   AppFolder folder;
-  folder.PutTryoutCss();
-  auto values = folder.FolderSettings();
-  values["CheckBox/ImmediateGo"] = "0";
-  folder.WriteSettings(values);
+  WriteSettings(folder);
   Window window(folder);
   QVERIFY(window.Start());
-  window.prompter.paths.push_back(Utf8ToCp932(Corpus(kOtofuke).string()));
-  window.Trigger("tbOpenFile");
+  OpenOtofuke(window);
   for (const bool firstRun : {true, false}) {
     DialogAnswer answer([](app::PrepareDialog& dialog) { Click(dialog, "PrepareApply"); });
     window.Trigger("MenuTextPrepareMinutes");

@@ -23,16 +23,6 @@ const std::vector<std::string> kExported = {"午前１０時開議", "<PAGE=\"2\
 const std::vector<std::string> kPrepared = {"■午前１０時開議", "◯議長（高瀬博文）　報告します。",
                                             "■"};
 
-std::string Text(const std::vector<std::string>& utf8Lines, const std::string& lineBreak,
-                 bool finalBreak) {
-  std::string text;
-  for (std::size_t i = 0; i < utf8Lines.size(); ++i) {
-    text += Sj(utf8Lines[i]);
-    if (i + 1 < utf8Lines.size() || finalBreak) text += lineBreak;
-  }
-  return text;
-}
-
 TEST(PrepareCli, WritesThePreparedTextWithTheInputsLineEnds) {
   struct Case {
     std::string lineBreak;
@@ -41,11 +31,11 @@ TEST(PrepareCli, WritesThePreparedTextWithTheInputsLineEnds) {
   for (const Case& c :
        {Case{"\r\n", true}, Case{"\n", true}, Case{"\r", false}, Case{"\n", false}}) {
     TempFolder temp;
-    temp.Write("m.txt", Text(kExported, c.lineBreak, c.finalBreak));
+    temp.Write("m.txt", testing::SjText(kExported, c.lineBreak, c.finalBreak));
     const CliRun r = RunCli("prepare " + ShellQuote(temp.path() / "m.txt") + " --out " +
                             ShellQuote(temp.path() / "out"));
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(temp.Read("out/m.txt"), Text(kPrepared, c.lineBreak, c.finalBreak));
+    EXPECT_EQ(temp.Read("out/m.txt"), testing::SjText(kPrepared, c.lineBreak, c.finalBreak));
     // The changes are printed, in UTF-8, with their lines.
     EXPECT_NE(r.out.find("m.txt:2: ページ区切りの印"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("  - <PAGE=\"2\">"), std::string::npos) << r.out;
@@ -58,7 +48,7 @@ TEST(PrepareCli, WritesThePreparedTextWithTheInputsLineEnds) {
 
 TEST(PrepareCli, InPlaceKeepsTheFirstBackupAndDryRunWritesNothing) {
   TempFolder temp;
-  const std::string original = Text(kExported, "\r\n", true);
+  const std::string original = testing::SjText(kExported, "\r\n", true);
   temp.Write("m.txt", original);
   const std::string file = ShellQuote(temp.path() / "m.txt");
 
@@ -70,25 +60,25 @@ TEST(PrepareCli, InPlaceKeepsTheFirstBackupAndDryRunWritesNothing) {
 
   const CliRun first = RunCli("prepare --in-place " + file);
   EXPECT_EQ(first.status, 0) << first.err;
-  EXPECT_EQ(temp.Read("m.txt"), Text(kPrepared, "\r\n", true));
+  EXPECT_EQ(temp.Read("m.txt"), testing::SjText(kPrepared, "\r\n", true));
   EXPECT_EQ(temp.Read("m.txt.orig"), original);
 
   // Nothing left to do: nothing written, the backup stays the first one.
   const CliRun again = RunCli("prepare --in-place " + file);
   EXPECT_EQ(again.status, 0) << again.err;
   EXPECT_NE(again.out.find("0 change(s)"), std::string::npos);
-  temp.Write("m.txt",
-             Text({"午前１０時開議", "◯議長（高瀬博文）", "　報告します。"}, "\r\n", true));
+  temp.Write("m.txt", testing::SjText({"午前１０時開議", "◯議長（高瀬博文）", "　報告します。"},
+                                      "\r\n", true));
   const CliRun third = RunCli("prepare --in-place " + file);
   EXPECT_EQ(third.status, 0) << third.err;
   EXPECT_NE(third.err.find("already exists and is kept"), std::string::npos) << third.err;
   EXPECT_EQ(temp.Read("m.txt.orig"), original);
-  EXPECT_EQ(temp.Read("m.txt"), Text(kPrepared, "\r\n", true));
+  EXPECT_EQ(temp.Read("m.txt"), testing::SjText(kPrepared, "\r\n", true));
 }
 
 TEST(PrepareCli, BadUsageAndBadFilesAreSaidAndLoseNothing) {
   TempFolder temp;
-  temp.Write("m.txt", Text(kExported, "\r\n", true));
+  temp.Write("m.txt", testing::SjText(kExported, "\r\n", true));
   temp.Write("empty.txt", "");
   temp.Write("binary.txt", std::string("\x00\x01\x02 abc", 7));
   const std::string m = ShellQuote(temp.path() / "m.txt");
@@ -111,14 +101,14 @@ TEST(PrepareCli, BadUsageAndBadFilesAreSaidAndLoseNothing) {
     EXPECT_EQ(r.status, c.status) << c.args << "\n" << r.err;
     EXPECT_NE(r.err.find(c.message), std::string::npos) << c.args << "\n" << r.err;
   }
-  EXPECT_EQ(temp.Read("m.txt"), Text(kExported, "\r\n", true));
+  EXPECT_EQ(temp.Read("m.txt"), testing::SjText(kExported, "\r\n", true));
   EXPECT_EQ(temp.Read("binary.txt"), std::string("\x00\x01\x02 abc", 7));
   EXPECT_FALSE(temp.Exists("binary.txt.orig"));
 }
 
 TEST(PrepareCli, NoBackupNoInPlaceWrite) {
   TempFolder temp;
-  const std::string original = Text(kExported, "\r\n", true);
+  const std::string original = testing::SjText(kExported, "\r\n", true);
   temp.Write("m.txt", original);
   std::filesystem::create_directories(temp.path() / "m.txt.orig");
   const CliRun r = RunCli("prepare --in-place " + ShellQuote(temp.path() / "m.txt"));
@@ -130,7 +120,7 @@ TEST(PrepareCli, NoBackupNoInPlaceWrite) {
 TEST(PrepareCli, AnUnwritableFolderIsReportedAndTheFileKept) {
   if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
   TempFolder temp;
-  const std::string original = Text(kExported, "\r\n", true);
+  const std::string original = testing::SjText(kExported, "\r\n", true);
   temp.Write("ro/m.txt", original);
   ::chmod((temp.path() / "ro").c_str(), 0555);
   const CliRun r = RunCli("prepare --in-place " + ShellQuote(temp.path() / "ro" / "m.txt"));
@@ -143,7 +133,7 @@ TEST(PrepareCli, AnUnwritableFolderIsReportedAndTheFileKept) {
 // convert and publish take --prepare; the file itself stays as it was.
 TEST(PrepareCli, ConvertAndPublishPrepareFirst) {
   TempFolder temp;
-  const std::string original = Text(kExported, "\r\n", true);
+  const std::string original = testing::SjText(kExported, "\r\n", true);
   temp.Write("t@m.txt", original);
   const std::string file = ShellQuote(temp.path() / "t@m.txt");
   const CliRun convert =

@@ -20,16 +20,6 @@ const std::vector<std::string> kPrepared = {
     "■　　午前10時00分　開会", "◯議長（山田太郎）　ただいまから会議を開きます。",
     "◯町長（佐藤一郎）　〔登壇〕　お答えします。", "■", "　　午前10時05分　散会"};
 
-std::string Joined(const std::vector<std::string>& utf8Lines, const std::string& lineBreak,
-                   bool finalBreak) {
-  std::string text;
-  for (std::size_t i = 0; i < utf8Lines.size(); ++i) {
-    text += Sj(utf8Lines[i]);
-    if (i + 1 < utf8Lines.size() || finalBreak) text += lineBreak;
-  }
-  return text;
-}
-
 std::size_t SpeakerRows(const Document& doc) {
   std::size_t speakers = 0;
   for (const LineRow& row : doc.MinutesTextStringGrid) speakers += row.LineKind == "2";
@@ -52,7 +42,7 @@ TEST(PrepareDocument, AppliedToThePaneTheMinutesCameFromWithItsLineEnds) {
     settings.ComboBoxHTMLFile = "mine";
     Document doc;
     testing::RecordingUi ui;
-    const std::string input = Joined(kExported, c.lineBreak, c.finalBreak);
+    const std::string input = testing::SjText(kExported, c.lineBreak, c.finalBreak);
     const std::string other = Sj("メモ");
     if (c.opened) {
       OpenMinutesText(settings, doc, ui, "a@b.txt", input);
@@ -69,7 +59,7 @@ TEST(PrepareDocument, AppliedToThePaneTheMinutesCameFromWithItsLineEnds) {
     EXPECT_TRUE(ApplyMinutesPreparation(settings, doc, ui, *preparation, all)) << c.name;
 
     const std::string& pane = c.opened ? doc.EditorMinutesText : doc.EditorMainText;
-    EXPECT_EQ(pane, Joined(kPrepared, c.lineBreak, c.finalBreak)) << c.name;
+    EXPECT_EQ(pane, testing::SjText(kPrepared, c.lineBreak, c.finalBreak)) << c.name;
     if (c.opened) {
       EXPECT_EQ(doc.EditorMainText, other) << c.name;
     }
@@ -91,7 +81,7 @@ TEST(PrepareDocument, WhatIsNeitherProposedNorApplied) {
   EXPECT_FALSE(ProposeMinutesPreparation(settings, doc, ui));
   EXPECT_EQ(ui.beeps, 1);
 
-  const std::string input = Joined(kExported, "\r\n", true);
+  const std::string input = testing::SjText(kExported, "\r\n", true);
   OpenMinutesText(settings, doc, ui, "a@b.txt", input);
   const auto preparation = ProposeMinutesPreparation(settings, doc, ui);
   ASSERT_TRUE(preparation);
@@ -107,7 +97,7 @@ TEST(PrepareDocument, WhatIsNeitherProposedNorApplied) {
   EXPECT_EQ(doc.EditorMinutesText, input + Sj("　追記。\r\n"));
   ASSERT_EQ(ui.warnings.size(), 1u);
 
-  OpenMinutesText(settings, doc, ui, "a@b.txt", Joined(kPrepared, "\r\n", true));
+  OpenMinutesText(settings, doc, ui, "a@b.txt", testing::SjText(kPrepared, "\r\n", true));
   EXPECT_FALSE(ProposeMinutesPreparation(settings, doc, ui));
   ASSERT_EQ(ui.informations.size(), 1u);
   EXPECT_EQ(U8(ui.informations[0]), "この会議録には、下準備で変える所はありません。");
@@ -130,7 +120,7 @@ TEST(PrepareDocument, TheGenerationFollows) {
     testing::RecordingUi ui;
     std::vector<std::string> lines = kExported;
     if (c.unpairedMark) lines.insert(lines.begin() + 3, "」」");
-    OpenMinutesText(settings, doc, ui, "a@b.txt", Joined(lines, "\r\n", true));
+    OpenMinutesText(settings, doc, ui, "a@b.txt", testing::SjText(lines, "\r\n", true));
     if (c.hadHTML) doc.GeneratedHTMLText = "<html>";
     const auto preparation = ProposeMinutesPreparation(settings, doc, ui);
     ASSERT_TRUE(preparation);

@@ -30,6 +30,17 @@ inline std::filesystem::path CorpusPath(const char* name) {
   return std::filesystem::path(KORVA_SOURCE_DIR) / "tests" / "data" / "corpus" / name;
 }
 
+// UTF-8 lines as CP932 text, each ended by `lineBreak`, the last one only with `finalBreak`.
+inline std::string SjText(const std::vector<std::string>& utf8Lines, const std::string& lineBreak,
+                          bool finalBreak) {
+  std::string text;
+  for (std::size_t i = 0; i < utf8Lines.size(); ++i) {
+    text += Sj(utf8Lines[i]);
+    if (i + 1 < utf8Lines.size() || finalBreak) text += lineBreak;
+  }
+  return text;
+}
+
 inline std::vector<std::string> ReadLines(const std::filesystem::path& path) {
   return sjis::SplitLines(ReadFileBytes(path).bytes);
 }
