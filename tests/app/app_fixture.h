@@ -159,14 +159,19 @@ class AppFolder {
             {"Web/Folder", Web().string() + "/"},
             {"CheckBox/OpenIEatSaved", "0"}};
   }
-  // Folder settings with the sample minutes open at start (and named after
-  // them), generated only when asked, and the try-out style sheet in place.
-  std::map<std::string, std::string> SampleSettings() const {
+  // Folder settings that generate only when asked, with the try-out style
+  // sheet in place.
+  std::map<std::string, std::string> QuietSettings() const {
     PutTryoutCss();
     auto values = FolderSettings();
+    values["CheckBox/ImmediateGo"] = "0";
+    return values;
+  }
+  // Quiet settings with the sample minutes open at start (and named after them).
+  std::map<std::string, std::string> SampleSettings() const {
+    auto values = QuietSettings();
     values["File/Global"] = CopySample().string();
     values["Local/Html"] = "r0612t1-1";
-    values["CheckBox/ImmediateGo"] = "0";
     return values;
   }
 

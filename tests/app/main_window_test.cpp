@@ -108,11 +108,8 @@ void MainWindowTest::SavesWhatTheCommandLineSaves() {
 
 void MainWindowTest::TheRoadFromTheToolBar() {
   AppFolder folder;
-  folder.PutTryoutCss();
   const auto minutes = folder.CopySample();
-  auto values = folder.FolderSettings();
-  values["CheckBox/ImmediateGo"] = "0";
-  folder.WriteSettings(values);
+  folder.WriteSettings(folder.QuietSettings());
   Window window(folder);
   QVERIFY(window.Start());
   window.prompter.paths.push_back(Utf8ToCp932(minutes.string()));
@@ -174,10 +171,7 @@ void MainWindowTest::EditingTheMainPaneResetsTheGeneratedState() {
 
 void MainWindowTest::DroppedFiles() {
   AppFolder folder;
-  folder.PutTryoutCss();
-  auto values = folder.FolderSettings();
-  values["CheckBox/ImmediateGo"] = "0";
-  folder.WriteSettings(values);
+  folder.WriteSettings(folder.QuietSettings());
   const auto first = folder.WriteMinutes("一@a.txt", {"■開議", "○議長（山田君）　一つ目。"});
   const auto second = folder.WriteMinutes("二@b.txt", {"■開議", "○議長（山田君）　二つ目。"});
   Window window(folder);

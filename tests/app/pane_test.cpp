@@ -62,10 +62,7 @@ class PaneTest : public QObject {
 
 void PaneTest::init() {
   folder_ = std::make_unique<AppFolder>();
-  folder_->PutTryoutCss();
-  auto values = folder_->FolderSettings();
-  values["CheckBox/ImmediateGo"] = "0";
-  folder_->WriteSettings(values);
+  folder_->WriteSettings(folder_->QuietSettings());
   window_ = std::make_unique<Window>(*folder_);
   QVERIFY(window_->Start());
 }

@@ -27,10 +27,7 @@ std::filesystem::path Corpus(const char* name) {
 
 // Settings with folders for the HTML, which is only made when asked for.
 void WriteSettings(const AppFolder& folder) {
-  folder.PutTryoutCss();
-  auto values = folder.FolderSettings();
-  values["CheckBox/ImmediateGo"] = "0";
-  folder.WriteSettings(values);
+  folder.WriteSettings(folder.QuietSettings());
 }
 
 void OpenOtofuke(Window& window) {

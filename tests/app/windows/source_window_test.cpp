@@ -60,10 +60,7 @@ class SourceWindowTest : public QObject {
 
 void SourceWindowTest::init() {
   folder_ = std::make_unique<AppFolder>();
-  folder_->PutTryoutCss();
-  auto values = folder_->FolderSettings();
-  values["CheckBox/ImmediateGo"] = "0";
-  folder_->WriteSettings(values);
+  folder_->WriteSettings(folder_->QuietSettings());
   window_ = std::make_unique<Window>(*folder_);
   QVERIFY(window_->Start());
 }
@@ -252,6 +249,9 @@ void SourceWindowTest::SourceWindowAndMainWindowCopyTextAndRtf() {
   QCOMPARE(app::ToCp932(QApplication::clipboard()->text()), Utf8ToCp932(html));
   QVERIFY(rtfOf().startsWith("{\\rtf1"));
   QVERIFY(rtfOf().contains("\\cf4 "));
+  // The Japanese goes as signed 16-bit Unicode escapes ("議" is U+8B70), which
+  // RTF readers keep, with its Shift_JIS bytes behind.
+  QVERIFY(rtfOf().contains("\\u-29840\\'8b\\'63"));
 
   // The main window's copy: a coloured pane gives both, a plain one text only.
   struct Case {
