@@ -60,6 +60,18 @@ struct LineRow {
   CellText<7> CategoryCode;  // "1".."14" or empty
   CellText<7> BlockPos;      // "1" first, "2" middle, "3" last, "0" single, "9" section end
   CellText<7> KindLabel;     // "発言者" / "議題" (display only)
+
+  // Empties every cell; the two texts keep their storage for the next use.
+  void Clear() {
+    Designation.clear();
+    Text.clear();
+    LineNo.clear();
+    SpeechNo.clear();
+    LineKind.clear();
+    CategoryCode.clear();
+    BlockPos.clear();
+    KindLabel.clear();
+  }
 };
 
 // Rows are numbered from 1 like the grid they model; Row(r) is row r. The

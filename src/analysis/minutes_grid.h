@@ -20,6 +20,25 @@ void StringGridClear(Document& doc);
 // for a text without lines.
 int LoadMinutesTextStringGrid(const Settings& settings, Document& doc);
 
+// Receives the rows of analysed minutes one at a time, in order, each once
+// nothing can change it any more.
+class RowConsumer {
+ public:
+  virtual ~RowConsumer() = default;
+  // Row r; `nextKind` is the LineKind of row r + 1, empty after the last row.
+  virtual void Row(std::size_t r, const LineRow& row, std::string_view nextKind) = 0;
+};
+
+// The analysis of LoadMinutesTextStringGrid without keeping the table: the
+// lists and counts of `doc` are filled the same way, and each row goes to
+// `rows` instead of MinutesTextStringGrid, which is left as it was. Reads
+// MinutesTextList, or with `text` the lines of that text (MinutesTextList is
+// then neither read nor changed). Returns the number of lines; for none it
+// changes nothing.
+std::size_t StreamMinutesAnalysis(const Settings& settings, Document& doc, RowConsumer& rows);
+std::size_t StreamMinutesAnalysis(const Settings& settings, Document& doc, std::string_view text,
+                                  RowConsumer& rows);
+
 // Background colour (0xRRGGBB) of the Text cell of a row with this category code.
 std::uint32_t CategoryCodeColour(std::string_view categoryCode);
 

@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "analysis/text_search.h"
 #include "analysis/title_tables.h"
 #include "text/literal.h"
 #include "text/sjis.h"
@@ -28,12 +29,26 @@ bool HasNoLines(const LineTable& table) {
   return table.RowCount() == 1 && table.Row(1).LineKind.empty();
 }
 
+// True when `s` holds nothing but spaces and full-width spaces.
+bool OnlySpaces(std::string_view s) {
+  for (std::size_t pos = 0; pos < s.size();) {
+    if (s[pos] == ' ') {
+      ++pos;
+    } else if (s.substr(pos, 2) == "\x81\x40") {
+      pos += 2;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
 // A designation alone on its line is a speaker line when its title says so.
 void MarkLoneDesignation(LineRow& row, std::span<const YakushokuTable> extraTitles) {
-  if (row.Designation.empty()) return;
-  const std::string designation = DeleteAllSpaces(row.Designation);
-  if (designation.empty() || !DeleteAllSpaces(row.Text).empty()) return;
-  if (YakushokuCodeByTail(designation, "9", extraTitles) != "0") row.LineKind = "2";
+  if (OnlySpaces(row.Designation) || !OnlySpaces(row.Text)) return;
+  if (YakushokuCodeByTail(DeleteAllSpaces(row.Designation), "9", extraTitles) != "0") {
+    row.LineKind = "2";
+  }
 }
 
 // A speech continues through notes and headings; header, roster and raw-HTML
@@ -79,13 +94,14 @@ void LineTableCompleter::Row(std::size_t r, LineRow& row) {
   }
   if (labels_) LabelKind(row);
 
+  if (row.LineKind != "2" && row.LineKind != "4") return;
   const std::string rowRef = "\t" + std::to_string(r) + "/1";
   const std::string rowId = ZeroPadNumber(static_cast<long long>(r), 4);
   if (row.LineKind == "2") {
     const std::string& d = row.Designation;
     // The same designation always gives the same name; skip the rework.
     if (seen_.insert(d).second) doc_.SpeakerNameSet.Add(RemoveSpeakerMarks(d, 1));
-    if (sjis::Contains(d, "議長"_sj)) {
+    if (analysis::FastContains(d, "議長"_sj)) {
       // Only the first speech of a chair (or vice-chair) is numbered.
       if (!chairNumbered_) {
         row.SpeechNo = std::to_string(speech_++);

@@ -1,6 +1,8 @@
 #include "text/codec.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -14,68 +16,85 @@ using cp932::kNoCharacter;
 constexpr std::string_view kGetaMarkCp932 = "\x81\xAC";  // "〓"
 constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";
 
-// The code point of the character at `p` and its length in bytes; length 0
-// when no character starts there (an invalid byte, a lead byte without a
-// valid trail byte, or a lead byte cut off at the end).
-struct Decoded {
-  std::uint16_t codePoint;
-  std::size_t length;
-};
-inline Decoded DecodeAt(const unsigned char* p, const unsigned char* end) {
-  const std::uint16_t single = cp932::kSingleByte[*p];
-  if (single != kNoCharacter) return {single, 1};
-  const unsigned row = cp932::kLeadRow[*p];
-  if (row == 0 || end - p < 2) return {0, 0};
-  const unsigned trail = p[1] - static_cast<unsigned>(cp932::kTrailFirst);
-  if (trail >= static_cast<unsigned>(cp932::kTrailCount)) return {0, 0};
-  const std::uint16_t pair = cp932::kDoubleByte[row][trail];
-  return pair == kNoCharacter ? Decoded{0, 0} : Decoded{pair, 2};
-}
-
-inline char* PutUtf8(char* d, std::uint32_t cp) {
-  if (cp < 0x80) {
-    *d++ = static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    *d++ = static_cast<char>(0xC0 | cp >> 6);
-    *d++ = static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    *d++ = static_cast<char>(0xE0 | cp >> 12);
-    *d++ = static_cast<char>(0x80 | (cp >> 6 & 0x3F));
-    *d++ = static_cast<char>(0x80 | (cp & 0x3F));
+// Every CP932 character as the UTF-8 bytes it decodes to, packed in the low
+// three bytes of a word whose top byte is their count; 0 for no character.
+class DecodeTable {
+ public:
+  DecodeTable() {
+    for (unsigned b = 0; b < 256; ++b) single_[b] = Packed(cp932::kSingleByte[b]);
+    rows_.resize(1);  // row 0: bytes that lead no character
+    for (unsigned lead = 0; lead < 256; ++lead) {
+      const unsigned from = cp932::kLeadRow[lead];
+      if (from == 0) continue;
+      row_[lead] = static_cast<std::uint8_t>(rows_.size());
+      auto& row = rows_.emplace_back();
+      for (unsigned t = 0; t < static_cast<unsigned>(cp932::kTrailCount); ++t) {
+        row[t + cp932::kTrailFirst] = Packed(cp932::kDoubleByte[from][t]);
+      }
+    }
   }
-  return d;
+
+  // The character at `p`: its packed UTF-8 and its length, 0 when no
+  // character starts there (a byte that is none, a lead byte without a
+  // valid second byte, or one cut off at the end).
+  struct Char {
+    std::uint32_t utf8;
+    unsigned length;
+  };
+  Char At(const unsigned char* p, const unsigned char* end) const {
+    if (const std::uint32_t one = single_[*p]) return {one, 1};
+    if (end - p < 2) return {0, 0};
+    const std::uint32_t two = rows_[row_[*p]][p[1]];
+    return {two, two ? 2u : 0u};
+  }
+
+ private:
+  static std::uint32_t Packed(std::uint32_t cp) {
+    if (cp == kNoCharacter) return 0;
+    if (cp < 0x80) return 1u << 24 | cp;
+    if (cp < 0x800) return 2u << 24 | (0xC0 | cp >> 6) | (0x80 | (cp & 0x3F)) << 8;
+    return 3u << 24 | (0xE0 | cp >> 12) | (0x80 | (cp >> 6 & 0x3F)) << 8 |
+           (0x80 | (cp & 0x3F)) << 16;
+  }
+
+  std::uint32_t single_[256] = {};
+  std::uint8_t row_[256] = {};
+  std::vector<std::array<std::uint32_t, 256>> rows_;
+};
+
+const DecodeTable& Decoding() {
+  static const DecodeTable table;
+  return table;
 }
 
 // Appends the UTF-8 form of the valid characters at the start of `in`;
-// returns how many bytes of `in` they take. A block at a time, so that the
-// room reserved ahead (three output bytes per input byte at most) stays small.
+// returns how many bytes of `in` they take. Written through a small buffer,
+// so that no room is reserved (and cleared) ahead in `out`.
 std::size_t DecodeValidPrefix(std::string_view in, std::string& out) {
-  constexpr std::size_t kBlock = 1 << 16;
+  const DecodeTable& table = Decoding();
   const auto* begin = reinterpret_cast<const unsigned char*>(in.data());
   const auto* end = begin + in.size();
   const auto* p = begin;
+  char buffer[4096];
+  char* d = buffer;
+  char* const full = buffer + sizeof buffer - 4;  // room for one more packed character
   while (p < end) {
-    const auto* blockEnd = end - p > static_cast<std::ptrdiff_t>(kBlock) ? p + kBlock : end;
-    const std::size_t old = out.size();
-    out.resize(old + 3 * static_cast<std::size_t>(blockEnd - p) + 3);
-    char* d = out.data() + old;
-    bool stopped = false;
-    while (p < blockEnd) {
-      if (*p < 0x80) {
-        *d++ = static_cast<char>(*p++);
-        continue;
-      }
-      const Decoded c = DecodeAt(p, end);
-      if (c.length == 0) {
-        stopped = true;
-        break;
-      }
-      d = PutUtf8(d, c.codePoint);
-      p += c.length;  // a pair may end one byte past the block: the room allows for it
+    if (d >= full) {
+      out.append(buffer, static_cast<std::size_t>(d - buffer));
+      d = buffer;
     }
-    out.resize(static_cast<std::size_t>(d - out.data()));
-    if (stopped) break;
+    if (*p < 0x80) {
+      *d++ = static_cast<char>(*p++);
+      continue;
+    }
+    const DecodeTable::Char c = table.At(p, end);
+    if (c.length == 0) break;
+    static_assert(std::endian::native == std::endian::little, "packed bytes are stored in order");
+    std::memcpy(d, &c.utf8, 4);  // the bytes in order, then the count, overwritten next
+    d += c.utf8 >> 24;
+    p += c.length;
   }
+  out.append(buffer, static_cast<std::size_t>(d - buffer));
   return static_cast<std::size_t>(p - begin);
 }
 
@@ -214,6 +233,7 @@ std::string Utf8ToCp932(std::string_view utf8, std::vector<std::size_t>* replace
 }
 
 std::size_t FirstInvalidCp932(std::string_view bytes) {
+  const DecodeTable& table = Decoding();
   const auto* begin = reinterpret_cast<const unsigned char*>(bytes.data());
   const auto* end = begin + bytes.size();
   for (const auto* p = begin; p < end;) {
@@ -221,9 +241,9 @@ std::size_t FirstInvalidCp932(std::string_view bytes) {
       ++p;
       continue;
     }
-    const Decoded c = DecodeAt(p, end);
-    if (c.length == 0) return static_cast<std::size_t>(p - begin);
-    p += c.length;
+    const unsigned length = table.At(p, end).length;
+    if (length == 0) return static_cast<std::size_t>(p - begin);
+    p += length;
   }
   return std::string_view::npos;
 }

@@ -15,6 +15,47 @@
 namespace korva {
 namespace {
 
+// Keeps the rows a streamed analysis hands on, with the kinds it says follow.
+struct KeptRows final : RowConsumer {
+  std::vector<LineRow> rows;
+  std::vector<std::string> nextKinds;
+  void Row(std::size_t r, const LineRow& row, std::string_view nextKind) override {
+    EXPECT_EQ(r, rows.size() + 1);
+    rows.push_back(row);
+    nextKinds.emplace_back(nextKind);
+  }
+};
+
+// The streamed analysis (of the lines, and of their text) gives the rows of
+// the table, in order, each with the kind of the row after it, and the same
+// lists.
+void ExpectSameStream(const Settings& settings, const Document& tabled, const std::string& where) {
+  Document fromLines;
+  fromLines.MinutesTextList = tabled.MinutesTextList;
+  KeptRows kept;
+  ASSERT_EQ(StreamMinutesAnalysis(settings, fromLines, kept), tabled.MinutesTextList.size());
+  Document fromText;
+  KeptRows keptFromText;
+  StreamMinutesAnalysis(settings, fromText, sjis::JoinLines(tabled.MinutesTextList), keptFromText);
+  const LineTable& table = tabled.MinutesTextStringGrid;
+  ASSERT_EQ(kept.rows.size(), table.RowCount()) << where;
+  for (std::size_t r = 1; r <= table.RowCount(); ++r) {
+    ASSERT_EQ(testing::ToU8(kept.rows[r - 1]), testing::ToU8(table.Row(r)))
+        << where << " row " << r;
+    ASSERT_EQ(testing::ToU8(keptFromText.rows[r - 1]), testing::ToU8(table.Row(r))) << where;
+    ASSERT_EQ(kept.nextKinds[r - 1],
+              r < table.RowCount() ? std::string(table.Row(r + 1).LineKind) : "")
+        << where << " row " << r;
+  }
+  for (const Document* streamed : {&fromLines, &fromText}) {
+    EXPECT_EQ(streamed->SpeakerNavEntryList, tabled.SpeakerNavEntryList) << where;
+    EXPECT_EQ(streamed->ListBoxGidaiHatsugen, tabled.ListBoxGidaiHatsugen) << where;
+    EXPECT_EQ(streamed->SpeakerNameSet.Items(), tabled.SpeakerNameSet.Items()) << where;
+    EXPECT_EQ(streamed->MarkCounts.QuoteEndCount, tabled.MarkCounts.QuoteEndCount) << where;
+    EXPECT_EQ(streamed->MinutesTextStringGrid.RowCount(), 1u) << where;
+  }
+}
+
 void ExpectSameAnalysis(const std::vector<std::string>& lines, int category,
                         const std::string& what) {
   Settings settings;
@@ -24,6 +65,7 @@ void ExpectSameAnalysis(const std::vector<std::string>& lines, int category,
   LoadMinutesTextStringGrid(settings, fast);
   const Document plain = testing::ReferenceAnalyse(lines, category);
   const std::string where = what + ", category " + std::to_string(category);
+  ExpectSameStream(settings, fast, where);
 
   ASSERT_EQ(fast.MinutesTextStringGrid.RowCount(), plain.MinutesTextStringGrid.RowCount()) << where;
   for (std::size_t r = 1; r <= lines.size(); ++r) {
