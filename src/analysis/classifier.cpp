@@ -66,15 +66,25 @@ enum CharClass : std::uint8_t {
   kWhiteDownMark = kFirstMark + 11,  // "▽"
 };
 
+// What a byte at a character start tells.
+enum ByteKind : std::uint8_t {
+  kSingle,      // a character of one byte
+  kLeadsOther,  // leads a double-byte character that no rule looks for
+  kLeadsSome,   // leads one of the double-byte characters of the rules, or others
+};
+
 struct CharClasses {
-  bool lead[256] = {};
+  ByteKind byteKind[256];
   std::array<std::uint8_t, 256 * 256> of{};
   std::string clapSecond;  // "手"
 
   CharClasses() {
+    for (int b = 0; b < 256; ++b) {
+      byteKind[b] = sjis::IsLeadByte(static_cast<unsigned char>(b)) ? kLeadsOther : kSingle;
+    }
     const auto set = [this](const std::string& ch, CharClass c) {
       const auto b0 = static_cast<unsigned char>(ch[0]);
-      lead[b0] = true;
+      byteKind[b0] = kLeadsSome;
       of[b0 * 256u + static_cast<unsigned char>(ch[1])] = c;
     };
     set("　"_sj, kSpace);
@@ -132,16 +142,24 @@ LineFacts Scan(std::string_view t) {
   LineFacts f;
   int splitMark = -1, markAtEnd = -1;
   CharClass previous = kOther;
+  const auto* s = reinterpret_cast<const unsigned char*>(t.data());
   const std::size_t n = t.size();
   for (std::size_t pos = 0; pos < n;) {
-    const auto b0 = static_cast<unsigned char>(t[pos]);
-    if (!sjis::IsLeadByte(b0) || pos + 1 >= n) {
-      if (b0 == ' ' && (previous == kTitleEnd || previous == kCloseParen)) f.titleSpace = true;
+    // Most characters are double-byte ones that no rule looks for.
+    if (pos + 1 < n && classes.byteKind[s[pos]] == kLeadsOther) {
+      do {
+        pos += 2;
+      } while (pos + 1 < n && classes.byteKind[s[pos]] == kLeadsOther);
+      previous = kOther;
+      continue;
+    }
+    if (classes.byteKind[s[pos]] == kSingle || pos + 1 >= n) {
+      if (s[pos] == ' ' && (previous == kTitleEnd || previous == kCloseParen)) f.titleSpace = true;
       previous = kOther;
       ++pos;
       continue;
     }
-    const CharClass c = classes.lead[b0] ? classes.At(t, pos) : kOther;
+    const CharClass c = classes.At(t, pos);
     previous = c;
     if (c != kOther) {
       const std::size_t here = pos + 1;
@@ -220,33 +238,6 @@ CompactFacts ScanCompact(std::string_view a) {
     f.maru = f.maru || c == kMaru;
   }
   return f;
-}
-
-// A cheap filter before IsSeparatorLine (which removes each symbol in turn):
-// only a line made of separator symbols can be one.
-bool MayBeSeparatorLine(std::string_view t) {
-  static const std::bitset<256 * 256> symbols = [] {
-    std::bitset<256 * 256> out;
-    for (const char* utf8 :
-         {"　", "―", "─", "－", "━", "～", "＝", "☆", "◇", "○", "〇", "□", "〓"}) {
-      const std::string symbol = Sj(utf8);
-      out.set(static_cast<unsigned char>(symbol[0]) * 256u + static_cast<unsigned char>(symbol[1]));
-    }
-    return out;
-  }();
-  for (std::size_t pos = 0; pos < t.size();) {
-    if (sjis::CharLength(t, pos) == 1) {
-      if (t[pos] != ' ' && t[pos] != '-') return false;
-      ++pos;
-    } else {
-      if (!symbols.test(static_cast<unsigned char>(t[pos]) * 256u +
-                        static_cast<unsigned char>(t[pos + 1]))) {
-        return false;
-      }
-      pos += 2;
-    }
-  }
-  return true;
 }
 
 // The last character ends a sentence (or was marked to be kept apart).
@@ -339,7 +330,7 @@ void LineClassifier::Classify(std::string_view R, LineRow& row, LineRow* previou
   if (StartsWith(U, "－"_sj) && sjis::EndsWith(U, "－"_sj)) {
     return set(sjis::ReplaceAll(T, "-", ""), "0");
   }
-  if (MayBeSeparatorLine(T) && IsSeparatorLine(T)) return set(T, "-");
+  if (IsSeparatorLine(T)) return set(T, "-");
 
   // The proceedings: opened by the first "■" line, closed by the second or
   // by the adjournment line.
@@ -352,8 +343,10 @@ void LineClassifier::Classify(std::string_view R, LineRow& row, LineRow* previou
     st.AfterClosing = true;
     return set(T, "1");
   }
-  if (st.InProceedings && !facts.has[kMaru] && !cHas("宣告"_sj) && !cHas("閉会中"_sj) &&
-      !cHas("議決"_sj) && (cHas("散会"_sj) || cHas("延会"_sj) || cHas("閉会"_sj))) {
+  // The adjournment words all end in "会": without one, C need not be built.
+  if (st.InProceedings && !facts.has[kMaru] && sjis::Contains(A, "会"_sj) && !cHas("宣告"_sj) &&
+      !cHas("閉会中"_sj) && !cHas("議決"_sj) &&
+      (cHas("散会"_sj) || cHas("延会"_sj) || cHas("閉会"_sj))) {
     st.InProceedings = false;
     return set(T, "8", "9");
   }
@@ -438,6 +431,7 @@ void LineClassifier::Classify(std::string_view R, LineRow& row, LineRow* previou
 
   // Recess and resumption.
   if (st.InProceedings && StartsWith(T, kFwSpace) && !facts.has[kMaru] &&
+      (sjis::Contains(A, "憩"_sj) || sjis::Contains(A, "開"_sj)) &&
       (cHas("休憩"_sj) || cHas("再開"_sj))) {
     return set(T, "8");
   }

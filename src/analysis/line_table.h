@@ -35,9 +35,18 @@ class CellText {
   std::size_t size() const { return size_; }
   void clear() { size_ = 0; }
 
-  friend bool operator==(const CellText& a, std::string_view b) { return a.view() == b; }
-  friend bool operator==(const CellText& a, const char* b) { return a.view() == b; }
-  friend bool operator==(const CellText& a, const std::string& b) { return a.view() == b; }
+  // Compared byte by byte: cells are a few bytes long, too short to pay for a call.
+  friend bool operator==(const CellText& a, std::string_view b) {
+    if (a.size_ != b.size()) return false;
+    for (std::size_t i = 0; i < b.size(); ++i) {
+      if (a.data_[i] != b[i]) return false;
+    }
+    return true;
+  }
+  friend bool operator==(const CellText& a, const char* b) { return a == std::string_view(b); }
+  friend bool operator==(const CellText& a, const std::string& b) {
+    return a == std::string_view(b);
+  }
   friend std::string operator+(const CellText& a, std::string_view b) {
     return std::string(a.view()).append(b);
   }

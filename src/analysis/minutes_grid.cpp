@@ -33,10 +33,12 @@ void ClearAnalysis(Document& doc) {
 // may close a block and so change the row before it), the last at the end.
 template <typename ForEachLine>
 std::size_t StreamRows(const Settings& settings, Document& doc, ForEachLine forEachLine,
-                       RowConsumer& rows) {
+                       RowConsumer& rows, StreamLists lists) {
   ClearAnalysis(doc);
   LineClassifier classifier(doc.MarkCounts);
-  LineTableCompleter completer(doc, settings.RadioGroupCategory);
+  LineTableCompleter completer(doc, settings.RadioGroupCategory,
+                               lists == StreamLists::All ? LineTableCompleter::Steps::All
+                                                         : LineTableCompleter::Steps::RowsOnly);
   LineRow slots[2];
   std::size_t r = 0;
   forEachLine([&](std::string_view line) {
@@ -67,18 +69,19 @@ int LoadMinutesTextStringGrid(const Settings& settings, Document& doc) {
   return 0;
 }
 
-std::size_t StreamMinutesAnalysis(const Settings& settings, Document& doc, RowConsumer& rows) {
+std::size_t StreamMinutesAnalysis(const Settings& settings, Document& doc, RowConsumer& rows,
+                                  StreamLists lists) {
   if (doc.MinutesTextList.empty()) return 0;
   return StreamRows(
       settings, doc,
       [&doc](const auto& take) {
         for (const std::string& line : doc.MinutesTextList) take(line);
       },
-      rows);
+      rows, lists);
 }
 
 std::size_t StreamMinutesAnalysis(const Settings& settings, Document& doc, std::string_view text,
-                                  RowConsumer& rows) {
+                                  RowConsumer& rows, StreamLists lists) {
   if (text.empty()) return 0;
   return StreamRows(
       settings, doc,
@@ -87,7 +90,7 @@ std::size_t StreamMinutesAnalysis(const Settings& settings, Document& doc, std::
           take(text.substr(begin, end - begin));
         });
       },
-      rows);
+      rows, lists);
 }
 
 std::uint32_t CategoryCodeColour(std::string_view categoryCode) {

@@ -25,6 +25,11 @@ std::string Joined(std::initializer_list<std::string_view> parts) {
   return out;
 }
 
+// How the list box finds row r again: a TAB, the row, "/1".
+std::string RowReference(std::size_t r) {
+  return "\t" + std::to_string(r) + "/1";
+}
+
 bool HasNoLines(const LineTable& table) {
   return table.RowCount() == 1 && table.Row(1).LineKind.empty();
 }
@@ -84,8 +89,9 @@ LineTableCompleter::LineTableCompleter(Document& doc, int category, Steps steps,
     : doc_(doc),
       category_(category),
       extraTitles_(extraTitles),
-      categories_(steps == Steps::All && category >= 0 && category < 7),
-      labels_(steps == Steps::All) {}
+      categories_(steps != Steps::ListsOnly && category >= 0 && category < 7),
+      labels_(steps != Steps::ListsOnly),
+      lists_(steps != Steps::RowsOnly) {}
 
 void LineTableCompleter::Row(std::size_t r, LineRow& row) {
   if (categories_) {
@@ -94,13 +100,8 @@ void LineTableCompleter::Row(std::size_t r, LineRow& row) {
   }
   if (labels_) LabelKind(row);
 
-  if (row.LineKind != "2" && row.LineKind != "4") return;
-  const std::string rowRef = "\t" + std::to_string(r) + "/1";
-  const std::string rowId = ZeroPadNumber(static_cast<long long>(r), 4);
   if (row.LineKind == "2") {
     const std::string& d = row.Designation;
-    // The same designation always gives the same name; skip the rework.
-    if (seen_.insert(d).second) doc_.SpeakerNameSet.Add(RemoveSpeakerMarks(d, 1));
     if (analysis::FastContains(d, "議長"_sj)) {
       // Only the first speech of a chair (or vice-chair) is numbered.
       if (!chairNumbered_) {
@@ -110,14 +111,20 @@ void LineTableCompleter::Row(std::size_t r, LineRow& row) {
     } else {
       row.SpeechNo = std::to_string(speech_++);
     }
-    doc_.ListBoxGidaiHatsugen.push_back(Joined({" ", PadNumber(entry_++, 3), ". ", d, rowRef}));
-    doc_.SpeakerNavEntryList.push_back(Joined({d, "%", std::string(row.CategoryCode), "/", rowId}));
-  } else if (row.LineKind == "4") {
+    if (!lists_) return;
+    // The same designation always gives the same name; skip the rework.
+    if (seen_.insert(d).second) doc_.SpeakerNameSet.Add(RemoveSpeakerMarks(d, 1));
+    doc_.ListBoxGidaiHatsugen.push_back(
+        Joined({" ", PadNumber(entry_++, 3), ". ", d, RowReference(r)}));
+    doc_.SpeakerNavEntryList.push_back(
+        Joined({d, "%", row.CategoryCode, "/", ZeroPadNumber(static_cast<long long>(r), 4)}));
+  } else if (row.LineKind == "4" && lists_) {
     std::string h = ZenkakuTrim(row.Designation);
     if (sjis::StartsWith(h, "／"_sj)) return;
     if (sjis::StartsWith(h, "■"_sj)) h.erase(0, 2);
-    doc_.ListBoxGidaiHatsugen.push_back(Joined({ZenkakuTrim(h), rowRef}));
-    doc_.SpeakerNavEntryList.push_back(Joined({DeleteAllSpaces(h), "/", rowId}));
+    doc_.ListBoxGidaiHatsugen.push_back(Joined({ZenkakuTrim(h), RowReference(r)}));
+    doc_.SpeakerNavEntryList.push_back(
+        Joined({DeleteAllSpaces(h), "/", ZeroPadNumber(static_cast<long long>(r), 4)}));
   }
 }
 

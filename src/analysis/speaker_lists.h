@@ -37,7 +37,9 @@ int CompleteLineTable(Document& doc, int category,
 // as soon as it is classified, while it is still in the cache.
 class LineTableCompleter {
  public:
-  enum class Steps { All, ListsOnly };
+  // All the steps; only the lists (numbers, list box, names, navigation
+  // entries); or only what the rows hold (categories, labels, numbers).
+  enum class Steps { All, ListsOnly, RowsOnly };
   // `extraTitles` must outlive the completer.
   LineTableCompleter(Document& doc, int category, Steps steps = Steps::All,
                      std::span<const YakushokuTable> extraTitles = {});
@@ -49,6 +51,7 @@ class LineTableCompleter {
   std::span<const YakushokuTable> extraTitles_;
   bool categories_;
   bool labels_;
+  bool lists_;
   std::string current_;                   // category of the speech in progress
   std::unordered_set<std::string> seen_;  // designations already in SpeakerNameSet
   long long entry_ = 1;

@@ -1,5 +1,7 @@
 // korva-cli table MINUTES: the analysed line table, one TAB-separated row per line.
+#include <algorithm>
 #include <cstdio>
+#include <memory>
 
 #include "analysis/minutes_grid.h"
 #include "cli/cli_context.h"
@@ -10,60 +12,62 @@ namespace korva::cli {
 
 namespace {
 
-// A field as TSV readers expect it: a TAB or line break inside would start a
-// new field or row, so it is written as "\t", "\n" or "\r", and "\" as "\\".
-// Converted straight into `out`; only a field that holds one is reworked.
-void AppendField(std::string_view cp932, std::string& out) {
-  const std::size_t start = out.size();
-  AppendCp932AsUtf8Lossy(out, cp932);
-  if (out.find_first_of("\t\n\r\\", start) == std::string::npos) return;
-  const std::string field = out.substr(start);
-  out.resize(start);
-  for (const char c : field) {
-    switch (c) {
-      case '\t':
-        out += "\\t";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      default:
-        out += c;
-    }
-  }
+bool NeedsEscape(char c) {
+  return c == '\t' || c == '\n' || c == '\r' || c == '\\';
 }
 
-// Prints each row as soon as the analysis hands it on: the table is never held.
+// Makes the UTF-8 field in [start, end) a field as TSV readers expect it: a
+// TAB or line break inside would start a new field or row, so it is written
+// as "\t", "\n" or "\r", and "\" as "\\". Each of these is one byte that
+// becomes two, where a converted byte may take three: the room given for
+// the conversion holds the result. Returns the new end.
+char* EscapeField(char* start, char* end) {
+  if (std::find_if(start, end, NeedsEscape) == end) return end;
+  const std::string field(start, end);
+  for (const char c : field) {
+    if (!NeedsEscape(c)) {
+      *start++ = c;
+      continue;
+    }
+    *start++ = '\\';
+    *start++ = c == '\t' ? 't' : c == '\n' ? 'n' : c == '\r' ? 'r' : '\\';
+  }
+  return start;
+}
+
+// Prints each row as soon as the analysis hands it on: the table is never
+// held. The UTF-8 text goes straight into a buffer of its own.
 class RowPrinter final : public RowConsumer {
  public:
   void Row(std::size_t, const LineRow& row, std::string_view) override {
-    for (std::string_view field :
-         {row.LineNo.view(), std::string_view(row.Designation), std::string_view(row.Text),
-          row.LineKind.view(), row.SpeechNo.view(), row.CategoryCode.view(), row.BlockPos.view()}) {
-      AppendField(field, out_);
-      out_ += '\t';
+    const std::string_view fields[] = {row.LineNo,   row.Designation,  row.Text,     row.LineKind,
+                                       row.SpeechNo, row.CategoryCode, row.BlockPos, row.KindLabel};
+    std::size_t most = 0;
+    for (std::string_view field : fields) most += 3 * field.size() + 2;
+    if (static_cast<std::size_t>(end_ - buffer_.get()) + most > size_) Flush();
+    if (most > size_) {
+      buffer_.reset(new char[size_ = most]);
+      end_ = buffer_.get();
     }
-    AppendField(row.KindLabel, out_);
-    out_ += '\n';
-    if (out_.size() > (1 << 20)) Flush();
+    for (std::string_view field : fields) {
+      end_ = EscapeField(end_, Cp932ToUtf8Lossy(field, end_));
+      *end_++ = '\t';
+    }
+    end_[-1] = '\n';
   }
 
   // False when stdout refused the text.
   bool Flush() {
-    const bool written = std::fwrite(out_.data(), 1, out_.size(), stdout) == out_.size();
-    out_.clear();
-    ok_ = ok_ && written;
+    const auto size = static_cast<std::size_t>(end_ - buffer_.get());
+    ok_ = ok_ && std::fwrite(buffer_.get(), 1, size, stdout) == size;
+    end_ = buffer_.get();
     return ok_;
   }
 
  private:
-  std::string out_;
+  std::size_t size_ = 1 << 20;
+  std::unique_ptr<char[]> buffer_{new char[size_]};
+  char* end_ = buffer_.get();
   bool ok_ = true;
 };
 
@@ -78,7 +82,7 @@ int RunTable(CliContext& ctx, CommandArgs args) {
   if (report->lineCount == 0) return kExitInputProblem;
 
   RowPrinter printer;
-  StreamMinutesAnalysis(ctx.settings, doc, doc.EditorMinutesText, printer);
+  StreamMinutesAnalysis(ctx.settings, doc, doc.EditorMinutesText, printer, StreamLists::None);
   const bool written = printer.Flush();
   return written && std::fflush(stdout) == 0 ? kExitDone : kExitInputProblem;
 }

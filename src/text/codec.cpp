@@ -22,12 +22,14 @@ class DecodeTable {
  public:
   DecodeTable() {
     for (unsigned b = 0; b < 256; ++b) single_[b] = Packed(cp932::kSingleByte[b]);
-    rows_.resize(1);  // row 0: bytes that lead no character
+    // Row 0 stays empty: for bytes that lead no character.
+    std::size_t rows = 1;
     for (unsigned lead = 0; lead < 256; ++lead) {
       const unsigned from = cp932::kLeadRow[lead];
       if (from == 0) continue;
-      row_[lead] = static_cast<std::uint8_t>(rows_.size());
-      auto& row = rows_.emplace_back();
+      if (rows == rows_.size()) throw std::logic_error("more CP932 lead bytes than rows");
+      row_[lead] = static_cast<std::uint8_t>(rows);
+      auto& row = rows_[rows++];
       for (unsigned t = 0; t < static_cast<unsigned>(cp932::kTrailCount); ++t) {
         row[t + cp932::kTrailFirst] = Packed(cp932::kDoubleByte[from][t]);
       }
@@ -59,7 +61,7 @@ class DecodeTable {
 
   std::uint32_t single_[256] = {};
   std::uint8_t row_[256] = {};
-  std::vector<std::array<std::uint32_t, 256>> rows_;
+  std::array<std::array<std::uint32_t, 256>, 64> rows_{};
 };
 
 const DecodeTable& Decoding() {
@@ -67,35 +69,70 @@ const DecodeTable& Decoding() {
   return table;
 }
 
-// Appends the UTF-8 form of the valid characters at the start of `in`;
-// returns how many bytes of `in` they take. Written through a small buffer,
-// so that no room is reserved (and cleared) ahead in `out`.
-std::size_t DecodeValidPrefix(std::string_view in, std::string& out) {
+// Eight bytes at a time while they are all ASCII: most of an HTML document.
+inline bool EightAscii(const unsigned char* p) {
+  std::uint64_t word;
+  std::memcpy(&word, p, 8);
+  return (word & 0x8080808080808080u) == 0;
+}
+
+// Decodes from `p` up to `stop` into `d`: a character may end past `stop`,
+// never past `end`. An undecodable byte stops it, or with `lossy` becomes
+// U+FFFD; the first one is kept in `firstInvalid`. `d` needs room for three
+// bytes per input byte and one more. Returns where input and output stopped.
+struct Decoded {
+  const unsigned char* in;
+  char* out;
+};
+Decoded DecodeRun(const unsigned char* p, const unsigned char* stop, const unsigned char* end,
+                  char* d, bool lossy, const unsigned char*& firstInvalid) {
   const DecodeTable& table = Decoding();
-  const auto* begin = reinterpret_cast<const unsigned char*>(in.data());
-  const auto* end = begin + in.size();
-  const auto* p = begin;
-  char buffer[4096];
-  char* d = buffer;
-  char* const full = buffer + sizeof buffer - 4;  // room for one more packed character
-  while (p < end) {
-    if (d >= full) {
-      out.append(buffer, static_cast<std::size_t>(d - buffer));
-      d = buffer;
-    }
+  while (p < stop) {
     if (*p < 0x80) {
-      *d++ = static_cast<char>(*p++);
+      if (stop - p >= 8 && EightAscii(p)) {
+        std::memcpy(d, p, 8);
+        p += 8;
+        d += 8;
+      } else {
+        *d++ = static_cast<char>(*p++);
+      }
       continue;
     }
     const DecodeTable::Char c = table.At(p, end);
-    if (c.length == 0) break;
+    if (c.length == 0) {
+      if (!firstInvalid) firstInvalid = p;
+      if (!lossy) break;
+      std::memcpy(d, kReplacementUtf8.data(), kReplacementUtf8.size());
+      d += kReplacementUtf8.size();
+      ++p;
+      continue;
+    }
     static_assert(std::endian::native == std::endian::little, "packed bytes are stored in order");
     std::memcpy(d, &c.utf8, 4);  // the bytes in order, then the count, overwritten next
     d += c.utf8 >> 24;
     p += c.length;
   }
-  out.append(buffer, static_cast<std::size_t>(d - buffer));
-  return static_cast<std::size_t>(p - begin);
+  return {p, d};
+}
+
+// Appends the UTF-8 form of `in` to `out` a block at a time through a
+// buffer, so that no room is reserved (and cleared) ahead in `out`. Returns
+// the offset of the first undecodable byte, npos when there is none; without
+// `lossy` the output stops there.
+std::size_t DecodeAppend(std::string_view in, std::string& out, bool lossy) {
+  constexpr std::size_t kBlock = 8192;
+  char buffer[3 * kBlock + 8];
+  const auto* begin = reinterpret_cast<const unsigned char*>(in.data());
+  const auto* end = begin + in.size();
+  const unsigned char* firstInvalid = nullptr;
+  for (const unsigned char* p = begin; p < end;) {
+    const auto* stop = end - p > static_cast<std::ptrdiff_t>(kBlock) ? p + kBlock : end;
+    const Decoded step = DecodeRun(p, stop, end, buffer, lossy, firstInvalid);
+    out.append(buffer, static_cast<std::size_t>(step.out - buffer));
+    if (step.in < stop) break;
+    p = step.in;
+  }
+  return firstInvalid ? static_cast<std::size_t>(firstInvalid - begin) : std::string_view::npos;
 }
 
 // Length of the UTF-8 sequence starting at s[pos], or 0 when it is malformed.
@@ -175,28 +212,29 @@ const EncodeTable& Encoding() {
 }  // namespace
 
 std::size_t AppendCp932AsUtf8(std::string& out, std::string_view cp932) {
-  return DecodeValidPrefix(cp932, out);
+  const std::size_t invalid = DecodeAppend(cp932, out, false);
+  return invalid == std::string_view::npos ? cp932.size() : invalid;
 }
 
 std::string Cp932ToUtf8(std::string_view cp932) {
   std::string out;
   out.reserve(cp932.size() + cp932.size() / 2);
-  const std::size_t used = DecodeValidPrefix(cp932, out);
+  const std::size_t used = AppendCp932AsUtf8(out, cp932);
   if (used != cp932.size()) {
     throw CodecError("bytes at offset " + std::to_string(used) + " are not CP932", used);
   }
   return out;
 }
 
-void AppendCp932AsUtf8Lossy(std::string& out, std::string_view cp932) {
-  std::size_t pos = 0;
-  while (pos < cp932.size()) {
-    pos += DecodeValidPrefix(cp932.substr(pos), out);
-    if (pos < cp932.size()) {
-      out += kReplacementUtf8;
-      ++pos;
-    }
-  }
+std::size_t AppendCp932AsUtf8Lossy(std::string& out, std::string_view cp932) {
+  return DecodeAppend(cp932, out, true);
+}
+
+char* Cp932ToUtf8Lossy(std::string_view cp932, char* out) {
+  const auto* begin = reinterpret_cast<const unsigned char*>(cp932.data());
+  const auto* end = begin + cp932.size();
+  const unsigned char* firstInvalid = nullptr;
+  return DecodeRun(begin, end, end, out, true, firstInvalid).out;
 }
 
 std::string Cp932ToUtf8Lossy(std::string_view cp932) {
@@ -238,12 +276,12 @@ std::size_t FirstInvalidCp932(std::string_view bytes) {
   const auto* end = begin + bytes.size();
   for (const auto* p = begin; p < end;) {
     if (*p < 0x80) {
-      ++p;
-      continue;
+      p += end - p >= 8 && EightAscii(p) ? 8 : 1;
+    } else {
+      const unsigned length = table.At(p, end).length;
+      if (length == 0) return static_cast<std::size_t>(p - begin);
+      p += length;
     }
-    const unsigned length = table.At(p, end).length;
-    if (length == 0) return static_cast<std::size_t>(p - begin);
-    p += length;
   }
   return std::string_view::npos;
 }

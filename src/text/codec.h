@@ -29,7 +29,12 @@ std::string Cp932ToUtf8(std::string_view cp932);
 
 // For messages and terminal output: undecodable bytes become U+FFFD.
 std::string Cp932ToUtf8Lossy(std::string_view cp932);
-void AppendCp932AsUtf8Lossy(std::string& out, std::string_view cp932);
+// The same appended to `out`; returns the offset of the first undecodable
+// byte, npos when there is none.
+std::size_t AppendCp932AsUtf8Lossy(std::string& out, std::string_view cp932);
+// The same written to `out`, which has room for three bytes per input byte
+// and one more; returns the end of what was written.
+char* Cp932ToUtf8Lossy(std::string_view cp932, char* out);
 
 // Appends the UTF-8 form of the characters at the start of `cp932` up to the
 // first byte that is not CP932 (or a lead byte cut off at the end), and

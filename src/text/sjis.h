@@ -51,10 +51,12 @@ inline bool Contains(std::string_view s, std::string_view sub, Case mode = Case:
 
 // Position 0 is always a boundary, so a plain prefix test is exact.
 inline bool StartsWith(std::string_view s, std::string_view prefix) {
-  // The first byte settles most calls without a call to memcmp.
-  if (prefix.empty()) return true;
-  if (s.size() < prefix.size() || s[0] != prefix[0]) return false;
-  return s.compare(0, prefix.size(), prefix) == 0;
+  // Prefixes are a character or two: compared in place, not by a call to memcmp.
+  if (s.size() < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i) {
+    if (s[i] != prefix[i]) return false;
+  }
+  return true;
 }
 
 // True only when the suffix begins on a character boundary: "表" does not end with "\".

@@ -1,6 +1,5 @@
 #include "text/string_helpers.h"
 
-#include <array>
 #include <bitset>
 
 #include "text/literal.h"
@@ -40,10 +39,6 @@ std::size_t EndWithoutTrailing(std::string_view s, IsBlank isBlank) {
 
 bool IsZenkakuBlank(std::string_view ch) {
   return ch == kFwSpace || (ch.size() == 1 && IsControlOrSpace(ch[0]));
-}
-
-std::string RemoveAll(std::string s, std::string_view what) {
-  return sjis::ReplaceAll(s, what, "");
 }
 
 }  // namespace
@@ -142,12 +137,32 @@ std::string TrimAllSpaces(std::string_view s) {
 }
 
 bool IsSeparatorLine(std::string_view s) {
-  static const std::array<std::string, 15> kSeparators = {
-      "　"_sj, " ",    "―"_sj, "-",    "─"_sj,  "－"_sj, "━"_sj, "～"_sj,
-      "＝"_sj, "☆"_sj, "◇"_sj, "○"_sj, "〇"_sj, "□"_sj,  "〓"_sj};
-  std::string rest(s);
-  for (const auto& sep : kSeparators) rest = RemoveAll(std::move(rest), sep);
-  return rest.empty();
+  // Removing every occurrence of each symbol in turn removes whole characters
+  // only, each one a symbol: nothing remains exactly when every character of
+  // the line is one of them, which one walk tells.
+  static const std::bitset<256 * 256> kSeparators = [] {
+    std::bitset<256 * 256> symbols;
+    for (const std::string* symbol :
+         {&"　"_sj, &"―"_sj, &"─"_sj, &"－"_sj, &"━"_sj, &"～"_sj, &"＝"_sj, &"☆"_sj, &"◇"_sj,
+          &"○"_sj, &"〇"_sj, &"□"_sj, &"〓"_sj}) {
+      symbols.set(static_cast<unsigned char>((*symbol)[0]) * 256u +
+                  static_cast<unsigned char>((*symbol)[1]));
+    }
+    return symbols;
+  }();
+  for (std::size_t pos = 0; pos < s.size();) {
+    if (sjis::CharLength(s, pos) == 1) {
+      if (s[pos] != ' ' && s[pos] != '-') return false;
+      ++pos;
+    } else {
+      if (!kSeparators.test(static_cast<unsigned char>(s[pos]) * 256u +
+                            static_cast<unsigned char>(s[pos + 1]))) {
+        return false;
+      }
+      pos += 2;
+    }
+  }
+  return true;
 }
 
 std::string LeadingZenkakuSpaces(std::string_view s) {

@@ -37,12 +37,18 @@ void ExpectSameStream(const Settings& settings, const Document& tabled, const st
   Document fromText;
   KeptRows keptFromText;
   StreamMinutesAnalysis(settings, fromText, sjis::JoinLines(tabled.MinutesTextList), keptFromText);
+  Document rowsOnly;
+  KeptRows keptRowsOnly;
+  StreamMinutesAnalysis(settings, rowsOnly, sjis::JoinLines(tabled.MinutesTextList), keptRowsOnly,
+                        StreamLists::None);
+  EXPECT_TRUE(rowsOnly.SpeakerNavEntryList.empty() && rowsOnly.SpeakerNameSet.Empty()) << where;
   const LineTable& table = tabled.MinutesTextStringGrid;
   ASSERT_EQ(kept.rows.size(), table.RowCount()) << where;
   for (std::size_t r = 1; r <= table.RowCount(); ++r) {
     ASSERT_EQ(testing::ToU8(kept.rows[r - 1]), testing::ToU8(table.Row(r)))
         << where << " row " << r;
     ASSERT_EQ(testing::ToU8(keptFromText.rows[r - 1]), testing::ToU8(table.Row(r))) << where;
+    ASSERT_EQ(testing::ToU8(keptRowsOnly.rows[r - 1]), testing::ToU8(table.Row(r))) << where;
     ASSERT_EQ(kept.nextKinds[r - 1],
               r < table.RowCount() ? std::string(table.Row(r + 1).LineKind) : "")
         << where << " row " << r;

@@ -23,6 +23,14 @@ std::string WithoutTrailingControls(std::string s) {
   while (!s.empty() && IsControlOrSpace(s.back())) s.pop_back();
   return s;
 }
+// Every occurrence of each separator symbol removed in turn, nothing left.
+bool PlainIsSeparatorLine(std::string s) {
+  for (const char* symbol :
+       {"　", " ", "―", "-", "─", "－", "━", "～", "＝", "☆", "◇", "○", "〇", "□", "〓"}) {
+    s = sjis::ReplaceAll(s, Sj(symbol), "");
+  }
+  return s.empty();
+}
 bool EndsSentence(std::string_view last) {
   return last == "。"_sj || last == "…"_sj || last == "、"_sj || last == "＼"_sj;
 }
@@ -68,8 +76,8 @@ void Row(const std::string& R, LineRow& row, LineRow* previous, State& st, Block
   if (Starts(U, "－"_sj) && sjis::EndsWith(U, "－"_sj)) {  // 12
     return put(sjis::ReplaceAll(T, "-", ""), "0");
   }
-  if (IsSeparatorLine(T)) return put(T, "-");   // 13
-  if (Starts(A, "■"_sj) && !Has(C, "。"_sj)) {  // 14
+  if (PlainIsSeparatorLine(T)) return put(T, "-");  // 13
+  if (Starts(A, "■"_sj) && !Has(C, "。"_sj)) {      // 14
     if (!st.InProceedings) return st.InProceedings = true, heading(U);
     st.InProceedings = false;
     st.AfterClosing = true;
