@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace korva {
@@ -81,6 +82,27 @@ struct LineRow {
     BlockPos.clear();
     KindLabel.clear();
   }
+};
+
+// Receives the rows of analysed minutes one at a time, in order, each once
+// nothing can change it any more.
+class RowConsumer {
+ public:
+  virtual ~RowConsumer() = default;
+  // Row r; `nextKind` is the LineKind of row r + 1, empty after the last row.
+  virtual void Row(std::size_t r, const LineRow& row, std::string_view nextKind) = 0;
+};
+
+// Hands each row to several consumers in turn.
+class RowFanOut final : public RowConsumer {
+ public:
+  explicit RowFanOut(std::vector<RowConsumer*> consumers) : consumers_(std::move(consumers)) {}
+  void Row(std::size_t r, const LineRow& row, std::string_view nextKind) override {
+    for (RowConsumer* consumer : consumers_) consumer->Row(r, row, nextKind);
+  }
+
+ private:
+  std::vector<RowConsumer*> consumers_;
 };
 
 // Rows are numbered from 1 like the grid they model; Row(r) is row r. The

@@ -20,15 +20,6 @@ void StringGridClear(Document& doc);
 // for a text without lines.
 int LoadMinutesTextStringGrid(const Settings& settings, Document& doc);
 
-// Receives the rows of analysed minutes one at a time, in order, each once
-// nothing can change it any more.
-class RowConsumer {
- public:
-  virtual ~RowConsumer() = default;
-  // Row r; `nextKind` is the LineKind of row r + 1, empty after the last row.
-  virtual void Row(std::size_t r, const LineRow& row, std::string_view nextKind) = 0;
-};
-
 // The analysis of LoadMinutesTextStringGrid without keeping the table: the
 // lists and counts of `doc` are filled the same way (with `lists` None, only
 // the counts), and each row goes to `rows` instead of MinutesTextStringGrid,

@@ -122,7 +122,7 @@ int PublishOne(CliContext& ctx, const Settings& base, const std::string& file,
     return kExitInputProblem;
   }
   // Unbalanced block marks are reported, and the sets are still written.
-  const bool unbalanced = ReportBlockMarks(ctx, doc);
+  const bool unbalanced = ReportBlockMarks(ctx, FindBlockMarkProblems(doc.MinutesTextStringGrid));
   Settings& s = ctx.settings;
   const std::string baseName = ExtractBaseName(doc.MinutesFileName);
   if (sjis::Contains(baseName, "@")) {

@@ -167,8 +167,7 @@ std::string BlockMarkProblemText(const BlockMarkProblem& p, std::string_view lef
          " is still open (no " + closing + " between them)";
 }
 
-bool ReportBlockMarks(const CliContext& ctx, const Document& doc) {
-  const auto problems = FindBlockMarkProblems(doc.MinutesTextStringGrid);
+bool ReportBlockMarks(const CliContext& ctx, const std::vector<BlockMarkProblem>& problems) {
   for (const BlockMarkProblem& p : problems) {
     const std::string leftOpen = "is left open (no \"" + Cp932ToUtf8Lossy(p.closing) + "\")";
     ctx.ui.Error("line " + std::to_string(p.line) + ": " + BlockMarkProblemText(p, leftOpen));

@@ -55,6 +55,6 @@ std::string BlockMarkProblemText(const BlockMarkProblem& p, std::string_view lef
 
 // Prints every block mark that does not pair up, with its line; true when
 // there were any.
-bool ReportBlockMarks(const CliContext& ctx, const Document& doc);
+bool ReportBlockMarks(const CliContext& ctx, const std::vector<BlockMarkProblem>& problems);
 
 }  // namespace korva::cli

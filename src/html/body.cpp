@@ -44,38 +44,41 @@ bool IsSpeakerCode(std::string_view code) {
   return false;
 }
 
-class BodyConverter {
- public:
-  BodyConverter(const Settings& settings, Document& doc)
-      : s_(settings), doc_(doc), table_(doc.MinutesTextStringGrid) {}
+}  // namespace
 
-  void Run() {
-    const std::size_t n = table_.RowCount();
-    for (std::size_t r = 1; r <= n; ++r) {
-      row_ = r;
-      const LineRow& row = table_.Row(r);
-      kind_ = row.LineKind;
-      nextKind_ = r < n ? table_.Row(r + 1).LineKind.view() : std::string_view();
-      prevKind_ = r > 1 ? table_.Row(r - 1).LineKind.view() : std::string_view();
-      if (kind_.empty() || kind_ == "-") continue;
-      if (kind_ == "97") {
-        inComment_ = false;
-        continue;
-      }
-      if (kind_ == "96") inComment_ = true;
-      if (inComment_ && kind_ != "96") continue;
-      Dispatch(row);
+class BodyConverter::Impl {
+ public:
+  Impl(const Settings& settings, Document& doc, LineSink& out)
+      : s_(settings), doc_(doc), out_(out) {}
+
+  void Row(std::size_t r, const LineRow& row, std::string_view nextKind) {
+    row_ = r;
+    kind_ = row.LineKind;
+    nextKind_ = nextKind;
+    prevKindStore_ = lastKind_;
+    prevKind_ = prevKindStore_;
+    lastKind_ = row.LineKind;
+    if (kind_.empty() || kind_ == "-") return;
+    if (kind_ == "97") {
+      inComment_ = false;
+      return;
     }
+    if (kind_ == "96") inComment_ = true;
+    if (inComment_ && kind_ != "96") return;
+    Dispatch(row);
+  }
+
+  void Finish() {
     if (inRoster_ && !doc_.ContentsWorkList1.empty()) {
       // A roster without its closing row would otherwise lose its rows.
-      CleanupMeiboLine(s_, doc_);
+      CleanupMeiboLine(s_, doc_, out_);
     }
     if (headerPreOpen_ || preOpen_ || footerPreOpen_) Emit(tags::kPreClose);
   }
 
  private:
-  void Emit(std::string_view line) { doc_.BodyHTMLList.emplace_back(line); }
-  void EmitEmpty() { doc_.BodyHTMLList.emplace_back(); }
+  void Emit(std::string_view line) { out_.Add(line); }
+  void EmitEmpty() { out_.StartLine(); }
   std::string Id() const { return LineId(doc_.LineIdPrefix, row_); }
   std::string Cleaned(const std::string& text) const { return CleanupAlternatechar(text); }
   std::string ClassValue(std::string_view cls) const {
@@ -119,13 +122,13 @@ class BodyConverter {
       doc_.ContentsWorkList1.push_back(ConvertRosterLine(Cleaned(row.Text)));
     } else if (k == "51") {
       // A roster still open keeps its rows: lay them out before starting anew.
-      if (inRoster_ && !doc_.ContentsWorkList1.empty()) CleanupMeiboLine(s_, doc_);
+      if (inRoster_ && !doc_.ContentsWorkList1.empty()) CleanupMeiboLine(s_, doc_, out_);
       inRoster_ = true;
       doc_.ContentsWorkList1.clear();
       doc_.ContentsWorkList2.clear();
     } else if (k == "52") {
       inRoster_ = false;
-      if (!doc_.ContentsWorkList1.empty()) CleanupMeiboLine(s_, doc_);
+      if (!doc_.ContentsWorkList1.empty()) CleanupMeiboLine(s_, doc_, out_);
     } else if (k == "6") {
       Emit(row.Text);
     } else if (k == "61") {
@@ -388,10 +391,12 @@ class BodyConverter {
 
   const Settings& s_;
   Document& doc_;
-  const LineTable& table_;
+  LineSink& out_;
   std::size_t row_ = 0;
-  // Kinds of this row and its neighbours, viewed in the table, which stays put during a run.
+  // Kinds of this row and its neighbours; the previous one is kept, since
+  // the row it came from may be gone.
   std::string_view kind_, nextKind_, prevKind_;
+  CellText<7> lastKind_, prevKindStore_;
   bool bodyStarted_ = false, preOpen_ = false, headerPreOpen_ = false, footerPreOpen_ = false;
   bool inComment_ = false, inQuotation_ = false, inContentBlock_ = false, inRoster_ = false;
   bool enumIndentKnown_ = false;
@@ -401,10 +406,27 @@ class BodyConverter {
   std::string lastCategoryCode_;
 };
 
-}  // namespace
+BodyConverter::BodyConverter(const Settings& settings, Document& doc, LineSink& out)
+    : impl_(std::make_unique<Impl>(settings, doc, out)) {}
+BodyConverter::~BodyConverter() = default;
+
+void BodyConverter::Row(std::size_t r, const LineRow& row, std::string_view nextKind) {
+  impl_->Row(r, row, nextKind);
+}
+
+void BodyConverter::Finish() {
+  impl_->Finish();
+}
 
 int MakeContentsHTML(const Settings& settings, Document& doc) {
-  BodyConverter(settings, doc).Run();
+  ListAppend body(doc.BodyHTMLList);
+  BodyConverter converter(settings, doc, body);
+  const LineTable& table = doc.MinutesTextStringGrid;
+  const std::size_t n = table.RowCount();
+  for (std::size_t r = 1; r <= n; ++r) {
+    converter.Row(r, table.Row(r), r < n ? table.Row(r + 1).LineKind.view() : std::string_view());
+  }
+  converter.Finish();
   return 0;
 }
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "analysis/minutes_grid.h"
 #include "html/placeholders.h"
 #include "html/tags.h"
 #include "intake/charset_label.h"
@@ -192,6 +193,116 @@ int tbMakeHTMLGoClick(Settings& settings, Document& doc, Ui& ui) {
   return result;
 }
 
+namespace {
+
+// The lines of the single document as SaveHTML writes them, made into pieces
+// of the saved file as they come: a body line first loses the program's own
+// alternate characters (as BuildHTML cleans the body), then every line has
+// its placeholders resolved and its layout markers deleted.
+class DocumentLineWriter final : public LineSink {
+ public:
+  DocumentLineWriter(const Settings& settings, const Document& doc, const PieceWriter& write)
+      : settings_(settings), doc_(doc), write_(write) {}
+
+  // A body line.
+  std::string& StartLine() override {
+    EndLine();
+    open_ = true;
+    line_.clear();
+    return line_;
+  }
+
+  // A line of the head or the foot.
+  void AddFrameLine(std::string_view line) {
+    EndLine();
+    done_.assign(line);
+    Resolve();
+  }
+
+  void Finish() {
+    EndLine();
+    if (!piece_.empty()) write_(piece_);
+    piece_.clear();
+  }
+
+ private:
+  void EndLine() {
+    if (!open_) return;
+    open_ = false;
+    done_.clear();
+    AppendCleanAlternateChars(done_, line_);
+    Resolve();
+  }
+
+  // Only a line with "@" can hold a placeholder, and only one with "%" a marker.
+  void Resolve() {
+    if (done_.find('@') != std::string::npos) ChangeAttmarkInPlace(done_, settings_, doc_);
+    if (done_.find('%') != std::string::npos) DeleteLayoutMarkerInPlace(done_);
+    piece_.append(done_).append("\r\n");
+    if (piece_.size() >= kSavePieceSize) {
+      write_(piece_);
+      piece_.clear();
+    }
+  }
+
+  const Settings& settings_;
+  const Document& doc_;
+  const PieceWriter& write_;
+  std::string line_, done_, piece_;
+  bool open_ = false;
+};
+
+}  // namespace
+
+int MakeAndSaveHTMLInOnePass(Settings& settings, Document& doc, Ui& ui, RowConsumer* alsoRows) {
+  StatusbarClearSaveMessage(doc, ui);
+  if (doc.MinutesTextList.empty() || !CheckRootFolder(settings, ui)) {
+    ui.Beep();
+    return -1;
+  }
+  ui.SetWaitCursor(true);
+  ui.ShowPage("PageControlGlobalTab01Main");
+  StatusbarClearSaveMessage(doc, ui);
+  // A text with lines always gives rows, so there is no empty table to refuse.
+  ui.ShowPage("PGLeftTab08HTMLBody");
+  if (CheckSaveHTMLFolderAndFile(settings, ui) != 0) {
+    ShowFolderSettings(ui);
+    ui.Beep();
+    ui.SetWaitCursor(false);
+    return -1;
+  }
+  doc.AnnotationIndent = MakeZleadingSP(settings.SpinEditAnnotateLeadingZSP);
+  doc.QuotationLeadSpaces = MakeZSP(settings.SpinEditQuotationLeadingZSP);
+  HTMLStringListClear(doc);
+  TakeLineIdPrefix(settings, doc);
+  if (TrimAllSpaces(settings.ComboBoxDOC_ID).empty()) settings.ComboBoxDOC_ID = "sentence";
+  if (settings.BtnEditHTMLSaveFolder.empty()) {
+    ui.SetWaitCursor(false);
+    return -1;
+  }
+  doc.SavedDocumentPath =
+      IncludeTrailingSeparator(settings.BtnEditHTMLSaveFolder) + SingleDocumentFileName(settings);
+  StringList head, foot;
+  AddHead(doc, head, doc.LocalHeadIncludeList, kHeadStandard);
+  AddFoot(foot, kHeadStandard);
+  const auto produce = [&](const PieceWriter& write) {
+    DocumentLineWriter out(settings, doc, write);
+    for (const std::string& line : head) out.AddFrameLine(line);
+    BodyConverter body(settings, doc, out);
+    std::vector<RowConsumer*> consumers = {&body};
+    if (alsoRows) consumers.push_back(alsoRows);
+    RowFanOut rows(std::move(consumers));
+    StreamMinutesAnalysis(settings, doc, rows);
+    body.Finish();
+    for (const std::string& line : foot) out.AddFrameLine(line);
+    out.Finish();
+  };
+  const int saved = HTMLSaveInPieces(settings, doc, ui, doc.SavedDocumentPath, produce);
+  if (saved == 0) StatusbarSaveHTML(ui, ExtractFileName(doc.SavedDocumentPath));
+  ui.SetWaitCursor(false);
+  return saved;
+}
+
 std::string SingleDocumentFileName(const Settings& settings) {
   const std::string& name = settings.ComboBoxHTMLFile;
   return TrimAllSpaces(name).empty() ? "dummy.html" : ChangeFileExt(name, ".html");
@@ -202,36 +313,25 @@ int SaveHTML(Settings& settings, Document& doc, Ui& ui, int kind) {
   const std::string file = SingleDocumentFileName(settings);
   doc.SavedDocumentPath = IncludeTrailingSeparator(settings.BtnEditHTMLSaveFolder) + file;
   if (kind != kHeadStandard || doc.GeneratedHTMLText.empty()) return -1;
-  // A saved file keeps no layout marker: style sheets address the plain class names.
+  // A saved file keeps no layout marker: style sheets address the plain class
+  // names. A block of whole lines at a time, so that no second copy of the
+  // document is held. Placeholders and layout markers never span a line
+  // break, and a block starts where a character starts, so each block comes
+  // out as it does within the whole text.
   const std::string_view generated = doc.GeneratedHTMLText;
-  if (settings.RadioGroupSaveCharSet == 1 || generated.size() <= kSavePieceSize) {
-    // Room for the placeholder values, so that they do not move the whole text.
-    std::string text;
-    text.reserve(generated.size() + 4096);
-    text = generated;
-    ChangeAttmarkInPlace(text, settings, doc);
-    DeleteLayoutMarkerInPlace(text);
-    if (HTMLSave(settings, doc, ui, doc.SavedDocumentPath, text) != 0) return -1;
-  } else {
-    // A block of whole lines at a time, so that no second copy of the document
-    // is held. Placeholders and layout markers never span a line break, and a
-    // block starts where a character starts, so each block comes out as it
-    // does within the whole text.
-    const auto produce = [&](const PieceWriter& write) {
-      std::string piece;
-      for (std::size_t from = 0; from < generated.size();) {
-        std::size_t end =
-            generated.find('\n', std::min(from + kSavePieceSize, generated.size()) - 1);
-        end = end == std::string_view::npos ? generated.size() : end + 1;
-        piece.assign(generated.substr(from, end - from));
-        ChangeAttmarkInPlace(piece, settings, doc);
-        DeleteLayoutMarkerInPlace(piece);
-        write(piece);
-        from = end;
-      }
-    };
-    if (HTMLSaveInPieces(settings, doc, ui, doc.SavedDocumentPath, produce) != 0) return -1;
-  }
+  const auto produce = [&](const PieceWriter& write) {
+    std::string piece;
+    for (std::size_t from = 0; from < generated.size();) {
+      std::size_t end = generated.find('\n', std::min(from + kSavePieceSize, generated.size()) - 1);
+      end = end == std::string_view::npos ? generated.size() : end + 1;
+      piece.assign(generated.substr(from, end - from));
+      ChangeAttmarkInPlace(piece, settings, doc);
+      DeleteLayoutMarkerInPlace(piece);
+      write(piece);
+      from = end;
+    }
+  };
+  if (HTMLSaveInPieces(settings, doc, ui, doc.SavedDocumentPath, produce) != 0) return -1;
   StatusbarSaveHTML(ui, ExtractFileName(doc.SavedDocumentPath));
   return 0;
 }
@@ -239,47 +339,43 @@ int SaveHTML(Settings& settings, Document& doc, Ui& ui, int kind) {
 int HTMLSave(const Settings& settings, const Document& doc, Ui& ui, const std::string& path,
              const std::string& text) {
   if (text.empty()) return -1;
-  if (!NamesAFile(path)) return WarnNotSaved(ui, path, Sj("not a file name"));
-  std::string utf8;
-  std::string_view bytes = text;
-  if (settings.RadioGroupSaveCharSet == 1) {
-    const std::string relabelled = ReplaceCharsetLabel(text, 2);
-    try {
-      utf8 = Cp932ToUtf8(relabelled);
-    } catch (const CodecError& e) {
-      // Keep the document; the undecodable bytes become U+FFFD and are named.
-      utf8 = Cp932ToUtf8Lossy(relabelled);
-      ui.Warning("【 "_sj + path + " 】"_sj + "\r\n" +
-                 Sj("bytes that are not Shift_JIS were replaced, the first at byte offset " +
-                    std::to_string(e.offset())));
-    }
-    bytes = utf8;
-  }
-  if (auto error = WriteFileAtomically(ToFsPath(path), bytes))
-    return WarnNotSaved(ui, path, Sj(error->reason));
-  // A file of a set is saved when the whole set is.
-  if (!FileSet::Collecting()) MessageFileSaved(doc, ui, path);
-  return 0;
+  return HTMLSaveInPieces(settings, doc, ui, path,
+                          [&text](const PieceWriter& write) { write(text); });
 }
 
 int HTMLSaveInPieces(const Settings& settings, const Document& doc, Ui& ui, const std::string& path,
                      const std::function<void(const PieceWriter&)>& produce) {
-  if (settings.RadioGroupSaveCharSet == 1) {
-    // The UTF-8 conversion and its declaration take the whole text.
-    std::string text;
-    produce([&](std::string_view piece) { text.append(piece); });
-    return HTMLSave(settings, doc, ui, path, text);
-  }
   if (!NamesAFile(path)) return WarnNotSaved(ui, path, Sj("not a file name"));
+  // In UTF-8 each piece has its declaration rewritten and is converted as it
+  // comes; bytes that are not Shift_JIS become U+FFFD, and the first of them
+  // is named by its offset in the rewritten text, as in the whole text.
+  const bool utf8 = settings.RadioGroupSaveCharSet == 1;
+  Utf8LabelRewriter labels;
+  std::string relabelled, converted;
+  std::size_t offset = 0, firstInvalid = std::string::npos;
   const auto error = WriteFileAtomicallyInPieces(ToFsPath(path), [&](const PieceWriter& write) {
     std::size_t written = 0;
     produce([&](std::string_view piece) {
       written += piece.size();
-      write(piece);
+      if (!utf8) return write(piece);
+      relabelled.assign(piece);
+      labels.Rewrite(relabelled);
+      converted.clear();
+      const std::size_t invalid = AppendCp932AsUtf8Lossy(converted, relabelled);
+      if (invalid != std::string::npos && firstInvalid == std::string::npos) {
+        firstInvalid = offset + invalid;
+      }
+      offset += relabelled.size();
+      write(converted);
     });
     // Like a whole text that comes out empty, nothing is saved.
     return written > 0;
   });
+  if (firstInvalid != std::string::npos) {
+    ui.Warning("【 "_sj + path + " 】"_sj + "\r\n" +
+               Sj("bytes that are not Shift_JIS were replaced, the first at byte offset " +
+                  std::to_string(firstInvalid)));
+  }
   if (error)
     return error->reason == kNothingWritten ? -1 : WarnNotSaved(ui, path, Sj(error->reason));
   // A file of a set is saved when the whole set is.

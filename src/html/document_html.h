@@ -52,6 +52,17 @@ int MakeHTMLBody(Settings& settings, Document& doc, Ui& ui);
 int MenuTextMakeBodyOnlyClick(Settings& settings, Document& doc, Ui& ui);
 int tbMakeHTMLGoClick(Settings& settings, Document& doc, Ui& ui);
 
+// MenuTextMakeBodyOnlyClick with CheckBoxSaveAtBuild, for a document opened
+// without its analysis (OpenKeeps::Lines) by a batch that only saves: the
+// same checks, messages and saved file, but the analysis of MinutesTextList
+// runs row by row straight through the body conversion into the file being
+// written, so that neither the table, nor the body, nor the document is
+// held. The lists the analysis fills are filled; BodyHTMLList and
+// GeneratedHTMLText stay empty. `alsoRows`, when given, sees every row too.
+// 0 when the document was saved, else -1.
+int MakeAndSaveHTMLInOnePass(Settings& settings, Document& doc, Ui& ui,
+                             RowConsumer* alsoRows = nullptr);
+
 // The file name of the single document: ComboBoxHTMLFile with ".html" as its
 // extension ("dummy.html" when the name is empty).
 std::string SingleDocumentFileName(const Settings& settings);

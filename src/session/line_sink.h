@@ -32,6 +32,16 @@ class LineSink {
 // Gives the lines of one file to a sink.
 using LineProducer = std::function<void(LineSink&)>;
 
+// Appends the lines to a list.
+class ListAppend final : public LineSink {
+ public:
+  explicit ListAppend(StringList& list) : list_(list) {}
+  std::string& StartLine() override { return list_.emplace_back(); }
+
+ private:
+  StringList& list_;
+};
+
 // Refills a list in place: the n-th line written overwrites the old n-th
 // line, so a list filled again with lines of similar sizes (each publishing
 // run refills the normal file's list) reuses their storage instead of freeing
