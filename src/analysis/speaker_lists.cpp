@@ -96,7 +96,20 @@ LineTableCompleter::LineTableCompleter(Document& doc, int category, Steps steps,
 void LineTableCompleter::Row(std::size_t r, LineRow& row) {
   if (categories_) {
     MarkLoneDesignation(row, extraTitles_);
-    AssignCategory(row, category_, extraTitles_, current_);
+    if (row.LineKind == "2") {
+      // Speakers come back: each designation's category is looked up once.
+      auto found = codes_.find(row.Designation);
+      if (found == codes_.end()) {
+        found = codes_
+                    .emplace(row.Designation,
+                             YakushokuCodeByCategory(row.Designation, "5", category_, extraTitles_))
+                    .first;
+      }
+      row.CategoryCode = found->second;
+      current_ = found->second;
+    } else {
+      AssignCategory(row, category_, extraTitles_, current_);
+    }
   }
   if (labels_) LabelKind(row);
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "analysis/title_tables.h"
@@ -52,8 +53,9 @@ class LineTableCompleter {
   bool categories_;
   bool labels_;
   bool lists_;
-  std::string current_;                   // category of the speech in progress
-  std::unordered_set<std::string> seen_;  // designations already in SpeakerNameSet
+  std::string current_;                                 // category of the speech in progress
+  std::unordered_map<std::string, std::string> codes_;  // category of each designation seen
+  std::unordered_set<std::string> seen_;                // designations already in SpeakerNameSet
   long long entry_ = 1;
   long long speech_ = 1;
   bool chairNumbered_ = false;

@@ -127,7 +127,7 @@ int ConvertOne(CliContext& ctx, const ConvertOptions& options, const std::string
   // document is made in one pass from the lines.
   const bool onePass = !options.trial && !options.nav;
   const auto input =
-      LoadMinutesInput(ctx, doc, file, onePass ? OpenKeeps::Lines : OpenKeeps::LinesAndAnalysis);
+      LoadMinutesInput(ctx, doc, file, onePass ? OpenKeeps::TextOnly : OpenKeeps::LinesAndAnalysis);
   s.BtnEditHTMLSaveFolder = htmlFolder;
   if (!input) return kExitInputProblem;
   if (input->lineCount == 0) {
@@ -153,7 +153,9 @@ int ConvertOne(CliContext& ctx, const ConvertOptions& options, const std::string
     BlockMarkCheck marks;
     DeferredUi generation(ctx.ui);
     result = MakeAndSaveHTMLInOnePass(s, doc, generation, &marks);
-    if (!marks.SawRows()) StreamMinutesAnalysis(s, doc, marks);
+    if (!marks.SawRows()) {
+      StreamMinutesAnalysis(s, doc, doc.EditorMinutesText, marks, StreamLists::None);
+    }
     if (ReportBlockMarks(ctx, marks.Problems())) status = kExitInputProblem;
     generation.Release();
   } else {

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "analysis/roster.h"
 #include "html/blank_trim.h"
@@ -81,6 +84,31 @@ class BodyConverter::Impl {
   void EmitEmpty() { out_.StartLine(); }
   std::string Id() const { return LineId(doc_.LineIdPrefix, row_); }
   std::string Cleaned(const std::string& text) const { return CleanupAlternatechar(text); }
+  // The text without "＼", copied only when it holds one (whose second byte is "_").
+  std::string_view CleanedView(std::string_view text, std::string& scratch) const {
+    if (text.find('_') == std::string_view::npos) return text;
+    scratch = CleanupAlternatechar(text);
+    return scratch;
+  }
+  void AppendId(std::string& line) const {
+    char digits[24];
+    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, row_);
+    const auto count = static_cast<std::size_t>(end - digits);
+    line.append(doc_.LineIdPrefix).append(count < 4 ? 4 - count : 0, '0').append(digits, count);
+  }
+  // tagOpen, id, the class (after the layout marker), and the tag's end.
+  void AppendOpenWithId(std::string& line, std::string_view tagOpen, std::string_view cls) const {
+    line.append(tagOpen);
+    AppendId(line);
+    line.append(tags::kClassAttr).append(tags::kLayoutMarker).append(cls).append(tags::kTagEnd);
+  }
+  // The class and mark of a speaker category: the settings do not change
+  // during a conversion, so each code is looked up once.
+  const SpeakerClassMark& Style(const std::string& code) {
+    auto found = styles_.find(code);
+    if (found == styles_.end()) found = styles_.emplace(code, SpeakerClassAndMark(s_, code)).first;
+    return found->second;
+  }
   std::string ClassValue(std::string_view cls) const {
     return std::string(tags::kLayoutMarker) + std::string(cls);
   }
@@ -106,7 +134,8 @@ class BodyConverter::Impl {
         Emit(tags::kPreHeader);
         preOpen_ = headerPreOpen_ = true;
       }
-      const std::string text = Cleaned(row.Text);
+      std::string scratch;
+      const std::string_view text = CleanedView(row.Text, scratch);
       if (sjis::StartsWith(text, "。"_sj)) {
         EmitEmpty();
       } else {
@@ -219,51 +248,73 @@ class BodyConverter::Impl {
       headerPreOpen_ = footerPreOpen_ = false;
     }
     bodyStarted_ = true;
-    std::string designation = Cleaned(row.Designation);
-    std::string text = Cleaned(row.Text);
-    const std::size_t length = text.size();
-    text = TrimBlankLeft(text);
+    std::string designationScratch, textScratch;
+    const std::string_view designation = CleanedView(row.Designation, designationScratch);
+    const std::string_view cleaned = CleanedView(row.Text, textScratch);
+    const std::string_view text = TrimBlankLeftView(cleaned);
     lastCategoryCode_ = row.CategoryCode;
-    const bool continues = nextKind_ == "3";
-    if (!row.SpeechNo.empty()) designation += "【"_sj + std::string(row.SpeechNo) + "】"_sj;
-    Emit(MakeSpeakerSentenseLine(designation, text, lastCategoryCode_, continues));
+    const SpeakerClassMark& style = Style(lastCategoryCode_);
+    const std::string_view end = nextKind_ == "3" ? tags::kBr : tags::kParagraphClose;
+    std::string& line = out_.StartLine();
+    AppendOpenWithId(line, tags::kParagraphIdOpen, s_.ComboBoxP_Class_First);
+    line.append(style.mark).append(tags::kSpeakerSpanOpen);
+    // The name: the designation and the speech number, without marks.
+    const std::size_t nameStart = line.size();
+    AppendWithoutSpeakerMarks(line, designation);
+    if (!row.SpeechNo.empty()) line.append("【"_sj).append(row.SpeechNo).append("】"_sj);
+    AddToLegend(std::string_view(line).substr(nameStart), style);
+    line.append(tags::kSpanClose).append("　"_sj).append(tags::kSpanClassOpen);
+    line.append(style.className).append(tags::kTagEnd).append(text).append(tags::kSpanClose);
+    line.append(end);
     preOpen_ = false;
-    if (length > 300) {
+    if (cleaned.size() > 300) {
       ++longParagraphCounter_;
     } else {
       shortParagraphPending_ = true;
     }
   }
 
-  std::string MakeSpeakerSentenseLine(const std::string& designation, const std::string& text,
-                                      const std::string& code, bool continues) {
-    const SpeakerClassMark style = SpeakerClassAndMark(s_, code);
-    const std::string_view end = continues ? tags::kBr : tags::kParagraphClose;
-    const std::string name = RemoveSpeakerMarks(designation, 0);
-    std::string line = OpenWithId(tags::kParagraphIdOpen, s_.ComboBoxP_Class_First) + style.mark +
-                       std::string(tags::kSpeakerSpanOpen) + name + std::string(tags::kSpanClose) +
-                       "　"_sj + std::string(tags::kSpanClassOpen) + style.className +
-                       std::string(tags::kTagEnd) + text + std::string(tags::kSpanClose) +
-                       std::string(end);
-    const std::size_t bracket = sjis::Find(name, "【"_sj);
-    const std::string shortName = bracket == sjis::npos ? name : name.substr(0, bracket);
-    doc_.SpeakerSentenceSet.Add("【 "_sj + shortName + " 】"_sj + MakeHSPSeparator(shortName, 40) +
-                                std::string(tags::kSpanClassOpen) + style.className +
-                                std::string(tags::kTagEnd));
-    return line;
+  // The speaker legend: each name up to its first "【" (the speech number's,
+  // unless the designation holds one), and its class; an entry already made
+  // is not made again.
+  void AddToLegend(std::string_view name, const SpeakerClassMark& style) {
+    const std::string_view shortName = name.substr(0, sjis::Find(name, "【"_sj));
+    std::string key(shortName);
+    key.append(1, '\0').append(style.className);
+    if (!legendSeen_.insert(std::move(key)).second) return;
+    doc_.SpeakerSentenceSet.Add(
+        "【 "_sj + std::string(shortName) + " 】"_sj + MakeHSPSeparator(shortName, 40) +
+        std::string(tags::kSpanClassOpen) + style.className + std::string(tags::kTagEnd));
   }
 
   void Continuation(const LineRow& row) {
-    const std::string text = "　"_sj + TrimBlank(Cleaned(row.Text));
-    const bool continues = nextKind_ == "3";
+    std::string scratch;
+    // The paragraph's text is "　" and the trimmed line; the line shows it
+    // without that space.
+    const std::string_view text = TrimBlankView(CleanedView(row.Text, scratch));
+    const std::size_t length = 2 + text.size();
     static const std::array<std::string_view, 7> kResumeAfter = {"4",  "8",  "0", "72",
                                                                  "73", "92", "95"};
     bool resumes = false;
     for (auto k : kResumeAfter) resumes = resumes || prevKind_ == k;
-    Emit(MakeContinueSentenseLine(text, lastCategoryCode_, continues, resumes ? 2 : 3));
+    const std::string cls = IsSpeakerCode(lastCategoryCode_) ? Style(lastCategoryCode_).className
+                                                             : DocumentColorClass();
+    const std::string_view end = nextKind_ == "3" ? tags::kBr : tags::kParagraphClose;
+    std::string& line = out_.StartLine();
+    if (resumes) {
+      longParagraphCounter_ = 1;
+      AppendOpenWithId(line, tags::kParagraphIdOpen, s_.ComboBoxP_Class_Cont);
+      line.append("　　"_sj).append(tags::kSpanClassOpen).append(cls);
+    } else {
+      line.append(tags::kAnchorIdOpen);
+      AppendId(line);
+      line.append(tags::kAnchorIdClose).append("　"_sj).append(tags::kSpanClassOpen);
+      line.append(AlternateClass(cls));
+    }
+    line.append(tags::kTagEnd).append(text).append(tags::kSpanClose).append(end);
     preOpen_ = false;
     if (!shortParagraphPending_) {
-      if (text.size() > 300) {
+      if (length > 300) {
         ++longParagraphCounter_;
       } else {
         shortParagraphPending_ = true;
@@ -272,24 +323,6 @@ class BodyConverter::Impl {
       ++longParagraphCounter_;
       shortParagraphPending_ = false;
     }
-  }
-
-  std::string MakeContinueSentenseLine(const std::string& rawText, const std::string& code,
-                                       bool continues, int mode) {
-    std::string cls =
-        IsSpeakerCode(code) ? SpeakerClassAndMark(s_, code).className : DocumentColorClass();
-    const std::string_view end = continues ? tags::kBr : tags::kParagraphClose;
-    const std::string text = TrimBlankLeft(rawText);
-    const std::string span = std::string(tags::kSpanClassOpen) + cls + std::string(tags::kTagEnd);
-    if (mode == 2) {
-      longParagraphCounter_ = 1;
-      return OpenWithId(tags::kParagraphIdOpen, s_.ComboBoxP_Class_Cont) + "　　"_sj + span + text +
-             std::string(tags::kSpanClose) + std::string(end);
-    }
-    const std::string altSpan =
-        std::string(tags::kSpanClassOpen) + AlternateClass(cls) + std::string(tags::kTagEnd);
-    return std::string(tags::kAnchorIdOpen) + Id() + std::string(tags::kAnchorIdClose) + "　"_sj +
-           altSpan + text + std::string(tags::kSpanClose) + std::string(end);
   }
 
   std::string AlternateClass(const std::string& cls) const {
@@ -309,20 +342,19 @@ class BodyConverter::Impl {
   }
 
   void Annotation(const LineRow& row) {
-    const std::string open = std::string(tags::kParagraphClassOpen) +
-                             ClassValue(s_.ComboBoxP_annotate) + std::string(tags::kTagEnd);
-    const std::string text = TrimBlank(RemoveSpeakerMarks(Cleaned(row.Text), 0));
-    const std::string& indent = doc_.AnnotationIndent;
+    std::string scratch, unmarked;
+    AppendWithoutSpeakerMarks(unmarked, CleanedView(row.Text, scratch));
+    const std::string_view text = TrimBlankView(unmarked);
     const std::string_view pos = row.BlockPos;
-    if (pos == "1") {
-      Emit(open + indent + text + std::string(tags::kBr));
-    } else if (pos == "2") {
-      Emit("　"_sj + indent + text + std::string(tags::kBr));
-    } else if (pos == "3") {
-      Emit("　"_sj + indent + text + std::string(tags::kParagraphClose));
+    std::string& line = out_.StartLine();
+    if (pos == "2" || pos == "3") {
+      line.append("　"_sj);
     } else {
-      Emit(open + indent + text + std::string(tags::kParagraphClose));
+      line.append(tags::kParagraphClassOpen).append(tags::kLayoutMarker);
+      line.append(s_.ComboBoxP_annotate).append(tags::kTagEnd);
     }
+    line.append(doc_.AnnotationIndent).append(text);
+    line.append(pos == "1" || pos == "2" ? tags::kBr : tags::kParagraphClose);
     // The adjournment line opens the footer; once open it is not opened twice.
     if (pos == "9") OpenFooter();
   }
@@ -404,6 +436,8 @@ class BodyConverter::Impl {
   bool shortParagraphPending_ = false, speakerSeen_ = false;
   long long longParagraphCounter_ = 0;
   std::string lastCategoryCode_;
+  std::unordered_map<std::string, SpeakerClassMark> styles_;
+  std::unordered_set<std::string> legendSeen_;
 };
 
 BodyConverter::BodyConverter(const Settings& settings, Document& doc, LineSink& out)

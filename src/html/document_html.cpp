@@ -11,6 +11,7 @@
 #include "intake/open_minutes.h"
 #include "publishing/folder_checks.h"
 #include "publishing/frames.h"
+#include "publishing/line_substitution.h"
 #include "session/captions.h"
 #include "session/files.h"
 #include "session/line_sink.h"
@@ -198,7 +199,9 @@ namespace {
 // The lines of the single document as SaveHTML writes them, made into pieces
 // of the saved file as they come: a body line first loses the program's own
 // alternate characters (as BuildHTML cleans the body), then every line has
-// its placeholders resolved and its layout markers deleted.
+// its placeholders resolved and its layout markers deleted. Lines are
+// written into the piece itself and only reworked when they hold what these
+// steps change.
 class DocumentLineWriter final : public LineSink {
  public:
   DocumentLineWriter(const Settings& settings, const Document& doc, const PieceWriter& write)
@@ -207,16 +210,19 @@ class DocumentLineWriter final : public LineSink {
   // A body line.
   std::string& StartLine() override {
     EndLine();
-    open_ = true;
-    line_.clear();
-    return line_;
+    lineStart_ = piece_.size();
+    open_ = body_ = true;
+    return piece_;
   }
 
   // A line of the head or the foot.
   void AddFrameLine(std::string_view line) {
     EndLine();
-    done_.assign(line);
-    Resolve();
+    lineStart_ = piece_.size();
+    piece_.append(line);
+    open_ = true;
+    body_ = false;
+    EndLine();
   }
 
   void Finish() {
@@ -226,19 +232,50 @@ class DocumentLineWriter final : public LineSink {
   }
 
  private:
+  // A "￣" or "＼": 0x81 and the far rarer second byte 0x50 or 0x5F.
+  static bool HasAlternateChar(std::string_view line) {
+    for (const char second : {'\x50', '\x5F'}) {
+      for (std::size_t at = line.find(second, 1); at != std::string_view::npos;
+           at = line.find(second, at + 1)) {
+        if (line[at - 1] == '\x81' && IsCharBoundary(line, at - 1)) return true;
+      }
+    }
+    return false;
+  }
+  // Every placeholder is "@" and a letter; most "@" are the second byte of "　".
+  static bool MayHoldPlaceholder(std::string_view line) {
+    for (std::size_t at = line.find('@'); at != std::string_view::npos && at + 1 < line.size();
+         at = line.find('@', at + 1)) {
+      const char next = sjis::AsciiLower(line[at + 1]);
+      if (next >= 'a' && next <= 'z') return true;
+    }
+    return false;
+  }
+
   void EndLine() {
     if (!open_) return;
     open_ = false;
-    done_.clear();
-    AppendCleanAlternateChars(done_, line_);
-    Resolve();
-  }
-
-  // Only a line with "@" can hold a placeholder, and only one with "%" a marker.
-  void Resolve() {
-    if (done_.find('@') != std::string::npos) ChangeAttmarkInPlace(done_, settings_, doc_);
-    if (done_.find('%') != std::string::npos) DeleteLayoutMarkerInPlace(done_);
-    piece_.append(done_).append("\r\n");
+    const std::string_view line = std::string_view(piece_).substr(lineStart_);
+    const bool alternates = HasAlternateChar(line);
+    if (alternates || MayHoldPlaceholder(line) || line.find('%') != std::string_view::npos) {
+      done_.clear();
+      if (body_ && alternates) {
+        AppendCleanAlternateChars(done_, line);
+      } else {
+        done_.assign(line);
+      }
+      // ChangeAttmark cleans the alternate characters too; without a
+      // placeholder that is all it would do.
+      if (MayHoldPlaceholder(done_)) {
+        ChangeAttmarkInPlace(done_, settings_, doc_);
+      } else if (!body_ && alternates) {
+        CleanAlternateCharsInPlace(done_);
+      }
+      if (done_.find('%') != std::string::npos) DeleteLayoutMarkerInPlace(done_);
+      piece_.resize(lineStart_);
+      piece_.append(done_);
+    }
+    piece_.append("\r\n");
     if (piece_.size() >= kSavePieceSize) {
       write_(piece_);
       piece_.clear();
@@ -248,15 +285,19 @@ class DocumentLineWriter final : public LineSink {
   const Settings& settings_;
   const Document& doc_;
   const PieceWriter& write_;
-  std::string line_, done_, piece_;
-  bool open_ = false;
+  std::string piece_, done_;
+  std::size_t lineStart_ = 0;
+  bool open_ = false, body_ = false;
 };
 
 }  // namespace
 
 int MakeAndSaveHTMLInOnePass(Settings& settings, Document& doc, Ui& ui, RowConsumer* alsoRows) {
   StatusbarClearSaveMessage(doc, ui);
-  if (doc.MinutesTextList.empty() || !CheckRootFolder(settings, ui)) {
+  // The lines are MinutesTextList's, or those of the text itself when it was
+  // opened without them.
+  const bool fromText = doc.MinutesTextList.empty();
+  if ((fromText && doc.EditorMinutesText.empty()) || !CheckRootFolder(settings, ui)) {
     ui.Beep();
     return -1;
   }
@@ -292,7 +333,11 @@ int MakeAndSaveHTMLInOnePass(Settings& settings, Document& doc, Ui& ui, RowConsu
     std::vector<RowConsumer*> consumers = {&body};
     if (alsoRows) consumers.push_back(alsoRows);
     RowFanOut rows(std::move(consumers));
-    StreamMinutesAnalysis(settings, doc, rows);
+    if (fromText) {
+      StreamMinutesAnalysis(settings, doc, doc.EditorMinutesText, rows, StreamLists::None);
+    } else {
+      StreamMinutesAnalysis(settings, doc, rows, StreamLists::None);
+    }
     body.Finish();
     for (const std::string& line : foot) out.AddFrameLine(line);
     out.Finish();

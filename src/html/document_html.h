@@ -52,14 +52,15 @@ int MakeHTMLBody(Settings& settings, Document& doc, Ui& ui);
 int MenuTextMakeBodyOnlyClick(Settings& settings, Document& doc, Ui& ui);
 int tbMakeHTMLGoClick(Settings& settings, Document& doc, Ui& ui);
 
-// MenuTextMakeBodyOnlyClick with CheckBoxSaveAtBuild, for a document opened
-// without its analysis (OpenKeeps::Lines) by a batch that only saves: the
-// same checks, messages and saved file, but the analysis of MinutesTextList
-// runs row by row straight through the body conversion into the file being
-// written, so that neither the table, nor the body, nor the document is
-// held. The lists the analysis fills are filled; BodyHTMLList and
-// GeneratedHTMLText stay empty. `alsoRows`, when given, sees every row too.
-// 0 when the document was saved, else -1.
+// MenuTextMakeBodyOnlyClick with CheckBoxSaveAtBuild, for a batch that only
+// saves, with a document opened without its analysis (OpenKeeps::Lines or
+// TextOnly): the same checks, messages and saved file, but the analysis of
+// the lines (MinutesTextList's, else those of EditorMinutesText) runs row by
+// row straight through the body conversion into the file being written, so
+// that neither the table, nor the body, nor the document is held. The lists
+// of the analysis stay empty, as do BodyHTMLList and GeneratedHTMLText.
+// `alsoRows`, when given, sees every row too. 0 when the document was
+// saved, else -1.
 int MakeAndSaveHTMLInOnePass(Settings& settings, Document& doc, Ui& ui,
                              RowConsumer* alsoRows = nullptr);
 

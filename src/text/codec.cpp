@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <bitset>
 #include <cstdint>
 #include <cstring>
 
@@ -32,6 +33,8 @@ class DecodeTable {
       auto& row = rows_[rows++];
       for (unsigned t = 0; t < static_cast<unsigned>(cp932::kTrailCount); ++t) {
         row[t + cp932::kTrailFirst] = Packed(cp932::kDoubleByte[from][t]);
+        if (cp932::kDoubleByte[from][t] != kNoCharacter)
+          pairs_.set(lead << 8 | (t + cp932::kTrailFirst));
       }
     }
   }
@@ -43,6 +46,10 @@ class DecodeTable {
     std::uint32_t utf8;
     unsigned length;
   };
+  // Whether bytes `lead`, `trail` are a two-byte character.
+  bool IsPair(unsigned lead, unsigned trail) const { return pairs_.test(lead << 8 | trail); }
+  bool IsSingle(unsigned byte) const { return single_[byte] != 0; }
+
   Char At(const unsigned char* p, const unsigned char* end) const {
     if (const std::uint32_t one = single_[*p]) return {one, 1};
     if (end - p < 2) return {0, 0};
@@ -62,6 +69,7 @@ class DecodeTable {
   std::uint32_t single_[256] = {};
   std::uint8_t row_[256] = {};
   std::array<std::array<std::uint32_t, 256>, 64> rows_{};
+  std::bitset<256 * 256> pairs_;
 };
 
 const DecodeTable& Decoding() {
@@ -277,10 +285,12 @@ std::size_t FirstInvalidCp932(std::string_view bytes) {
   for (const auto* p = begin; p < end;) {
     if (*p < 0x80) {
       p += end - p >= 8 && EightAscii(p) ? 8 : 1;
+    } else if (end - p >= 2 && table.IsPair(p[0], p[1])) {
+      p += 2;
+    } else if (table.IsSingle(*p)) {
+      ++p;
     } else {
-      const unsigned length = table.At(p, end).length;
-      if (length == 0) return static_cast<std::size_t>(p - begin);
-      p += length;
+      return static_cast<std::size_t>(p - begin);
     }
   }
   return std::string_view::npos;

@@ -171,7 +171,7 @@ std::string LeadingZenkakuSpaces(std::string_view s) {
   return std::string(s.substr(0, count * 2));
 }
 
-std::string RemoveSpeakerMarks(std::string_view s, int alsoSpaces) {
+void AppendWithoutSpeakerMarks(std::string& out, std::string_view s) {
   // Every mark is one two-byte character, so dropping whole characters in one
   // walk removes the same ones as removing each mark in turn.
   static const std::bitset<256 * 256> kMarks = [] {
@@ -184,19 +184,23 @@ std::string RemoveSpeakerMarks(std::string_view s, int alsoSpaces) {
     }
     return marks;
   }();
-  std::string rest;
-  rest.reserve(s.size());
   std::size_t run = 0, pos = 0;
   while (pos < s.size()) {
     const std::size_t len = sjis::CharLength(s, pos);
     if (len == 2 && kMarks.test(static_cast<unsigned char>(s[pos]) * 256u +
                                 static_cast<unsigned char>(s[pos + 1]))) {
-      rest.append(s.data() + run, pos - run);
+      out.append(s.data() + run, pos - run);
       run = pos + len;
     }
     pos += len;
   }
-  rest.append(s.data() + run, s.size() - run);
+  out.append(s.data() + run, s.size() - run);
+}
+
+std::string RemoveSpeakerMarks(std::string_view s, int alsoSpaces) {
+  std::string rest;
+  rest.reserve(s.size());
+  AppendWithoutSpeakerMarks(rest, s);
   return alsoSpaces == 1 ? DeleteAllSpaces(rest) : rest;
 }
 

@@ -36,6 +36,8 @@ std::string LeadingZenkakuSpaces(std::string_view s);
 
 // Removes every speaker mark, and then all spaces when `alsoSpaces` is 1.
 std::string RemoveSpeakerMarks(std::string_view s, int alsoSpaces);
+// RemoveSpeakerMarks(s, 0) appended to `out`.
+void AppendWithoutSpeakerMarks(std::string& out, std::string_view s);
 
 std::string PadNumber(long long n, std::size_t width);
 std::string ZeroPadNumber(long long n, std::size_t width);
