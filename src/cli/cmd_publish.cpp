@@ -90,18 +90,19 @@ bool PrepareStyleSheet(CliContext& ctx, Settings& s) {
   return true;
 }
 
-// Reads back the three files of a set, one at a time, and names every link
-// that leads nowhere.
+// Reads back the three files of a set, one at a time and a block at a
+// time, and names every link that leads nowhere.
 void ReportBrokenLinks(CliUi& ui, const std::vector<std::string>& paths) {
   std::set<std::string> names;
   for (const std::string& path : paths) names.insert(ExtractFileName(path));
   for (const std::string& path : paths) {
-    const ReadResult file = ReadFileBytes(ToFsPath(path));
-    if (file.error) {
-      ui.Error("cannot read back " + file.error->Describe());
+    LinkChecker checker(ExtractFileName(path), names);
+    if (const auto error = ReadFileInPieces(ToFsPath(path),
+                                            [&](std::string_view block) { checker.Feed(block); })) {
+      ui.Error("cannot read back " + error->Describe());
       continue;
     }
-    for (const LinkProblem& p : FindBrokenLinksInFile(ExtractFileName(path), file.bytes, names)) {
+    for (const LinkProblem& p : checker.Finish()) {
       ui.Error(U8(p.file) + ": the link \"" + U8(p.href) + "\" leads nowhere");
     }
   }
