@@ -5,6 +5,7 @@
 #include <set>
 #include <system_error>
 
+#include "analysis/block_check.h"
 #include "cli/cli_context.h"
 #include "cli/interrupt_cleanup.h"
 #include "cli/minutes_input.h"
@@ -115,15 +116,19 @@ int PublishOne(CliContext& ctx, const Settings& base, const std::string& file,
   Document doc;
   // Opening checks for the try-out style sheet, which no published file uses.
   ctx.settings.BtnEditHTMLSaveFolder.clear();
-  const auto report = LoadMinutesInput(ctx, doc, file);
+  // The sets need the body and the lists of the analysis, never its table:
+  // the analysis goes row by row into the body conversion.
+  const auto report = LoadMinutesInput(ctx, doc, file, OpenKeeps::Lines);
   ctx.settings.BtnEditHTMLSaveFolder = base.BtnEditHTMLSaveFolder;
   if (!report) return kExitInputProblem;
   if (report->lineCount == 0) {
     ctx.ui.Error("the file has no lines; nothing was published");
     return kExitInputProblem;
   }
+  BlockMarkCheck marks;
+  ConvertBodyInOnePass(ctx.settings, doc, &marks);
   // Unbalanced block marks are reported, and the sets are still written.
-  const bool unbalanced = ReportBlockMarks(ctx, FindBlockMarkProblems(doc.MinutesTextStringGrid));
+  const bool unbalanced = ReportBlockMarks(ctx, marks.Problems());
   Settings& s = ctx.settings;
   const std::string baseName = ExtractBaseName(doc.MinutesFileName);
   if (sjis::Contains(baseName, "@")) {
@@ -151,7 +156,7 @@ int PublishOne(CliContext& ctx, const Settings& base, const std::string& file,
   s.CheckBoxSaveAtBuild = false;
   s.CheckBoxOpenIEatSaved = false;
 
-  if (MakeHTMLBody(s, doc, ctx.ui) != 0 || doc.BodyHTMLList.empty()) {
+  if (AcceptConvertedBody(s, doc, ctx.ui) != 0 || doc.BodyHTMLList.empty()) {
     ctx.ui.Error("no HTML body could be generated from the minutes");
     return kExitInputProblem;
   }

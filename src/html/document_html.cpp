@@ -194,6 +194,38 @@ int tbMakeHTMLGoClick(Settings& settings, Document& doc, Ui& ui) {
   return result;
 }
 
+std::size_t ConvertBodyInOnePass(Settings& settings, Document& doc, RowConsumer* alsoRows) {
+  // What MakeHTMLBody and BuildHTML take from the settings before converting.
+  doc.AnnotationIndent = MakeZleadingSP(settings.SpinEditAnnotateLeadingZSP);
+  doc.QuotationLeadSpaces = MakeZSP(settings.SpinEditQuotationLeadingZSP);
+  HTMLStringListClear(doc);
+  TakeLineIdPrefix(settings, doc);
+  if (TrimAllSpaces(settings.ComboBoxDOC_ID).empty()) settings.ComboBoxDOC_ID = "sentence";
+  ListAppend body(doc.BodyHTMLList);
+  BodyConverter converter(settings, doc, body);
+  std::vector<RowConsumer*> consumers = {&converter};
+  if (alsoRows) consumers.push_back(alsoRows);
+  RowFanOut rows(std::move(consumers));
+  const std::size_t count = StreamMinutesAnalysis(settings, doc, rows);
+  converter.Finish();
+  return count;
+}
+
+int AcceptConvertedBody(Settings& settings, Document& doc, Ui& ui) {
+  StatusbarClearSaveMessage(doc, ui);
+  if (doc.MinutesTextList.empty()) {
+    ui.Beep();
+    return -1;
+  }
+  ui.ShowPage("PGLeftTab08HTMLBody");
+  if (CheckSaveHTMLFolderAndFile(settings, ui) != 0) {
+    ShowFolderSettings(ui);
+    ui.Beep();
+    return -1;
+  }
+  return 0;
+}
+
 namespace {
 
 // The lines of the single document as SaveHTML writes them, made into pieces
@@ -235,9 +267,10 @@ class DocumentLineWriter final : public LineSink {
   // A "￣" or "＼": 0x81 and the far rarer second byte 0x50 or 0x5F.
   static bool HasAlternateChar(std::string_view line) {
     for (const char second : {'\x50', '\x5F'}) {
+      std::size_t known = 0;
       for (std::size_t at = line.find(second, 1); at != std::string_view::npos;
            at = line.find(second, at + 1)) {
-        if (line[at - 1] == '\x81' && IsCharBoundary(line, at - 1)) return true;
+        if (line[at - 1] == '\x81' && sjis::StartsCharacter(line, known, at - 1)) return true;
       }
     }
     return false;
@@ -483,10 +516,9 @@ void AppendPageEnd(const Settings& settings, const Document& doc, StringList& ou
   }
 }
 
-void BuildNormalPage(const Settings& settings, Document& doc, const NormalPageIncludes& includes,
-                     int kind) {
-  // The short parts are assembled apart; the long ones go straight into the
-  // refilled file list.
+void BuildNormalPage(const Settings& settings, const Document& doc,
+                     const NormalPageIncludes& includes, int kind, LineSink& out) {
+  // The short parts are assembled apart; the body goes straight to `out`.
   StringList part;
   AddHead(doc, part, includes.head, kind);
   AppendLines(part, {"<div id=\"wrapper\">", "<div id=\"container\">", "<div id=\"contents\">",
@@ -495,12 +527,17 @@ void BuildNormalPage(const Settings& settings, Document& doc, const NormalPageIn
   AppendLines(part,
               {"</div><!--  //<div id=\"tf-main\"  -->", "</div><!--  //<div id=\"toplink\"  -->",
                "<div id=\"minutescontents-normal\">"});
-  ListRefill fill(doc.OutputFileList);
-  fill.AddAll(part);
+  out.AddAll(part);
+  std::string withMarker;
   for (const auto& line : doc.BodyHTMLList) {
-    std::string& written = fill.StartLine();
-    written.assign(line);
-    DeleteLayoutMarkerInPlace(written);
+    std::string& written = out.StartLine();
+    if (line.find('%') == std::string::npos) {
+      written.append(line);
+      continue;
+    }
+    withMarker.assign(line);
+    DeleteLayoutMarkerInPlace(withMarker);
+    written.append(withMarker);
   }
   part.clear();
   AppendLines(part, {"</div><!-- //div id=\"minutescontents\"  -->", "",
@@ -509,21 +546,20 @@ void BuildNormalPage(const Settings& settings, Document& doc, const NormalPageIn
   AppendLines(
       part, {"</div><!-- right-nav -->", "", "</div><!-- contents -->", "</div><!-- container -->",
              "<div id=\"leftnormallink\">", "<div class=\"lf-main\">"});
-  fill.AddAll(part);
-  fill.AddAll(doc.NavHTMLList);
+  out.AddAll(part);
+  out.AddAll(doc.NavHTMLList);
   part.clear();
   AppendLines(part, {"</div><!-- // lf-main -->", "</div><!-- // leftnormallink -->",
                      "</div><!-- wrapper -->"});
   AppendPageEnd(settings, doc, part);
-  fill.AddAll(part);
+  out.AddAll(part);
 }
 
-int MakeNormalFile(const Settings& settings, Document& doc, int kind) {
+void MakeNormalFile(const Settings& settings, const Document& doc, int kind, LineSink& out) {
   BuildNormalPage(
       settings, doc,
       {doc.LocalHeadIncludeList, doc.LocalTopFrameIncludeList, doc.LocalSidelinkIncludeList, kind},
-      kind);
-  return 0;
+      kind, out);
 }
 
 int MenuFileSaveAsClick(Ui& ui, const StringList& lines) {

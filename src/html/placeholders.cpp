@@ -261,9 +261,8 @@ void GlobalHTMLVarClear(Document& doc, Ui& ui) {
 }
 
 void HTMLStringListClear(Document& doc) {
-  for (StringList* list :
-       {&doc.BodyHTMLList, &doc.DocumentHTMLList, &doc.NavHTMLList, &doc.TwoPaneListHTMLList,
-        &doc.NavWorkList, &doc.OutputFileList, &doc.BrowseTempList1}) {
+  for (StringList* list : {&doc.BodyHTMLList, &doc.DocumentHTMLList, &doc.NavHTMLList,
+                           &doc.TwoPaneListHTMLList, &doc.NavWorkList, &doc.BrowseTempList1}) {
     list->clear();
   }
   doc.SpeakerSentenceSet.Clear();

@@ -42,28 +42,4 @@ class ListAppend final : public LineSink {
   StringList& list_;
 };
 
-// Refills a list in place: the n-th line written overwrites the old n-th
-// line, so a list filled again with lines of similar sizes (each publishing
-// run refills the normal file's list) reuses their storage instead of freeing
-// and allocating every line.
-class ListRefill final : public LineSink {
- public:
-  explicit ListRefill(StringList& list) : list_(list) {}
-  ListRefill(const ListRefill&) = delete;
-  ListRefill& operator=(const ListRefill&) = delete;
-  // Drops the old lines past the last one written.
-  ~ListRefill() override { list_.resize(written_); }
-
-  std::string& StartLine() override {
-    if (written_ == list_.size()) list_.emplace_back();
-    std::string& line = list_[written_++];
-    line.clear();
-    return line;
-  }
-
- private:
-  StringList& list_;
-  std::size_t written_ = 0;
-};
-
 }  // namespace korva
