@@ -301,10 +301,19 @@ bool IsValidCp932(std::string_view bytes) {
 }
 
 Cp932Char DecodeCp932Char(std::string_view text, std::size_t pos) {
-  const auto* begin = reinterpret_cast<const unsigned char*>(text.data());
-  const Decoded c = DecodeAt(begin + pos, begin + text.size());
-  if (c.length == 0) return {0, 1, false};
-  return {c.codePoint, c.length, true};
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data()) + pos;
+  if (const std::uint16_t single = cp932::kSingleByte[*p]; single != kNoCharacter) {
+    return {single, 1, true};
+  }
+  const unsigned row = cp932::kLeadRow[*p];
+  if (row != 0 && pos + 1 < text.size()) {
+    const unsigned trail = p[1] - static_cast<unsigned>(cp932::kTrailFirst);
+    if (trail < static_cast<unsigned>(cp932::kTrailCount) &&
+        cp932::kDoubleByte[row][trail] != kNoCharacter) {
+      return {cp932::kDoubleByte[row][trail], 2, true};
+    }
+  }
+  return {0, 1, false};
 }
 
 bool IsValidUtf8(std::string_view bytes) {
