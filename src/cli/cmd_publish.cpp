@@ -92,14 +92,20 @@ bool PrepareStyleSheet(CliContext& ctx, Settings& s) {
 }
 
 // Reads back the three files of a set, one at a time and a block at a
-// time, and names every link that leads nowhere.
+// time (twice: for the links, then for the ids they name), and names every
+// link that leads nowhere.
 void ReportBrokenLinks(CliUi& ui, const std::vector<std::string>& paths) {
   std::set<std::string> names;
   for (const std::string& path : paths) names.insert(ExtractFileName(path));
   for (const std::string& path : paths) {
     LinkChecker checker(ExtractFileName(path), names);
-    if (const auto error = ReadFileInPieces(ToFsPath(path),
-                                            [&](std::string_view block) { checker.Feed(block); })) {
+    const auto feed = [&](std::string_view block) { checker.Feed(block); };
+    auto error = ReadFileInPieces(ToFsPath(path), feed);
+    if (!error) {
+      checker.StartIds();
+      error = ReadFileInPieces(ToFsPath(path), feed);
+    }
+    if (error) {
       ui.Error("cannot read back " + error->Describe());
       continue;
     }

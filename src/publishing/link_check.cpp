@@ -118,10 +118,26 @@ void LinkChecker::Feed(std::string_view piece) {
   Scan(false);
 }
 
+void LinkChecker::StartIds() {
+  Scan(true);
+  text_.clear();
+  readingIds_ = true;
+  // Every id a link may need, as LeadsSomewhere asks for it.
+  for (const std::string& href : links_) {
+    LeadsSomewhere(
+        href,
+        [&](const std::string& id) {
+          wanted_.insert(id);
+          return true;
+        },
+        fileNames_);
+  }
+}
+
 std::vector<LinkProblem> LinkChecker::Finish() {
   Scan(true);
   std::vector<LinkProblem> problems;
-  const auto hasId = [&](const std::string& id) { return idSet_.count(id) > 0; };
+  const auto hasId = [&](const std::string& id) { return found_.count(id) > 0; };
   for (const std::string& href : links_) {
     if (!LeadsSomewhere(href, hasId, fileNames_)) problems.push_back({name_, href});
   }
@@ -129,15 +145,20 @@ std::vector<LinkProblem> LinkChecker::Finish() {
 }
 
 void LinkChecker::Scan(bool last) {
-  ids_.Scan(text_, last, [&](std::string_view id) { idSet_.emplace(id); });
-  // The links are checked once every id is known.
-  hrefs_.Scan(text_, last, [&](std::string_view href) { links_.emplace_back(href); });
-  // What both streams have scanned is let go.
-  const std::size_t done = std::min(ids_.Start(), hrefs_.Start());
-  if (done == 0) return;
-  text_.erase(0, done);
-  ids_.Shift(done);
-  hrefs_.Shift(done);
+  AttributeStream& stream = readingIds_ ? ids_ : hrefs_;
+  if (readingIds_) {
+    stream.Scan(text_, last, [&](std::string_view id) {
+      if (wanted_.empty()) return;
+      const std::string value(id);
+      if (wanted_.count(value) > 0) found_.insert(value);
+    });
+  } else {
+    // The links are checked once the ids they name are known.
+    stream.Scan(text_, last, [&](std::string_view href) { links_.emplace_back(href); });
+  }
+  // What has been scanned is let go.
+  text_.erase(0, stream.Start());
+  stream.Shift(stream.Start());
 }
 
 std::vector<LinkProblem> FindBrokenLinksInFile(const std::string& name, std::string_view text,

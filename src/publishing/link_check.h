@@ -48,12 +48,17 @@ class AttributeStream {
   std::size_t skip_ = 0;  // 1 when the byte at start_ is only the one before a name
 };
 
-// FindBrokenLinksInFile for a file read in pieces of any size: only the lines
-// not yet scanned are held, with the ids and the links to check.
+// FindBrokenLinksInFile for a file read in pieces of any size, and read
+// twice: first for its links, then for the ids they name. Only the lines not
+// yet scanned are held, with the links and the ids they name; a page's
+// thousands of other ids are never kept.
 class LinkChecker {
  public:
   LinkChecker(std::string name, const std::set<std::string>& fileNames);
+  // The file's text, in order: first the whole file for its links, then,
+  // after StartIds, the whole file again for its ids.
   void Feed(std::string_view piece);
+  void StartIds();
   std::vector<LinkProblem> Finish();
 
  private:
@@ -62,9 +67,11 @@ class LinkChecker {
   std::string name_;
   const std::set<std::string>& fileNames_;
   std::string text_;
+  bool readingIds_ = false;
   AttributeStream ids_{"id"}, hrefs_{"href"};
-  std::unordered_set<std::string> idSet_;
   std::vector<std::string> links_;
+  std::unordered_set<std::string> wanted_;  // ids the in-page links name
+  std::unordered_set<std::string> found_;   // those of them the file holds
 };
 
 // The same for every file of `files` (bare file name -> text).

@@ -59,8 +59,8 @@ TEST(FindBrokenLinks, ReadsHrefsAsABrowserDoes) {
             (std::vector<std::string>{"h26#1-n.html h26#1-v.html", "h26#1-n.html a%2520b-n.html"}));
 }
 
-// A file read back in blocks of any size gives the problems of the whole
-// text: blocks cut names, values, "=\"" and double-byte characters apart.
+// A file read back twice in blocks of any size gives the problems of the
+// whole text: blocks cut names, values, "=\"" and double-byte characters apart.
 TEST(LinkChecker, BlocksOfAnySizeGiveTheWholeTextsProblems) {
   const std::set<std::string> names = {"a-n.html", "a-v.html"};
   const std::string texts[] = {
@@ -84,8 +84,11 @@ TEST(LinkChecker, BlocksOfAnySizeGiveTheWholeTextsProblems) {
     for (const LinkProblem& p : FindBrokenLinksInFile("f", text, names)) whole.push_back(p.href);
     for (std::size_t size = 1; size <= text.size(); ++size) {
       LinkChecker checker("f", names);
-      for (std::size_t at = 0; at < text.size(); at += size) {
-        checker.Feed(std::string_view(text).substr(at, size));
+      for (const bool ids : {false, true}) {
+        if (ids) checker.StartIds();
+        for (std::size_t at = 0; at < text.size(); at += size) {
+          checker.Feed(std::string_view(text).substr(at, size));
+        }
       }
       std::vector<std::string> pieces;
       for (const LinkProblem& p : checker.Finish()) pieces.push_back(p.href);
