@@ -30,8 +30,9 @@ ReadResult ReadFileBytes(const std::filesystem::path& path);
 
 // Reads `path` a block at a time, so that a large file is never held whole;
 // `take` sees every block in order. An error may come after some blocks.
+// Small blocks keep what a reader holds small too.
 using PieceWriter = std::function<void(std::string_view)>;
-inline constexpr std::size_t kReadPieceSize = 1 << 20;
+inline constexpr std::size_t kReadPieceSize = 64 << 10;
 std::optional<FileError> ReadFileInPieces(const std::filesystem::path& path,
                                           const PieceWriter& take);
 
