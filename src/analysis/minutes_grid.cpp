@@ -36,9 +36,11 @@ std::size_t StreamRows(const Settings& settings, Document& doc, ForEachLine forE
                        RowConsumer& rows, StreamLists lists) {
   ClearAnalysis(doc);
   LineClassifier classifier(doc.MarkCounts);
+  const std::vector<YakushokuTable> extraTitles = ExtraTitlesOf(settings);
   LineTableCompleter completer(doc, settings.RadioGroupCategory,
                                lists == StreamLists::All ? LineTableCompleter::Steps::All
-                                                         : LineTableCompleter::Steps::RowsOnly);
+                                                         : LineTableCompleter::Steps::RowsOnly,
+                               extraTitles);
   LineRow slots[2];
   std::size_t r = 0;
   forEachLine([&](std::string_view line) {

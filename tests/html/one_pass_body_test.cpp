@@ -9,6 +9,7 @@
 #include "html/document_html.h"
 #include "session/files.h"
 #include "text/codec.h"
+#include "text/literal.h"
 #include "text/sjis.h"
 
 namespace korva {
@@ -38,6 +39,16 @@ TEST(OnePassBody, SameBodyListsAndMarksAsTheTable) {
       settings.RadioGroupCategory = category;
       // Alternate colours count speakers across the body: state a second pass must reset.
       settings.CheckBoxAlternateBGColor = category % 2 == 1;
+      // The clerk's own titles, with and without.
+      if (category % 2 == 0) {
+        for (std::string* titles :
+             {&settings.EditExtraTitlesAssembly, &settings.EditExtraTitlesDiet,
+              &settings.EditExtraTitlesCooperative, &settings.EditExtraTitlesMeeting,
+              &settings.EditExtraTitlesDiscuss, &settings.EditExtraTitlesHearing,
+              &settings.EditExtraTitlesTrial}) {
+          *titles = Sj("副区長 2, 区長 1, 事務局長 3");
+        }
+      }
       Document tabled;
       tabled.MinutesTextList = lines;
       LoadMinutesTextStringGrid(settings, tabled);
