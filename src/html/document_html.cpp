@@ -49,6 +49,23 @@ void ShowFolderSettings(Ui& ui) {
   ui.ShowPage("PGLeftTab02Project");
 }
 
+// Shows the body page; false, with the folder settings shown, when the HTML
+// save folder or file cannot be used.
+bool ShowBodyPageIfFoldersReady(Settings& settings, Ui& ui) {
+  ui.ShowPage("PGLeftTab08HTMLBody");
+  if (CheckSaveHTMLFolderAndFile(settings, ui) == 0) return true;
+  ShowFolderSettings(ui);
+  ui.Beep();
+  return false;
+}
+
+// What a body conversion takes from the settings, on emptied lists.
+void PrepareBodyConversion(const Settings& settings, Document& doc) {
+  doc.AnnotationIndent = MakeZleadingSP(settings.SpinEditAnnotateLeadingZSP);
+  doc.QuotationLeadSpaces = MakeZSP(settings.SpinEditQuotationLeadingZSP);
+  HTMLStringListClear(doc);
+}
+
 bool FileExists(const std::string& cp932Path) {
   std::error_code ec;
   return !cp932Path.empty() && std::filesystem::is_regular_file(ToFsPath(cp932Path), ec);
@@ -158,15 +175,8 @@ int MakeHTMLBody(Settings& settings, Document& doc, Ui& ui) {
     ui.Beep();
     return -1;
   }
-  ui.ShowPage("PGLeftTab08HTMLBody");
-  if (CheckSaveHTMLFolderAndFile(settings, ui) != 0) {
-    ShowFolderSettings(ui);
-    ui.Beep();
-    return -1;
-  }
-  doc.AnnotationIndent = MakeZleadingSP(settings.SpinEditAnnotateLeadingZSP);
-  doc.QuotationLeadSpaces = MakeZSP(settings.SpinEditQuotationLeadingZSP);
-  HTMLStringListClear(doc);
+  if (!ShowBodyPageIfFoldersReady(settings, ui)) return -1;
+  PrepareBodyConversion(settings, doc);
   ui.SetWaitCursor(true);
   BuildHTML(settings, doc, kHeadStandard);
   ui.SetWaitCursor(false);
@@ -196,9 +206,7 @@ int tbMakeHTMLGoClick(Settings& settings, Document& doc, Ui& ui) {
 
 std::size_t ConvertBodyInOnePass(Settings& settings, Document& doc, RowConsumer* alsoRows) {
   // What MakeHTMLBody and BuildHTML take from the settings before converting.
-  doc.AnnotationIndent = MakeZleadingSP(settings.SpinEditAnnotateLeadingZSP);
-  doc.QuotationLeadSpaces = MakeZSP(settings.SpinEditQuotationLeadingZSP);
-  HTMLStringListClear(doc);
+  PrepareBodyConversion(settings, doc);
   TakeLineIdPrefix(settings, doc);
   if (TrimAllSpaces(settings.ComboBoxDOC_ID).empty()) settings.ComboBoxDOC_ID = "sentence";
   ListAppend body(doc.BodyHTMLList);
@@ -217,13 +225,7 @@ int AcceptConvertedBody(Settings& settings, Document& doc, Ui& ui) {
     ui.Beep();
     return -1;
   }
-  ui.ShowPage("PGLeftTab08HTMLBody");
-  if (CheckSaveHTMLFolderAndFile(settings, ui) != 0) {
-    ShowFolderSettings(ui);
-    ui.Beep();
-    return -1;
-  }
-  return 0;
+  return ShowBodyPageIfFoldersReady(settings, ui) ? 0 : -1;
 }
 
 namespace {
@@ -338,16 +340,11 @@ int MakeAndSaveHTMLInOnePass(Settings& settings, Document& doc, Ui& ui, RowConsu
   ui.ShowPage("PageControlGlobalTab01Main");
   StatusbarClearSaveMessage(doc, ui);
   // A text with lines always gives rows, so there is no empty table to refuse.
-  ui.ShowPage("PGLeftTab08HTMLBody");
-  if (CheckSaveHTMLFolderAndFile(settings, ui) != 0) {
-    ShowFolderSettings(ui);
-    ui.Beep();
+  if (!ShowBodyPageIfFoldersReady(settings, ui)) {
     ui.SetWaitCursor(false);
     return -1;
   }
-  doc.AnnotationIndent = MakeZleadingSP(settings.SpinEditAnnotateLeadingZSP);
-  doc.QuotationLeadSpaces = MakeZSP(settings.SpinEditQuotationLeadingZSP);
-  HTMLStringListClear(doc);
+  PrepareBodyConversion(settings, doc);
   TakeLineIdPrefix(settings, doc);
   if (TrimAllSpaces(settings.ComboBoxDOC_ID).empty()) settings.ComboBoxDOC_ID = "sentence";
   if (settings.BtnEditHTMLSaveFolder.empty()) {
