@@ -1,5 +1,6 @@
-// Load + analyse + generate + save of synthetic minutes at 1k, 10k and 100k
-// lines: the whole single-document job, from the minutes file to the HTML file.
+// Load + analyse + generate + save of synthetic and of real minutes at 1k,
+// 10k and 100k lines: the whole single-document job, from the minutes file to
+// the HTML file.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -9,6 +10,7 @@
 #include "intake/open_minutes.h"
 #include "minutes_generator.h"
 #include "quiet_ui.h"
+#include "real_minutes.h"
 #include "session/document.h"
 #include "session/ui.h"
 #include "settings/settings.h"
@@ -16,11 +18,9 @@
 
 namespace {
 
-void BM_ConvertMinutesToHTML(benchmark::State& state) {
-  const std::size_t lines = static_cast<std::size_t>(state.range(0));
-  const std::string text = korva::bench::GenerateMinutes(lines);
-  const auto folder =
-      std::filesystem::temp_directory_path() / ("korva-bench-html-" + std::to_string(lines));
+void ConvertMinutesToHTML(benchmark::State& state, const std::string& text) {
+  const auto folder = std::filesystem::temp_directory_path() /
+                      ("korva-bench-html-" + std::to_string(state.range(0)));
   std::filesystem::create_directories(folder);
   const auto minutes = folder / "minutes@bench.txt";
   std::ofstream(minutes, std::ios::binary) << text;
@@ -44,7 +44,19 @@ void BM_ConvertMinutesToHTML(benchmark::State& state) {
                           static_cast<int64_t>(text.size()));
   std::filesystem::remove_all(folder);
 }
+void BM_ConvertMinutesToHTML(benchmark::State& state) {
+  ConvertMinutesToHTML(state,
+                       korva::bench::GenerateMinutes(static_cast<std::size_t>(state.range(0))));
+}
+void BM_ConvertRealMinutesToHTML(benchmark::State& state) {
+  ConvertMinutesToHTML(state, korva::bench::RealMinutes(static_cast<std::size_t>(state.range(0))));
+}
 BENCHMARK(BM_ConvertMinutesToHTML)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ConvertRealMinutesToHTML)
     ->Arg(1000)
     ->Arg(10000)
     ->Arg(100000)

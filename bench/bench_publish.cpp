@@ -1,4 +1,5 @@
-// The whole publishing run on synthetic minutes at 1k, 10k and 100k lines:
+// The whole publishing run on synthetic and on real minutes at 1k, 10k and
+// 100k lines:
 // open and analyse, the single document, the navigation file, the local
 // three-file set and the web set, every file written to disk.
 #include <benchmark/benchmark.h>
@@ -18,6 +19,7 @@
 #include "publishing/nav_file.h"
 #include "publishing/web_set.h"
 #include "quiet_ui.h"
+#include "real_minutes.h"
 #include "session/document.h"
 #include "session/files.h"
 #include "session/ui.h"
@@ -43,9 +45,8 @@ long MinorPageFaults() {
 // With `warmUp`, one untimed run comes first: the first run in a process also
 // pays for growing the heap page by page, which the process's later runs do
 // not. Without it, the process's first run is measured.
-void PublishMinutes(benchmark::State& state, bool warmUp) {
+void PublishMinutes(benchmark::State& state, const std::string& text, bool warmUp) {
   const std::size_t lines = static_cast<std::size_t>(state.range(0));
-  const std::string text = korva::bench::GenerateMinutes(lines);
   namespace fs = std::filesystem;
   const fs::path folder =
       fs::temp_directory_path() / ("korva-bench-publish-" + std::to_string(lines));
@@ -98,15 +99,22 @@ void PublishMinutes(benchmark::State& state, bool warmUp) {
                           static_cast<int64_t>(text.size()));
   fs::remove_all(folder);
 }
+std::string Synthetic(const benchmark::State& state) {
+  return korva::bench::GenerateMinutes(static_cast<std::size_t>(state.range(0)));
+}
 void BM_PublishMinutes(benchmark::State& state) {
-  PublishMinutes(state, true);
+  PublishMinutes(state, Synthetic(state), true);
 }
 BENCHMARK(BM_PublishMinutes)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+void BM_PublishRealMinutes(benchmark::State& state) {
+  PublishMinutes(state, korva::bench::RealMinutes(static_cast<std::size_t>(state.range(0))), true);
+}
+BENCHMARK(BM_PublishRealMinutes)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // Meaningful only as the first benchmark of its process (scripts/bench.sh
 // runs it alone).
 void BM_PublishMinutesFirstRun(benchmark::State& state) {
-  PublishMinutes(state, false);
+  PublishMinutes(state, Synthetic(state), false);
 }
 BENCHMARK(BM_PublishMinutesFirstRun)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond);
 

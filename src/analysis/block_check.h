@@ -22,6 +22,29 @@ struct BlockMarkProblem {
   std::size_t openLine = 0;  // OpenedAgain: the row of the block still open
 };
 
+// Follows the rows as they come and names the problems once they are all seen.
+class BlockMarkCheck final : public RowConsumer {
+ public:
+  BlockMarkCheck();
+  void Row(std::size_t r, const LineRow& row, std::string_view nextKind) override;
+  // Problems in row order.
+  std::vector<BlockMarkProblem> Problems() const;
+  // Whether any row came.
+  bool SawRows() const { return sawRows_; }
+
+ private:
+  struct Pair {
+    const char* openKind;
+    const char* closeKind;
+    const std::string* opening;
+    const std::string* closing;
+    std::size_t openLine = 0;
+  };
+  std::vector<Pair> pairs_;
+  std::vector<BlockMarkProblem> problems_;
+  bool sawRows_ = false;
+};
+
 // Problems in row order.
 std::vector<BlockMarkProblem> FindBlockMarkProblems(const LineTable& table);
 

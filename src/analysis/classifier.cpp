@@ -1,12 +1,13 @@
 #include "analysis/classifier.h"
 
-#include <algorithm>
 #include <array>
+#include <bitset>
+#include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "analysis/text_search.h"
-
 #include "text/literal.h"
 #include "text/sjis.h"
 #include "text/string_helpers.h"
@@ -16,39 +17,15 @@ using namespace literals;
 
 namespace {
 
+constexpr std::string_view kFwSpace = "\x81\x40";
+
 // "　" + text in a string of exactly that size: the table keeps one such text
 // per speech line, and "　"_sj + text would double the capacity of most.
 std::string AfterFwSpace(std::string_view text) {
   std::string out;
   out.reserve(2 + text.size());
-  out.append("\x81\x40").append(text);
+  out.append(kFwSpace).append(text);
   return out;
-}
-
-struct ClassifierState {
-  bool InComment = false;
-  bool InProceedings = false;
-  bool AfterClosing = false;
-  bool InRoster = false;
-  bool InPlainText = false;
-  bool InEnumeration = false;
-  bool InRawHTML = false;
-  bool InQuote = false;
-  bool QuoteStarted = false;
-  bool InParagraph = false;
-  bool ParagraphStarted = false;
-  bool NoteOpen = false;
-};
-
-bool StartsWith(std::string_view s, std::string_view prefix) {
-  return sjis::StartsWith(s, prefix);
-}
-bool Contains(std::string_view s, std::string_view sub) {
-  return analysis::FastContains(s, sub);
-}
-// Shadows korva::Pos within this file: same result, faster.
-std::size_t FastPos(std::string_view sub, std::string_view s) {
-  return analysis::FastPos(sub, s);
 }
 
 bool IsControlOrSpace(char c) {
@@ -64,84 +41,208 @@ std::string_view TrimmedView(std::string_view r) {
   return r.substr(begin, end - begin);
 }
 
-std::string TrimTrailingControlAndSpaces(std::string s) {
-  while (!s.empty() && IsControlOrSpace(s.back())) s.pop_back();
-  return s;
-}
+// The characters the rules look for in a line, by class. Every one of them is
+// a two-byte character; a lead byte that leads none of them is passed over.
+enum CharClass : std::uint8_t {
+  kOther,
+  kSpace,                      // "　"
+  kMaru,                       // "。"
+  kTouten,                     // "、"
+  kEllipsis,                   // "…"
+  kYen,                        // "＼"
+  kSlash,                      // "／"
+  kOpenParen,                  // "（"
+  kCloseParen,                 // "）"
+  kOpenShell,                  // "〔"
+  kCloseShell,                 // "〕"
+  kOpenSquare,                 // "［"
+  kCloseSquare,                // "］"
+  kOpenLens,                   // "【"
+  kCloseLens,                  // "】"
+  kClap,                       // "拍"
+  kTitleEnd,                   // "長" and "員": a half-width space after them (or "）") splits
+  kFirstMark,                  // the 14 speaker marks of the split rule, in their order
+  kDownMark = kFirstMark + 9,  // "▼"
+  kWhiteDownMark = kFirstMark + 11,  // "▽"
+};
 
-// A cheap filter before IsSeparatorLine (which removes each symbol in turn):
-// only a line made of separator symbols can be one.
-bool MayBeSeparatorLine(std::string_view t) {
-  static const std::array<std::string, 15> symbols = [] {
-    std::array<std::string, 15> out;
-    const std::array<std::string_view, 15> utf8 = {"　", " ", "―", "-", "─",  "－", "━", "～",
-                                                   "＝", "☆", "◇", "○", "〇", "□",  "〓"};
-    for (std::size_t i = 0; i < utf8.size(); ++i) out[i] = Sj(std::string(utf8[i]));
-    return out;
-  }();
-  for (std::size_t pos = 0; pos < t.size(); pos += sjis::CharLength(t, pos)) {
-    const std::string_view ch = t.substr(pos, sjis::CharLength(t, pos));
-    if (std::find(symbols.begin(), symbols.end(), ch) == symbols.end()) return false;
-  }
-  return true;
-}
+// What a byte at a character start tells.
+enum ByteKind : std::uint8_t {
+  kSingle,      // a character of one byte
+  kLeadsOther,  // leads a double-byte character that no rule looks for
+  kLeadsSome,   // leads one of the double-byte characters of the rules, or others
+};
 
-// The last character ends a sentence (or was marked to be kept apart).
-bool EndsSentence(std::string_view last) {
-  return last == "。"_sj || last == "…"_sj || last == "、"_sj || last == "＼"_sj;
-}
+struct CharClasses {
+  ByteKind byteKind[256];
+  std::array<std::uint8_t, 256 * 256> of{};
+  std::string clapSecond;  // "手"
 
-// The split point that a mark followed by a full-width space gives (1-based
-// position of that space); the last mark of the list that occurs wins. A mark
-// that ends the line counts as followed by a space when no other mark split.
-std::size_t MarkSplitPoint(std::string_view t) {
-  static constexpr std::size_t kMarkCount = 14;
-  // Mark index by character code, -1 for other characters; every mark is a
-  // two-byte character, so a byte that leads none of them is skipped quickly.
-  struct MarkTable {
-    bool lead[256] = {};
-    std::array<std::int8_t, 256 * 256> index;
-    MarkTable() {
-      index.fill(-1);
-      const std::array<std::string_view, kMarkCount> utf8 = {"○", "●", "◆", "◇", "◎", "＠", "■",
-                                                             "□", "▲", "▼", "△", "▽", "★",  "☆"};
-      for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const std::string mark = Sj(std::string(utf8[i]));
-        const auto b0 = static_cast<unsigned char>(mark[0]);
-        const auto b1 = static_cast<unsigned char>(mark[1]);
-        lead[b0] = true;
-        if (index[b0 * 256u + b1] < 0) index[b0 * 256u + b1] = static_cast<std::int8_t>(i);
-      }
+  CharClasses() {
+    for (int b = 0; b < 256; ++b) {
+      byteKind[b] = sjis::IsLeadByte(static_cast<unsigned char>(b)) ? kLeadsOther : kSingle;
     }
-  };
-  static const MarkTable table;
-  constexpr std::string_view kFwSpace = "\x81\x40";
-  std::array<std::size_t, kMarkCount>
-      first{};  // 1-based position of each mark's first split, 0 none
-  int lastMarkAtEnd = -1;
+    const auto set = [this](const std::string& ch, CharClass c) {
+      const auto b0 = static_cast<unsigned char>(ch[0]);
+      byteKind[b0] = kLeadsSome;
+      of[b0 * 256u + static_cast<unsigned char>(ch[1])] = c;
+    };
+    set("　"_sj, kSpace);
+    set("。"_sj, kMaru);
+    set("、"_sj, kTouten);
+    set("…"_sj, kEllipsis);
+    set("＼"_sj, kYen);
+    set("／"_sj, kSlash);
+    set("（"_sj, kOpenParen);
+    set("）"_sj, kCloseParen);
+    set("〔"_sj, kOpenShell);
+    set("〕"_sj, kCloseShell);
+    set("［"_sj, kOpenSquare);
+    set("］"_sj, kCloseSquare);
+    set("【"_sj, kOpenLens);
+    set("】"_sj, kCloseLens);
+    set("拍"_sj, kClap);
+    set("長"_sj, kTitleEnd);
+    set("員"_sj, kTitleEnd);
+    int i = 0;
+    for (const char* mark :
+         {"○", "●", "◆", "◇", "◎", "＠", "■", "□", "▲", "▼", "△", "▽", "★", "☆"}) {
+      set(Sj(mark), static_cast<CharClass>(kFirstMark + i++));
+    }
+    clapSecond = "手"_sj;
+  }
+
+  CharClass At(std::string_view s, std::size_t pos) const {
+    return static_cast<CharClass>(
+        of[static_cast<unsigned char>(s[pos]) * 256u + static_cast<unsigned char>(s[pos + 1])]);
+  }
+};
+
+const CharClasses& Classes() {
+  static const CharClasses classes;
+  return classes;
+}
+
+// What the rules ask of a line, from one walk over its characters. Positions
+// are 1-based like the rules', 0 for none.
+struct LineFacts {
+  std::size_t firstSpace = 0, secondSpace = 0;  // "　"
+  std::size_t firstTouten = 0;                  // "、"
+  std::size_t clapping = 0;                     // "拍手"
+  std::size_t parenSpace = 0;                   // "）　"
+  std::size_t doubleSlash = 0;                  // "／／"
+  std::size_t markSplit = 0;                    // where a mark followed by "　" splits the line
+  bool has[kFirstMark] = {};                    // which classes occur
+  bool titleSpace = false;                      // "長 ", "） " or "員 "
+  CharClass lastClass = kOther;                 // of the last character
+};
+
+LineFacts Scan(std::string_view t) {
+  const CharClasses& classes = Classes();
+  LineFacts f;
+  int splitMark = -1, markAtEnd = -1;
+  CharClass previous = kOther;
+  const auto* s = reinterpret_cast<const unsigned char*>(t.data());
   const std::size_t n = t.size();
   for (std::size_t pos = 0; pos < n;) {
-    const auto b0 = static_cast<unsigned char>(t[pos]);
-    if (!sjis::IsLeadByte(b0) || pos + 1 >= n) {
+    // Most characters are double-byte ones that no rule looks for.
+    if (pos + 1 < n && classes.byteKind[s[pos]] == kLeadsOther) {
+      do {
+        pos += 2;
+      } while (pos + 1 < n && classes.byteKind[s[pos]] == kLeadsOther);
+      previous = kOther;
+      continue;
+    }
+    if (classes.byteKind[s[pos]] == kSingle || pos + 1 >= n) {
+      if (s[pos] == ' ' && (previous == kTitleEnd || previous == kCloseParen)) f.titleSpace = true;
+      previous = kOther;
       ++pos;
       continue;
     }
-    if (table.lead[b0]) {
-      const int i = table.index[b0 * 256u + static_cast<unsigned char>(t[pos + 1])];
-      if (i >= 0) {
-        if (t.substr(pos + 2, 2) == kFwSpace) {
-          if (!first[i]) first[i] = pos + 1;
-        } else if (pos + 2 == n) {
-          lastMarkAtEnd = i;
-        }
+    const CharClass c = classes.At(t, pos);
+    previous = c;
+    if (c != kOther) {
+      const std::size_t here = pos + 1;
+      const bool spaceNext = t.substr(pos + 2, 2) == kFwSpace;
+      if (c < kFirstMark) f.has[c] = true;
+      switch (c) {
+        case kSpace:
+          if (!f.firstSpace) {
+            f.firstSpace = here;
+          } else if (!f.secondSpace) {
+            f.secondSpace = here;
+          }
+          break;
+        case kTouten:
+          if (!f.firstTouten) f.firstTouten = here;
+          break;
+        case kClap:
+          if (!f.clapping && t.substr(pos + 2, 2) == classes.clapSecond) f.clapping = here;
+          break;
+        case kCloseParen:
+          if (!f.parenSpace && spaceNext) f.parenSpace = here;
+          break;
+        case kSlash:
+          if (!f.doubleSlash && pos + 3 < n && classes.At(t, pos + 2) == kSlash)
+            f.doubleSlash = here;
+          break;
+        default:
+          if (c >= kFirstMark) {
+            // The last mark of the list that is followed by "　" splits, at
+            // its first such place; a mark ending the line counts when none does.
+            const int mark = c - kFirstMark;
+            if (spaceNext && mark > splitMark) {
+              splitMark = mark;
+              f.markSplit = here + 2;
+            } else if (pos + 2 == n) {
+              markAtEnd = mark;
+            }
+          }
+          break;
       }
     }
     pos += 2;
   }
-  for (std::size_t i = kMarkCount; i-- > 0;) {
-    if (first[i]) return first[i] + 2;
+  if (splitMark < 0 && markAtEnd >= 0) f.markSplit = n + 1;
+  f.lastClass = previous;
+  return f;
+}
+
+// The first character of C (the line without any spaces), and whether C
+// holds "（" and "。", read from A without building C.
+struct CompactFacts {
+  bool empty = true;         // C is empty
+  CharClass first = kOther;  // of the first character of C
+  bool openParen = false, maru = false;
+};
+
+// Whether C is empty, and the class of its first character.
+CompactFacts CompactStart(std::string_view a) {
+  std::size_t pos = 0;
+  while (pos < a.size() && (a[pos] == ' ' || a.substr(pos, 2) == kFwSpace)) {
+    pos += a[pos] == ' ' ? 1 : 2;
   }
-  return lastMarkAtEnd >= 0 ? t.size() + 1 : 0;
+  CompactFacts f;
+  f.empty = pos == a.size();
+  if (!f.empty && sjis::CharLength(a, pos) == 2) f.first = Classes().At(a, pos);
+  return f;
+}
+
+CompactFacts ScanCompact(std::string_view a) {
+  CompactFacts f = CompactStart(a);
+  const CharClasses& classes = Classes();
+  for (std::size_t pos = 0; pos < a.size(); pos += sjis::CharLength(a, pos)) {
+    if (sjis::CharLength(a, pos) != 2) continue;
+    const CharClass c = classes.At(a, pos);
+    f.openParen = f.openParen || c == kOpenParen;
+    f.maru = f.maru || c == kMaru;
+  }
+  return f;
+}
+
+// The last character ends a sentence (or was marked to be kept apart).
+bool EndsSentence(CharClass last) {
+  return last == kMaru || last == kEllipsis || last == kTouten || last == kYen;
 }
 
 // Moves the previous row's block position to "last", or "only" when it was the first.
@@ -149,128 +250,161 @@ void CloseBlock(LineRow* previous) {
   if (previous) previous->BlockPos = previous->BlockPos == "1" ? "0" : "3";
 }
 
-void ClassifyLine(const std::string& R, LineRow& row, LineRow* previous, ClassifierState& st,
-                  BlockMarkCounts& counts) {
-  std::string T = TrimRightBlanks(R);
-  const std::string_view A = TrimmedView(R);
-  const std::string C = DeleteAllSpaces(A);
-  if (std::size_t p = FastPos("／／"_sj, T)) T = ZenkakuTrim(std::string_view(T).substr(0, p - 1));
-  std::string U = ZenkakuTrim(T);
+bool StartsWith(std::string_view s, std::string_view prefix) {
+  return sjis::StartsWith(s, prefix);
+}
 
-  auto set = [&row](std::string text, const char* kind, const char* blockPos = "") {
-    row.Text = std::move(text);
+}  // namespace
+
+void LineClassifier::Classify(std::string_view R, LineRow& row, LineRow* previous) {
+  State& st = state_;
+  BlockMarkCounts& counts = counts_;
+  // T is the line without trailing blanks, U without blanks at either end, A
+  // without control characters and spaces at either end; C would be A
+  // without any spaces, and is only built for the rules that search it for words.
+  std::string_view T = ZenkakuTrimRightView(R);
+  const std::string_view A = TrimmedView(R);
+  LineFacts facts = Scan(T);
+  CompactFacts compact;
+  if (facts.doubleSlash) {
+    // The rest of the line is an editor's remark; A and C still hold it.
+    compact = ScanCompact(A);
+    T = ZenkakuTrimRightView(ZenkakuTrimLeftView(T.substr(0, facts.doubleSlash - 1)));
+    facts = Scan(T);
+  } else {
+    // A holds the characters of T but blanks: the same "（" and "。".
+    compact = CompactStart(A);
+    compact.openParen = facts.has[kOpenParen];
+    compact.maru = facts.has[kMaru];
+  }
+  const std::string_view U = ZenkakuTrimLeftView(T);
+  std::string C;
+  bool builtC = false;
+  const auto cHas = [&](const std::string& word) {
+    if (!builtC) C = DeleteAllSpaces(A), builtC = true;
+    return analysis::FastContains(C, word);
+  };
+
+  auto set = [&row](std::string_view text, const char* kind, const char* blockPos = "") {
+    row.Text.assign(text);
     row.LineKind = kind;
     row.BlockPos = blockPos;
   };
-  auto heading = [&row](const std::string& designation) {
-    row.Designation = designation;
+  auto heading = [&row](std::string_view designation) {
+    row.Designation.assign(designation);
     row.LineKind = "4";
   };
 
   // Empty lines and the comment, drop, plain-comment and enumeration marks.
-  if (C.empty()) return set("", "0");
+  if (compact.empty) return set("", "0");
   if (StartsWith(A, "＜＜"_sj)) {
     ++counts.CommentStartCount;
     st.InComment = true;
-    return set(std::move(T), "96");
+    return set(T, "96");
   }
   if (StartsWith(A, "＞＞"_sj)) {
     ++counts.CommentEndCount;
     st.InComment = false;
-    return set(std::move(T), "97");
+    return set(T, "97");
   }
-  if (st.InComment) return set(std::move(T), "93");
-  if (StartsWith(U, "＼"_sj)) return set(std::move(U), "-");
+  if (st.InComment) return set(T, "93");
+  if (StartsWith(U, "＼"_sj)) return set(U, "-");
   if (StartsWith(U, "。。"_sj)) {
     st.InPlainText = true;
-    return set(std::move(U), "99", "9");
+    return set(U, "99", "9");
   }
   if (StartsWith(U, "。"_sj)) return set(R, "0", "1");
   if (StartsWith(T, "▼"_sj) || StartsWith(T, "▽"_sj)) return heading(U);
   if (StartsWith(A, "「」"_sj)) return set(sjis::ReplaceFirst(T, "「」"_sj, ""), "73");
-  if (StartsWith(A, "￥"_sj) || st.AfterClosing) return set(std::move(T), "8");
+  if (StartsWith(A, "￥"_sj) || st.AfterClosing) return set(T, "8");
 
-  T = TrimTrailingControlAndSpaces(std::move(T));
-  if (T.empty()) return set(std::move(T), "-");
-  std::string last(sjis::LastChar(T));
+  // Trailing control characters and spaces go bytewise: a space that a lone
+  // lead byte took as its second byte goes too.
+  if (!T.empty() && IsControlOrSpace(T.back())) {
+    while (!T.empty() && IsControlOrSpace(T.back())) T.remove_suffix(1);
+    facts = Scan(T);
+  }
+  if (T.empty()) return set(T, "-");
+  CharClass last = facts.lastClass;
 
   if (StartsWith(U, "－"_sj) && sjis::EndsWith(U, "－"_sj)) {
     return set(sjis::ReplaceAll(T, "-", ""), "0");
   }
-  if (MayBeSeparatorLine(T) && IsSeparatorLine(T)) return set(std::move(T), "-");
+  if (IsSeparatorLine(T)) return set(T, "-");
 
   // The proceedings: opened by the first "■" line, closed by the second or
   // by the adjournment line.
-  if (StartsWith(A, "■"_sj) && !Contains(C, "。"_sj)) {
+  if (StartsWith(A, "■"_sj) && !compact.maru) {
     if (!st.InProceedings) {
       st.InProceedings = true;
       return heading(U);
     }
     st.InProceedings = false;
     st.AfterClosing = true;
-    return set(std::move(T), "1");
+    return set(T, "1");
   }
-  if (st.InProceedings && !Contains(T, "。"_sj) && !Contains(C, "宣告"_sj) &&
-      !Contains(C, "閉会中"_sj) && !Contains(C, "議決"_sj) &&
-      (Contains(C, "散会"_sj) || Contains(C, "延会"_sj) || Contains(C, "閉会"_sj))) {
+  // The adjournment words all end in "会": without one, C need not be built.
+  if (st.InProceedings && !facts.has[kMaru] && sjis::Contains(A, "会"_sj) && !cHas("宣告"_sj) &&
+      !cHas("閉会中"_sj) && !cHas("議決"_sj) &&
+      (cHas("散会"_sj) || cHas("延会"_sj) || cHas("閉会"_sj))) {
     st.InProceedings = false;
-    return set(std::move(T), "8", "9");
+    return set(T, "8", "9");
   }
 
   // Marked blocks.
   if (StartsWith(U, "｛｛"_sj)) {
     ++counts.RosterStartCount;
     st.InRoster = true;
-    return set(std::move(T), "51");
+    return set(T, "51");
   }
   if (StartsWith(U, "｝｝"_sj)) {
     ++counts.RosterEndCount;
     st.InRoster = false;
-    return set(std::move(T), "52");
+    return set(T, "52");
   }
-  if (st.InRoster) return set(std::move(T), "5");
+  if (st.InRoster) return set(T, "5");
   if (StartsWith(A, "（（"_sj)) {
     st.InPlainText = true;
-    return set(std::move(T), "94");
+    return set(T, "94");
   }
   if (StartsWith(A, "））"_sj)) {
     st.InPlainText = false;
-    return set(std::move(T), "95");
+    return set(T, "95");
   }
-  if (st.InPlainText) return set(std::move(T), "1");
+  if (st.InPlainText) return set(T, "1");
   if (StartsWith(U, "「「"_sj)) {
     ++counts.EnumStartCount;
     st.InEnumeration = true;
-    return set(std::move(T), "71");
+    return set(T, "71");
   }
   if (StartsWith(U, "」」"_sj)) {
     ++counts.EnumEndCount;
     st.InEnumeration = false;
-    return set(std::move(T), "72");
+    return set(T, "72");
   }
-  if (st.InEnumeration) return set(std::move(T), "7");
+  if (st.InEnumeration) return set(T, "7");
   if (StartsWith(U, "『『"_sj)) {
     ++counts.HTMLStartCount;
     st.InRawHTML = true;
-    return set(std::move(T), "61");
+    return set(T, "61");
   }
   if (StartsWith(U, "』』"_sj)) {
     ++counts.HTMLEndCount;
     st.InRawHTML = false;
-    return set(std::move(T), "62");
+    return set(T, "62");
   }
   if (st.InRawHTML) return set(R, "6");
   if (StartsWith(U, "【【"_sj)) {
     ++counts.QuoteStartCount;
     st.InQuote = true;
     st.QuoteStarted = false;
-    return set(std::move(T), "91");
+    return set(T, "91");
   }
   if (StartsWith(U, "】】"_sj)) {
     ++counts.QuoteEndCount;
     st.InQuote = false;
     CloseBlock(previous);
-    return set(std::move(T), "92");
+    return set(T, "92");
   }
   if (st.InQuote) {
     const char* pos = st.QuoteStarted ? "2" : "1";
@@ -281,13 +415,13 @@ void ClassifyLine(const std::string& R, LineRow& row, LineRow* previous, Classif
     ++counts.ParagraphStartCount;
     st.InParagraph = true;
     st.ParagraphStarted = false;
-    return set(std::move(T), "11");
+    return set(T, "11");
   }
   if (StartsWith(U, "〕〕"_sj)) {
     ++counts.ParagraphEndCount;
     st.InParagraph = false;
     CloseBlock(previous);
-    return set(std::move(T), "12");
+    return set(T, "12");
   }
   if (st.InParagraph) {
     const char* pos = st.ParagraphStarted ? "2" : "1";
@@ -296,90 +430,98 @@ void ClassifyLine(const std::string& R, LineRow& row, LineRow* previous, Classif
   }
 
   // Recess and resumption.
-  if (st.InProceedings && StartsWith(T, "　"_sj) && !Contains(U, "。"_sj) &&
-      (Contains(C, "休憩"_sj) || Contains(C, "再開"_sj))) {
-    return set(std::move(T), "8");
+  if (st.InProceedings && StartsWith(T, kFwSpace) && !facts.has[kMaru] &&
+      (sjis::Contains(A, "憩"_sj) || sjis::Contains(A, "開"_sj)) &&
+      (cHas("休憩"_sj) || cHas("再開"_sj))) {
+    return set(T, "8");
   }
 
   // Bracketed notes, possibly over several lines.
   if (!EndsSentence(last)) {
-    const std::size_t oP = FastPos("（"_sj, C), cP = FastPos("）"_sj, U);
-    const std::size_t oK = FastPos("〔"_sj, U), cK = FastPos("〕"_sj, U);
-    const std::size_t oS = FastPos("［"_sj, U), cS = FastPos("］"_sj, U);
-    const std::size_t oB = FastPos("【"_sj, U), cB = FastPos("】"_sj, U);
-    const std::size_t y = FastPos("＼"_sj, U);
-    if (st.InProceedings && y == 0 &&
-        ((oP == 1 && cP > 0) || (oK > 0 && cK > 0) || (oS > 0 && cS > 0) || (oB > 0 && cB > 0))) {
+    const bool* has = facts.has;
+    const bool paren = compact.first == kOpenParen;  // C starts with "（"
+    const bool noteAtOnce = (paren && has[kCloseParen]) || (has[kOpenShell] && has[kCloseShell]) ||
+                            (has[kOpenSquare] && has[kCloseSquare]) ||
+                            (has[kOpenLens] && has[kCloseLens]);
+    if (st.InProceedings && !has[kYen] && noteAtOnce) {
       st.NoteOpen = false;
-      return set(std::move(T), "8", "0");
-    }
-    if (st.InProceedings && ((oP == 1 && cP == 0) || (oK > 0 && cK == 0) || (oS > 0 && cS == 0))) {
-      st.NoteOpen = true;
-      return set(std::move(T), "8", "1");
+      return set(T, "8", "0");
     }
     if (st.InProceedings &&
-        ((oP == 0 && cP > 0) || (oK == 0 && cK > 0) || (oS == 0 && cS > 0) || (oB > 0 && cB > 0))) {
-      st.NoteOpen = false;
-      return set(std::move(T), "8", "3");
+        ((paren && !has[kCloseParen]) || (has[kOpenShell] && !has[kCloseShell]) ||
+         (has[kOpenSquare] && !has[kCloseSquare]))) {
+      st.NoteOpen = true;
+      return set(T, "8", "1");
     }
-    if (st.NoteOpen) return set(std::move(T), "8", "2");
+    if (st.InProceedings &&
+        ((!compact.openParen && has[kCloseParen]) || (!has[kOpenShell] && has[kCloseShell]) ||
+         (!has[kOpenSquare] && has[kCloseSquare]) || (has[kOpenLens] && has[kCloseLens]))) {
+      st.NoteOpen = false;
+      return set(T, "8", "3");
+    }
+    if (st.NoteOpen) return set(T, "8", "2");
   }
 
   // Applause inside a sentence line keeps the line apart.
-  if (FastPos("　"_sj, T) > 1 && FastPos("拍手"_sj, T) > 1 && Contains(T, "。"_sj) &&
-      !Contains(T, "＼"_sj)) {
-    T += "＼"_sj;
-    last = "＼"_sj;
+  std::string changed;  // T, where a rule below changes it
+  if (facts.firstSpace > 1 && facts.clapping > 1 && facts.has[kMaru] && !facts.has[kYen]) {
+    changed.reserve(T.size() + 2);
+    changed.append(T).append("＼"_sj);
+    T = changed;
+    facts = Scan(T);
+    last = kYen;
   }
 
-  if (st.InProceedings && (StartsWith(C, "▼"_sj) || StartsWith(C, "▽"_sj)) &&
-      !Contains(C, "。"_sj)) {
+  if (st.InProceedings && (compact.first == kDownMark || compact.first == kWhiteDownMark) &&
+      !compact.maru) {
     return heading(U);
   }
 
   // Speaker split by a mark, or by a half-width space after a title.
-  std::size_t k = MarkSplitPoint(T);
-  if (Contains(T, "長 "_sj) || Contains(T, "） "_sj) || Contains(T, "員 "_sj)) {
-    T = sjis::ReplaceFirst(T, " ", "　"_sj);
-    k = FastPos("　"_sj, T);
+  std::size_t k = facts.markSplit;
+  if (facts.titleSpace) {
+    changed = sjis::ReplaceFirst(T, " ", "　"_sj);
+    T = changed;
+    facts = Scan(T);
+    k = facts.firstSpace;
   }
   if (k > 1) {
-    const std::string_view t(T);
-    row.Designation = std::string(t.substr(0, k - 1));
-    row.Text = AfterFwSpace(ZenkakuTrim(k + 1 <= t.size() ? t.substr(k + 1) : std::string_view()));
+    row.Designation.assign(T.substr(0, k - 1));
+    row.Text = AfterFwSpace(ZenkakuTrimRightView(
+        ZenkakuTrimLeftView(k + 1 <= T.size() ? T.substr(k + 1) : std::string_view())));
     row.LineKind = "2";
     return;
   }
 
   // Lines without a mark: a designation-like first segment of a sentence
   // line makes a speaker line; short lines without a sentence are headings.
-  const std::size_t f = FastPos("　"_sj, T);
+  const std::size_t f = facts.firstSpace;
   if (EndsSentence(last)) {
     if (f > 1 && f < 51) {
       k = f;
-      const std::size_t second = SearchFrom("　"_sj, T, f + 1);  // rare: only sentence lines
-      if (second > 0 && second < 41) k = second;
-      const std::size_t q = FastPos("）　"_sj, T);
-      if (q > 0 && q < 51) k = q + 2;
-      const std::string_view t(T);
-      const std::string_view D = t.substr(0, k - 1);
-      if (Contains(D, "、"_sj) || Contains(D, "議案"_sj) || Contains(D, "日程"_sj)) {
-        return set(AfterFwSpace(TrimAllSpaces(T)), "3");
+      if (facts.secondSpace > 0 && facts.secondSpace < 41) k = facts.secondSpace;
+      if (facts.parenSpace > 0 && facts.parenSpace < 51) k = facts.parenSpace + 2;
+      const std::string_view D = T.substr(0, k - 1);
+      if ((facts.firstTouten > 0 && facts.firstTouten < k) ||
+          analysis::FastContains(D, "議案"_sj) || analysis::FastContains(D, "日程"_sj)) {
+        return set(AfterFwSpace(TrimAllSpacesView(T)), "3");
       }
-      row.Designation = TrimAllSpaces(D);
+      row.Designation.assign(TrimAllSpacesView(D));
       row.Text =
-          AfterFwSpace(TrimAllSpaces(k + 1 <= t.size() ? t.substr(k + 1) : std::string_view()));
+          AfterFwSpace(TrimAllSpacesView(k + 1 <= T.size() ? T.substr(k + 1) : std::string_view()));
       row.LineKind = "2";
       if (!st.AfterClosing) st.InProceedings = true;
       st.NoteOpen = false;
       return;
     }
-    return set(AfterFwSpace(TrimAllSpaces(T)), st.InProceedings ? "3" : "1");
+    return set(AfterFwSpace(TrimAllSpacesView(T)), st.InProceedings ? "3" : "1");
   }
-  if (!st.InProceedings) return set(std::move(T), "1");
-  if (Contains(T, "。"_sj)) return set(std::move(T), "3");
+  if (!st.InProceedings) return set(T, "1");
+  if (facts.has[kMaru]) return set(T, "3");
   heading(U);
 }
+
+namespace {
 
 // Classifies lines 1..N; `lineAt(r)` gives line r as the classifier reads it.
 template <typename LineAt>
@@ -387,11 +529,11 @@ int ClassifyRows(std::size_t lineCount, LineAt lineAt, LineTable& target, BlockM
                  const std::function<void(std::size_t, LineRow&)>& rowDone) {
   if (lineCount == 0) return -1;
   target.Resize(lineCount);
-  ClassifierState state;
+  LineClassifier classifier(counts);
   for (std::size_t r = 1; r <= lineCount; ++r) {
     LineRow& row = target.Row(r);
-    row.LineNo = PadNumber(static_cast<long long>(r), 4);
-    ClassifyLine(lineAt(r), row, r > 1 ? &target.Row(r - 1) : nullptr, state, counts);
+    SetLineNo(row, r);
+    classifier.Classify(lineAt(r), row, r > 1 ? &target.Row(r - 1) : nullptr);
     if (rowDone) rowDone(r, row);
   }
   return 0;
@@ -399,25 +541,30 @@ int ClassifyRows(std::size_t lineCount, LineAt lineAt, LineTable& target, BlockM
 
 }  // namespace
 
-std::string TrimRightBlanks(std::string_view line) {
-  // Only a last byte that is a control character, a space or the trail byte
-  // of "　" can start a blank run; most lines end otherwise.
-  if (line.empty()) return {};
-  const auto last = static_cast<unsigned char>(line.back());
-  if (last > 0x20 && last != 0x40) return std::string(line);
-  return ZenkakuTrimRight(line);
+void SetLineNo(LineRow& row, std::size_t r) {
+  char digits[24];
+  const std::size_t count =
+      static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, r).ptr - digits);
+  char padded[28] = {' ', ' ', ' ', ' '};
+  const std::size_t pad = count < 4 ? 4 - count : 0;
+  std::memcpy(padded + pad, digits, count);
+  row.LineNo = std::string_view(padded, pad + count);
+}
+
+std::string_view PreparedMinutesLine(std::string_view line) {
+  std::string_view out = ZenkakuTrimRightView(line);
+  if (!out.empty() && out[0] == ' ' && (out.size() < 2 || out[1] != ' ')) out.remove_prefix(1);
+  return out;
 }
 
 std::string PrepareMinutesLine(std::string_view line) {
-  std::string out = TrimRightBlanks(line);
-  if (!out.empty() && out[0] == ' ' && (out.size() < 2 || out[1] != ' ')) out.erase(0, 1);
-  return out;
+  return std::string(PreparedMinutesLine(line));
 }
 
 int MoveGrid2Roster(const std::vector<std::string>& preparedLines, LineTable& target,
                     BlockMarkCounts& counts) {
   return ClassifyRows(preparedLines.size(),
-                      [&](std::size_t r) -> const std::string& { return preparedLines[r - 1]; },
+                      [&](std::size_t r) -> std::string_view { return preparedLines[r - 1]; },
                       target, counts, {});
 }
 
@@ -425,8 +572,8 @@ int ClassifyMinutesLines(const std::vector<std::string>& lines, LineTable& targe
                          BlockMarkCounts& counts,
                          const std::function<void(std::size_t, LineRow&)>& rowDone) {
   return ClassifyRows(
-      lines.size(), [&](std::size_t r) { return PrepareMinutesLine(lines[r - 1]); }, target, counts,
-      rowDone);
+      lines.size(), [&](std::size_t r) { return PreparedMinutesLine(lines[r - 1]); }, target,
+      counts, rowDone);
 }
 
 }  // namespace korva

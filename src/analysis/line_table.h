@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace korva {
@@ -35,9 +36,18 @@ class CellText {
   std::size_t size() const { return size_; }
   void clear() { size_ = 0; }
 
-  friend bool operator==(const CellText& a, std::string_view b) { return a.view() == b; }
-  friend bool operator==(const CellText& a, const char* b) { return a.view() == b; }
-  friend bool operator==(const CellText& a, const std::string& b) { return a.view() == b; }
+  // Compared byte by byte: cells are a few bytes long, too short to pay for a call.
+  friend bool operator==(const CellText& a, std::string_view b) {
+    if (a.size_ != b.size()) return false;
+    for (std::size_t i = 0; i < b.size(); ++i) {
+      if (a.data_[i] != b[i]) return false;
+    }
+    return true;
+  }
+  friend bool operator==(const CellText& a, const char* b) { return a == std::string_view(b); }
+  friend bool operator==(const CellText& a, const std::string& b) {
+    return a == std::string_view(b);
+  }
   friend std::string operator+(const CellText& a, std::string_view b) {
     return std::string(a.view()).append(b);
   }
@@ -60,6 +70,39 @@ struct LineRow {
   CellText<7> CategoryCode;  // "1".."14" or empty
   CellText<7> BlockPos;      // "1" first, "2" middle, "3" last, "0" single, "9" section end
   CellText<7> KindLabel;     // "発言者" / "議題" (display only)
+
+  // Empties every cell; the two texts keep their storage for the next use.
+  void Clear() {
+    Designation.clear();
+    Text.clear();
+    LineNo.clear();
+    SpeechNo.clear();
+    LineKind.clear();
+    CategoryCode.clear();
+    BlockPos.clear();
+    KindLabel.clear();
+  }
+};
+
+// Receives the rows of analysed minutes one at a time, in order, each once
+// nothing can change it any more.
+class RowConsumer {
+ public:
+  virtual ~RowConsumer() = default;
+  // Row r; `nextKind` is the LineKind of row r + 1, empty after the last row.
+  virtual void Row(std::size_t r, const LineRow& row, std::string_view nextKind) = 0;
+};
+
+// Hands each row to several consumers in turn.
+class RowFanOut final : public RowConsumer {
+ public:
+  explicit RowFanOut(std::vector<RowConsumer*> consumers) : consumers_(std::move(consumers)) {}
+  void Row(std::size_t r, const LineRow& row, std::string_view nextKind) override {
+    for (RowConsumer* consumer : consumers_) consumer->Row(r, row, nextKind);
+  }
+
+ private:
+  std::vector<RowConsumer*> consumers_;
 };
 
 // Rows are numbered from 1 like the grid they model; Row(r) is row r. The

@@ -6,6 +6,7 @@
 #include "analysis/classifier.h"
 #include "analysis/extra_titles.h"
 #include "analysis/speaker_lists.h"
+#include "text/sjis.h"
 #include "text/string_helpers.h"
 
 namespace korva {
@@ -14,10 +15,10 @@ void StringGridClear(Document& doc) {
   doc.MinutesTextStringGrid.Clear();
 }
 
-int LoadMinutesTextStringGrid(const Settings& settings, Document& doc) {
-  if (doc.MinutesTextList.empty()) return -1;
+namespace {
 
-  // Everything derived from an earlier text goes; the text itself stays.
+// Everything derived from an earlier text goes; the text itself stays.
+void ClearAnalysis(Document& doc) {
   StringList text = std::move(doc.MinutesTextList);
   doc.StringListAllClear();
   doc.MinutesTextList = std::move(text);
@@ -25,7 +26,42 @@ int LoadMinutesTextStringGrid(const Settings& settings, Document& doc) {
   doc.ListBoxMunicipalRoster.clear();
   // The counters describe this text only, however often it is loaded.
   doc.MarkCounts = BlockMarkCounts{};
+}
 
+// Classifies and completes the lines `forEachLine` gives, in two rows that
+// take turns: a row is handed on once the next line is classified (which
+// may close a block and so change the row before it), the last at the end.
+template <typename ForEachLine>
+std::size_t StreamRows(const Settings& settings, Document& doc, ForEachLine forEachLine,
+                       RowConsumer& rows, StreamLists lists) {
+  ClearAnalysis(doc);
+  LineClassifier classifier(doc.MarkCounts);
+  const std::vector<YakushokuTable> extraTitles = ExtraTitlesOf(settings);
+  LineTableCompleter completer(doc, settings.RadioGroupCategory,
+                               lists == StreamLists::All ? LineTableCompleter::Steps::All
+                                                         : LineTableCompleter::Steps::RowsOnly,
+                               extraTitles);
+  LineRow slots[2];
+  std::size_t r = 0;
+  forEachLine([&](std::string_view line) {
+    ++r;
+    LineRow& row = slots[r % 2];
+    LineRow& previous = slots[(r + 1) % 2];
+    row.Clear();
+    SetLineNo(row, r);
+    classifier.Classify(PreparedMinutesLine(line), row, r > 1 ? &previous : nullptr);
+    completer.Row(r, row);
+    if (r > 1) rows.Row(r - 1, previous, row.LineKind);
+  });
+  if (r > 0) rows.Row(r, slots[r % 2], {});
+  return r;
+}
+
+}  // namespace
+
+int LoadMinutesTextStringGrid(const Settings& settings, Document& doc) {
+  if (doc.MinutesTextList.empty()) return -1;
+  ClearAnalysis(doc);
   // Each row is completed right after its classification, in one pass.
   const std::vector<YakushokuTable> extraTitles = ExtraTitlesOf(settings);
   LineTableCompleter completer(doc, settings.RadioGroupCategory, LineTableCompleter::Steps::All,
@@ -33,6 +69,30 @@ int LoadMinutesTextStringGrid(const Settings& settings, Document& doc) {
   ClassifyMinutesLines(doc.MinutesTextList, doc.MinutesTextStringGrid, doc.MarkCounts,
                        [&completer](std::size_t r, LineRow& row) { completer.Row(r, row); });
   return 0;
+}
+
+std::size_t StreamMinutesAnalysis(const Settings& settings, Document& doc, RowConsumer& rows,
+                                  StreamLists lists) {
+  if (doc.MinutesTextList.empty()) return 0;
+  return StreamRows(
+      settings, doc,
+      [&doc](const auto& take) {
+        for (const std::string& line : doc.MinutesTextList) take(line);
+      },
+      rows, lists);
+}
+
+std::size_t StreamMinutesAnalysis(const Settings& settings, Document& doc, std::string_view text,
+                                  RowConsumer& rows, StreamLists lists) {
+  if (text.empty()) return 0;
+  return StreamRows(
+      settings, doc,
+      [text](const auto& take) {
+        sjis::ForEachLine(text, [&](std::size_t begin, std::size_t end) {
+          take(text.substr(begin, end - begin));
+        });
+      },
+      rows, lists);
 }
 
 std::uint32_t CategoryCodeColour(std::string_view categoryCode) {

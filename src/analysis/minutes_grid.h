@@ -20,6 +20,18 @@ void StringGridClear(Document& doc);
 // for a text without lines.
 int LoadMinutesTextStringGrid(const Settings& settings, Document& doc);
 
+// The analysis of LoadMinutesTextStringGrid without keeping the table: the
+// lists and counts of `doc` are filled the same way (with `lists` None, only
+// the counts), and each row goes to `rows` instead of MinutesTextStringGrid,
+// which is left as it was. Reads MinutesTextList, or with `text` the lines
+// of that text (MinutesTextList is then neither read nor changed). Returns
+// the number of lines; for none it changes nothing.
+enum class StreamLists { All, None };
+std::size_t StreamMinutesAnalysis(const Settings& settings, Document& doc, RowConsumer& rows,
+                                  StreamLists lists = StreamLists::All);
+std::size_t StreamMinutesAnalysis(const Settings& settings, Document& doc, std::string_view text,
+                                  RowConsumer& rows, StreamLists lists = StreamLists::All);
+
 // Background colour (0xRRGGBB) of the Text cell of a row with this category code.
 std::uint32_t CategoryCodeColour(std::string_view categoryCode);
 

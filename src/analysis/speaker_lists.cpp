@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "analysis/text_search.h"
 #include "analysis/title_tables.h"
 #include "text/literal.h"
 #include "text/sjis.h"
@@ -24,16 +25,35 @@ std::string Joined(std::initializer_list<std::string_view> parts) {
   return out;
 }
 
+// How the list box finds row r again: a TAB, the row, "/1".
+std::string RowReference(std::size_t r) {
+  return "\t" + std::to_string(r) + "/1";
+}
+
 bool HasNoLines(const LineTable& table) {
   return table.RowCount() == 1 && table.Row(1).LineKind.empty();
 }
 
+// True when `s` holds nothing but spaces and full-width spaces.
+bool OnlySpaces(std::string_view s) {
+  for (std::size_t pos = 0; pos < s.size();) {
+    if (s[pos] == ' ') {
+      ++pos;
+    } else if (s.substr(pos, 2) == "\x81\x40") {
+      pos += 2;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
 // A designation alone on its line is a speaker line when its title says so.
 void MarkLoneDesignation(LineRow& row, std::span<const YakushokuTable> extraTitles) {
-  if (row.Designation.empty()) return;
-  const std::string designation = DeleteAllSpaces(row.Designation);
-  if (designation.empty() || !DeleteAllSpaces(row.Text).empty()) return;
-  if (YakushokuCodeByTail(designation, "9", extraTitles) != "0") row.LineKind = "2";
+  if (OnlySpaces(row.Designation) || !OnlySpaces(row.Text)) return;
+  if (YakushokuCodeByTail(DeleteAllSpaces(row.Designation), "9", extraTitles) != "0") {
+    row.LineKind = "2";
+  }
 }
 
 // A speech continues through notes and headings; header, roster and raw-HTML
@@ -69,23 +89,33 @@ LineTableCompleter::LineTableCompleter(Document& doc, int category, Steps steps,
     : doc_(doc),
       category_(category),
       extraTitles_(extraTitles),
-      categories_(steps == Steps::All && category >= 0 && category < 7),
-      labels_(steps == Steps::All) {}
+      categories_(steps != Steps::ListsOnly && category >= 0 && category < 7),
+      labels_(steps != Steps::ListsOnly),
+      lists_(steps != Steps::RowsOnly) {}
 
 void LineTableCompleter::Row(std::size_t r, LineRow& row) {
   if (categories_) {
     MarkLoneDesignation(row, extraTitles_);
-    AssignCategory(row, category_, extraTitles_, current_);
+    if (row.LineKind == "2") {
+      // Speakers come back: each designation's category is looked up once.
+      auto found = codes_.find(row.Designation);
+      if (found == codes_.end()) {
+        found = codes_
+                    .emplace(row.Designation,
+                             YakushokuCodeByCategory(row.Designation, "5", category_, extraTitles_))
+                    .first;
+      }
+      row.CategoryCode = found->second;
+      current_ = found->second;
+    } else {
+      AssignCategory(row, category_, extraTitles_, current_);
+    }
   }
   if (labels_) LabelKind(row);
 
-  const std::string rowRef = "\t" + std::to_string(r) + "/1";
-  const std::string rowId = ZeroPadNumber(static_cast<long long>(r), 4);
   if (row.LineKind == "2") {
     const std::string& d = row.Designation;
-    // The same designation always gives the same name; skip the rework.
-    if (seen_.insert(d).second) doc_.SpeakerNameSet.Add(RemoveSpeakerMarks(d, 1));
-    if (sjis::Contains(d, "議長"_sj)) {
+    if (analysis::FastContains(d, "議長"_sj)) {
       // Only the first speech of a chair (or vice-chair) is numbered.
       if (!chairNumbered_) {
         row.SpeechNo = std::to_string(speech_++);
@@ -94,14 +124,20 @@ void LineTableCompleter::Row(std::size_t r, LineRow& row) {
     } else {
       row.SpeechNo = std::to_string(speech_++);
     }
-    doc_.ListBoxGidaiHatsugen.push_back(Joined({" ", PadNumber(entry_++, 3), ". ", d, rowRef}));
-    doc_.SpeakerNavEntryList.push_back(Joined({d, "%", std::string(row.CategoryCode), "/", rowId}));
-  } else if (row.LineKind == "4") {
+    if (!lists_) return;
+    // The same designation always gives the same name; skip the rework.
+    if (seen_.insert(d).second) doc_.SpeakerNameSet.Add(RemoveSpeakerMarks(d, 1));
+    doc_.ListBoxGidaiHatsugen.push_back(
+        Joined({" ", PadNumber(entry_++, 3), ". ", d, RowReference(r)}));
+    doc_.SpeakerNavEntryList.push_back(
+        Joined({d, "%", row.CategoryCode, "/", ZeroPadNumber(static_cast<long long>(r), 4)}));
+  } else if (row.LineKind == "4" && lists_) {
     std::string h = ZenkakuTrim(row.Designation);
     if (sjis::StartsWith(h, "／"_sj)) return;
     if (sjis::StartsWith(h, "■"_sj)) h.erase(0, 2);
-    doc_.ListBoxGidaiHatsugen.push_back(Joined({ZenkakuTrim(h), rowRef}));
-    doc_.SpeakerNavEntryList.push_back(Joined({DeleteAllSpaces(h), "/", rowId}));
+    doc_.ListBoxGidaiHatsugen.push_back(Joined({ZenkakuTrim(h), RowReference(r)}));
+    doc_.SpeakerNavEntryList.push_back(
+        Joined({DeleteAllSpaces(h), "/", ZeroPadNumber(static_cast<long long>(r), 4)}));
   }
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <span>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "analysis/title_tables.h"
@@ -37,7 +38,9 @@ int CompleteLineTable(Document& doc, int category,
 // as soon as it is classified, while it is still in the cache.
 class LineTableCompleter {
  public:
-  enum class Steps { All, ListsOnly };
+  // All the steps; only the lists (numbers, list box, names, navigation
+  // entries); or only what the rows hold (categories, labels, numbers).
+  enum class Steps { All, ListsOnly, RowsOnly };
   // `extraTitles` must outlive the completer.
   LineTableCompleter(Document& doc, int category, Steps steps = Steps::All,
                      std::span<const YakushokuTable> extraTitles = {});
@@ -49,8 +52,10 @@ class LineTableCompleter {
   std::span<const YakushokuTable> extraTitles_;
   bool categories_;
   bool labels_;
-  std::string current_;                   // category of the speech in progress
-  std::unordered_set<std::string> seen_;  // designations already in SpeakerNameSet
+  bool lists_;
+  std::string current_;                                 // category of the speech in progress
+  std::unordered_map<std::string, std::string> codes_;  // category of each designation seen
+  std::unordered_set<std::string> seen_;                // designations already in SpeakerNameSet
   long long entry_ = 1;
   long long speech_ = 1;
   bool chairNumbered_ = false;

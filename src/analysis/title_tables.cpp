@@ -1,5 +1,8 @@
 #include "analysis/title_tables.h"
 
+#include <algorithm>
+#include <array>
+#include <unordered_map>
 #include <vector>
 
 #include "analysis/text_search.h"
@@ -121,7 +124,7 @@ std::span<const MarkCode> SpeakerMarkCodes() {
     std::vector<MarkCode> out;
     for (const auto& record : ParseTable("○ 3, ● 11, ◆ 5, ◇ 7, ◎ 1, ＠ 2, ■ 2, □ 4, ▲ 12, "
                                          "▼ 13, △ 9, ▽ 14, ★ 6, ☆ 8, ※ 10, ∇ 2")) {
-      out.push_back({record.Key, record.Code, record.Key + "　"_sj});
+      out.push_back({record.Key, record.Code});
     }
     return out;
   }();
@@ -130,39 +133,132 @@ std::span<const MarkCode> SpeakerMarkCodes() {
 
 std::string YakushokuCodeByTail(std::string_view designation, const std::string& fallback,
                                 std::span<const YakushokuTable> extraTitles) {
+  // The first record of the assembly table for each title ending.
+  static const std::unordered_map<std::string_view, const std::string*> byKey = [] {
+    std::unordered_map<std::string_view, const std::string*> codes;
+    for (const auto& record : AssemblyYakushoku()) {
+      if (!record.Key.empty()) codes.emplace(record.Key, &record.Code);
+    }
+    return codes;
+  }();
   std::string_view title = designation;
-  const std::size_t paren = sjis::Find(designation, "（"_sj);
-  if (paren != sjis::npos && paren > 0) title = designation.substr(0, paren);
+  const std::size_t paren = analysis::FastPos("（"_sj, designation);
+  if (paren > 1) title = designation.substr(0, paren - 1);
   if (const auto* extra = LongestExtraTitle(title, extraTitles, true)) return extra->Code;
-
-  const std::vector<std::size_t> starts = sjis::CharStarts(title);
-  if (starts.empty()) return "0";
-  const std::string_view tail =
-      title.substr(starts.size() >= 2 ? starts[starts.size() - 2] : starts.back());
-  for (const auto& record : AssemblyYakushoku()) {
-    if (!record.Key.empty() && record.Key == tail) return record.Code;
+  if (title.empty()) return "0";
+  // The starts of the last two characters.
+  std::size_t last = 0, beforeLast = 0;
+  for (std::size_t pos = 0; pos < title.size(); pos += sjis::CharLength(title, pos)) {
+    beforeLast = last;
+    last = pos;
   }
-  const std::string_view last = sjis::LastChar(title);
-  if (last == "番"_sj || last == "君"_sj) return fallback;
+  const auto found = byKey.find(title.substr(beforeLast));
+  if (found != byKey.end()) return *found->second;
+  const std::string_view lastChar = title.substr(last);
+  if (lastChar == "番"_sj || lastChar == "君"_sj) return fallback;
   return "0";
 }
 
+TitleMatcher::TitleMatcher(std::span<const YakushokuTable> titles)
+    : titles_(titles.begin(), titles.end()) {
+  for (std::size_t i = 0; i < titles_.size(); ++i) {
+    const std::string& key = titles_[i].Key;
+    const auto index = static_cast<std::uint16_t>(i);
+    if (key.size() >= 2) {
+      const auto bytes = static_cast<std::uint16_t>(static_cast<unsigned char>(key[0]) << 8 |
+                                                    static_cast<unsigned char>(key[1]));
+      pairs_.push_back({bytes, index});
+      pairStarts_.set(bytes);
+    } else if (key.size() == 1) {
+      singles_.push_back({static_cast<unsigned char>(key[0]), index});
+      singleStarts_.set(static_cast<unsigned char>(key[0]));
+    }
+  }
+  for (auto* starts : {&pairs_, &singles_}) {
+    std::stable_sort(starts->begin(), starts->end(),
+                     [](const Start& a, const Start& b) { return a.bytes < b.bytes; });
+  }
+}
+
+const YakushokuTable* TitleMatcher::Find(std::string_view text) const {
+  std::size_t best = titles_.size();
+  // The titles that start with `bytes` and come before the best so far: the
+  // first of them found at `pos` is the best at `pos`.
+  const auto tryAt = [&](const std::vector<Start>& starts, std::uint16_t bytes, std::size_t pos) {
+    auto it = std::lower_bound(starts.begin(), starts.end(), bytes,
+                               [](const Start& s, std::uint16_t b) { return s.bytes < b; });
+    for (; it != starts.end() && it->bytes == bytes && it->index < best; ++it) {
+      if (text.compare(pos, titles_[it->index].Key.size(), titles_[it->index].Key) == 0) {
+        best = it->index;
+        return;
+      }
+    }
+  };
+  for (std::size_t pos = 0; pos < text.size(); pos += sjis::CharLength(text, pos)) {
+    const auto b0 = static_cast<unsigned char>(text[pos]);
+    if (singleStarts_.test(b0)) tryAt(singles_, b0, pos);
+    if (pos + 1 < text.size()) {
+      const auto bytes =
+          static_cast<std::uint16_t>(b0 << 8 | static_cast<unsigned char>(text[pos + 1]));
+      if (pairStarts_.test(bytes)) tryAt(pairs_, bytes, pos);
+    }
+  }
+  return best < titles_.size() ? &titles_[best] : nullptr;
+}
+
+namespace {
+
+// The title lookup of each meeting category (0..6), made once. Category 2
+// finds "組合長" before its table.
+const TitleMatcher& MatcherForCategory(int category) {
+  static const std::array<TitleMatcher, 7> matchers = [] {
+    std::vector<YakushokuTable> union_ = {{"組合長"_sj, "1"}};
+    const auto table = TitleTableForCategory(2);
+    union_.insert(union_.end(), table.begin(), table.end());
+    return std::array<TitleMatcher, 7>{TitleMatcher(TitleTableForCategory(0)),
+                                       TitleMatcher(TitleTableForCategory(1)),
+                                       TitleMatcher(union_),
+                                       TitleMatcher(TitleTableForCategory(3)),
+                                       TitleMatcher(TitleTableForCategory(4)),
+                                       TitleMatcher(TitleTableForCategory(5)),
+                                       TitleMatcher(TitleTableForCategory(6))};
+  }();
+  return matchers[static_cast<std::size_t>(category)];
+}
+
+// The code of the last mark of the list that the designation holds followed
+// by "　" (or at its end), null when it holds none.
+const std::string* MarkCodeOf(std::string_view designation) {
+  static const std::vector<std::int8_t> markIndex = [] {
+    std::vector<std::int8_t> index(256 * 256, -1);
+    const auto marks = SpeakerMarkCodes();
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+      const std::string& m = marks[i].Mark;
+      index[static_cast<unsigned char>(m[0]) * 256u + static_cast<unsigned char>(m[1])] =
+          static_cast<std::int8_t>(i);
+    }
+    return index;
+  }();
+  int found = -1;
+  const std::size_t n = designation.size();
+  for (std::size_t pos = 0; pos < n; pos += sjis::CharLength(designation, pos)) {
+    if (pos + 1 >= n || !sjis::IsLeadByte(static_cast<unsigned char>(designation[pos]))) continue;
+    const int i = markIndex[static_cast<unsigned char>(designation[pos]) * 256u +
+                            static_cast<unsigned char>(designation[pos + 1])];
+    if (i > found && (pos + 2 == n || designation.substr(pos + 2, 2) == "　"_sj)) found = i;
+  }
+  return found < 0 ? nullptr : &SpeakerMarkCodes()[static_cast<std::size_t>(found)].Code;
+}
+
+}  // namespace
+
 std::string YakushokuCodeByCategory(std::string_view designation, const std::string& fallback,
                                     int category, std::span<const YakushokuTable> extraTitles) {
-  const std::string padded = std::string(designation) + "　"_sj;
-  const std::string* markCode = nullptr;
-  for (const auto& mark : SpeakerMarkCodes()) {
-    if (analysis::FastContains(padded, mark.MarkWithSpace)) markCode = &mark.Code;
-  }
-  if (markCode) return *markCode;
-
+  if (const std::string* markCode = MarkCodeOf(designation)) return *markCode;
   if (category < 0 || category > 6) return "0";
   if (const auto* extra = LongestExtraTitle(designation, extraTitles, false)) return extra->Code;
-  if (category == 2 && analysis::FastContains(designation, "組合長"_sj)) return "1";
-  for (const auto& record : TitleTableForCategory(category)) {
-    if (analysis::FastContains(designation, record.Key)) return record.Code;
-  }
-  return fallback;
+  const YakushokuTable* title = MatcherForCategory(category).Find(designation);
+  return title ? title->Code : fallback;
 }
 
 }  // namespace korva

@@ -2,9 +2,12 @@
 // designation into a speaker category code ("1".."14", "0" for none).
 #pragma once
 
+#include <bitset>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace korva {
 
@@ -31,9 +34,30 @@ std::span<const YakushokuTable> TitleTableForCategory(int category);
 struct MarkCode {
   std::string Mark;  // CP932
   std::string Code;
-  std::string MarkWithSpace;  // the mark and a full-width space, as it is searched for
 };
 std::span<const MarkCode> SpeakerMarkCodes();
+
+// Finds, in one walk over a text, the first title of a list (in list order)
+// that occurs in it where a character starts: what walking the list and
+// searching the text for each title finds. Built once from the list; a title
+// later in the list never wins over an earlier one, so further titles can be
+// appended to a list without changing what the earlier ones find.
+class TitleMatcher {
+ public:
+  explicit TitleMatcher(std::span<const YakushokuTable> titles);
+  // The first title of the list that `text` contains, or null.
+  const YakushokuTable* Find(std::string_view text) const;
+
+ private:
+  struct Start {
+    std::uint16_t bytes;  // the title's first two bytes, or its only byte
+    std::uint16_t index;  // in titles_
+  };
+  std::vector<YakushokuTable> titles_;
+  std::vector<Start> pairs_, singles_;  // by first bytes, then by list order
+  std::bitset<256 * 256> pairStarts_;
+  std::bitset<256> singleStarts_;
+};
 
 // Category of a designation that stands alone on its line, by the last two
 // characters of its title (always through the assembly table). A title that

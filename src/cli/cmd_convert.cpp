@@ -7,7 +7,10 @@
 #include <system_error>
 #include <vector>
 
+#include "analysis/block_check.h"
+#include "analysis/minutes_grid.h"
 #include "cli/cli_context.h"
+#include "cli/deferred_ui.h"
 #include "cli/interrupt_cleanup.h"
 #include "cli/minutes_input.h"
 #include "html/document_html.h"
@@ -120,7 +123,11 @@ int ConvertOne(CliContext& ctx, const ConvertOptions& options, const std::string
   // Opening checks for the try-out style sheet, which only the trial document uses.
   const std::string htmlFolder = s.BtnEditHTMLSaveFolder;
   if (!options.trial) s.BtnEditHTMLSaveFolder.clear();
-  const auto input = LoadMinutesInput(ctx, doc, file);
+  // A plain save needs neither the table nor the body afterwards: the
+  // document is made in one pass from the lines.
+  const bool onePass = !options.trial && !options.nav;
+  const auto input =
+      LoadMinutesInput(ctx, doc, file, onePass ? OpenKeeps::TextOnly : OpenKeeps::LinesAndAnalysis);
   s.BtnEditHTMLSaveFolder = htmlFolder;
   if (!input) return kExitInputProblem;
   if (input->lineCount == 0) {
@@ -138,10 +145,26 @@ int ConvertOne(CliContext& ctx, const ConvertOptions& options, const std::string
   s.CheckBoxSaveAtBuild = !options.trial;
   s.CheckBoxOpenIEatSaved = false;
 
-  const bool unbalanced = ReportBlockMarks(ctx, doc);
-  int status = unbalanced || input->HasNameProblem() ? kExitInputProblem : kExitDone;
-  int result = MenuTextMakeBodyOnlyClick(s, doc, ctx.ui);
-  if (result == 0 && options.trial) result = MenuFileSaveOverwriteClick(s, doc, ctx.ui);
+  int status = input->HasNameProblem() ? kExitInputProblem : kExitDone;
+  int result = 0;
+  if (onePass) {
+    // The block marks are known once the document is written; their report
+    // still comes first.
+    BlockMarkCheck marks;
+    DeferredUi generation(ctx.ui);
+    result = MakeAndSaveHTMLInOnePass(s, doc, generation, &marks);
+    if (!marks.SawRows()) {
+      StreamMinutesAnalysis(s, doc, doc.EditorMinutesText, marks, StreamLists::None);
+    }
+    if (ReportBlockMarks(ctx, marks.Problems())) status = kExitInputProblem;
+    generation.Release();
+  } else {
+    if (ReportBlockMarks(ctx, FindBlockMarkProblems(doc.MinutesTextStringGrid))) {
+      status = kExitInputProblem;
+    }
+    result = MenuTextMakeBodyOnlyClick(s, doc, ctx.ui);
+    if (result == 0 && options.trial) result = MenuFileSaveOverwriteClick(s, doc, ctx.ui);
+  }
   colorCounter = doc.DocumentColorCounter;
   if (result != 0) {
     ctx.ui.Error("the document was not saved");

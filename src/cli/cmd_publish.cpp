@@ -5,6 +5,7 @@
 #include <set>
 #include <system_error>
 
+#include "analysis/block_check.h"
 #include "cli/cli_context.h"
 #include "cli/interrupt_cleanup.h"
 #include "cli/minutes_input.h"
@@ -90,18 +91,25 @@ bool PrepareStyleSheet(CliContext& ctx, Settings& s) {
   return true;
 }
 
-// Reads back the three files of a set, one at a time, and names every link
-// that leads nowhere.
+// Reads back the three files of a set, one at a time and a block at a
+// time (twice: for the links, then for the ids they name), and names every
+// link that leads nowhere.
 void ReportBrokenLinks(CliUi& ui, const std::vector<std::string>& paths) {
   std::set<std::string> names;
   for (const std::string& path : paths) names.insert(ExtractFileName(path));
   for (const std::string& path : paths) {
-    const ReadResult file = ReadFileBytes(ToFsPath(path));
-    if (file.error) {
-      ui.Error("cannot read back " + file.error->Describe());
+    LinkChecker checker(ExtractFileName(path), names);
+    const auto feed = [&](std::string_view block) { checker.Feed(block); };
+    auto error = ReadFileInPieces(ToFsPath(path), feed);
+    if (!error) {
+      checker.StartIds();
+      error = ReadFileInPieces(ToFsPath(path), feed);
+    }
+    if (error) {
+      ui.Error("cannot read back " + error->Describe());
       continue;
     }
-    for (const LinkProblem& p : FindBrokenLinksInFile(ExtractFileName(path), file.bytes, names)) {
+    for (const LinkProblem& p : checker.Finish()) {
       ui.Error(U8(p.file) + ": the link \"" + U8(p.href) + "\" leads nowhere");
     }
   }
@@ -114,15 +122,19 @@ int PublishOne(CliContext& ctx, const Settings& base, const std::string& file,
   Document doc;
   // Opening checks for the try-out style sheet, which no published file uses.
   ctx.settings.BtnEditHTMLSaveFolder.clear();
-  const auto report = LoadMinutesInput(ctx, doc, file);
+  // The sets need the body and the lists of the analysis, never its table:
+  // the analysis goes row by row into the body conversion.
+  const auto report = LoadMinutesInput(ctx, doc, file, OpenKeeps::Lines);
   ctx.settings.BtnEditHTMLSaveFolder = base.BtnEditHTMLSaveFolder;
   if (!report) return kExitInputProblem;
   if (report->lineCount == 0) {
     ctx.ui.Error("the file has no lines; nothing was published");
     return kExitInputProblem;
   }
+  BlockMarkCheck marks;
+  ConvertBodyInOnePass(ctx.settings, doc, &marks);
   // Unbalanced block marks are reported, and the sets are still written.
-  const bool unbalanced = ReportBlockMarks(ctx, doc);
+  const bool unbalanced = ReportBlockMarks(ctx, marks.Problems());
   Settings& s = ctx.settings;
   const std::string baseName = ExtractBaseName(doc.MinutesFileName);
   if (sjis::Contains(baseName, "@")) {
@@ -150,7 +162,7 @@ int PublishOne(CliContext& ctx, const Settings& base, const std::string& file,
   s.CheckBoxSaveAtBuild = false;
   s.CheckBoxOpenIEatSaved = false;
 
-  if (MakeHTMLBody(s, doc, ctx.ui) != 0 || doc.BodyHTMLList.empty()) {
+  if (AcceptConvertedBody(s, doc, ctx.ui) != 0 || doc.BodyHTMLList.empty()) {
     ctx.ui.Error("no HTML body could be generated from the minutes");
     return kExitInputProblem;
   }

@@ -1,6 +1,9 @@
 // korva-cli table MINUTES: the analysed line table, one TAB-separated row per line.
+#include <algorithm>
 #include <cstdio>
+#include <memory>
 
+#include "analysis/minutes_grid.h"
 #include "cli/cli_context.h"
 #include "cli/minutes_input.h"
 #include "text/codec.h"
@@ -9,28 +12,64 @@ namespace korva::cli {
 
 namespace {
 
-// A field as TSV readers expect it: a TAB or line break inside would start a
-// new field or row, so it is written as "\t", "\n" or "\r", and "\" as "\\".
-void AppendField(std::string_view cp932, std::string& out) {
-  for (const char c : Cp932ToUtf8Lossy(cp932)) {
-    switch (c) {
-      case '\t':
-        out += "\\t";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      default:
-        out += c;
-    }
-  }
+bool NeedsEscape(char c) {
+  return c == '\t' || c == '\n' || c == '\r' || c == '\\';
 }
+
+// Makes the UTF-8 field in [start, end) a field as TSV readers expect it: a
+// TAB or line break inside would start a new field or row, so it is written
+// as "\t", "\n" or "\r", and "\" as "\\". Each of these is one byte that
+// becomes two, where a converted byte may take three: the room given for
+// the conversion holds the result. Returns the new end.
+char* EscapeField(char* start, char* end) {
+  if (std::find_if(start, end, NeedsEscape) == end) return end;
+  const std::string field(start, end);
+  for (const char c : field) {
+    if (!NeedsEscape(c)) {
+      *start++ = c;
+      continue;
+    }
+    *start++ = '\\';
+    *start++ = c == '\t' ? 't' : c == '\n' ? 'n' : c == '\r' ? 'r' : '\\';
+  }
+  return start;
+}
+
+// Prints each row as soon as the analysis hands it on: the table is never
+// held. The UTF-8 text goes straight into a buffer of its own.
+class RowPrinter final : public RowConsumer {
+ public:
+  void Row(std::size_t, const LineRow& row, std::string_view) override {
+    const std::string_view fields[] = {row.LineNo,   row.Designation,  row.Text,     row.LineKind,
+                                       row.SpeechNo, row.CategoryCode, row.BlockPos, row.KindLabel};
+    std::size_t most = 0;
+    for (std::string_view field : fields) most += 3 * field.size() + 2;
+    if (static_cast<std::size_t>(end_ - buffer_.get()) + most > size_) Flush();
+    if (most > size_) {
+      buffer_.reset(new char[size_ = most]);
+      end_ = buffer_.get();
+    }
+    for (std::string_view field : fields) {
+      end_ = EscapeField(end_, Cp932ToUtf8Lossy(field, end_));
+      *end_++ = '\t';
+    }
+    end_[-1] = '\n';
+  }
+
+  // False when stdout refused the text.
+  bool Flush() {
+    const auto size = static_cast<std::size_t>(end_ - buffer_.get());
+    ok_ = ok_ && std::fwrite(buffer_.get(), 1, size, stdout) == size;
+    end_ = buffer_.get();
+    return ok_;
+  }
+
+ private:
+  std::size_t size_ = 1 << 20;
+  std::unique_ptr<char[]> buffer_{new char[size_]};
+  char* end_ = buffer_.get();
+  bool ok_ = true;
+};
 
 }  // namespace
 
@@ -38,27 +77,14 @@ int RunTable(CliContext& ctx, CommandArgs args) {
   const std::vector<std::string> files = args.Positionals();
   if (files.size() != 1) throw UsageError{"table needs exactly one minutes file"};
   Document doc;
-  const auto report = LoadMinutesInput(ctx, doc, files.front());
+  const auto report = LoadMinutesInput(ctx, doc, files.front(), OpenKeeps::TextOnly);
   if (!report) return kExitInputProblem;
   if (report->lineCount == 0) return kExitInputProblem;
 
-  std::string out;
-  for (const LineRow& row : doc.MinutesTextStringGrid) {
-    for (std::string_view field :
-         {row.LineNo.view(), std::string_view(row.Designation), std::string_view(row.Text),
-          row.LineKind.view(), row.SpeechNo.view(), row.CategoryCode.view(), row.BlockPos.view()}) {
-      AppendField(field, out);
-      out += '\t';
-    }
-    AppendField(row.KindLabel, out);
-    out += '\n';
-    if (out.size() > (1 << 20)) {
-      std::fwrite(out.data(), 1, out.size(), stdout);
-      out.clear();
-    }
-  }
-  std::fwrite(out.data(), 1, out.size(), stdout);
-  return std::fflush(stdout) == 0 ? kExitDone : kExitInputProblem;
+  RowPrinter printer;
+  StreamMinutesAnalysis(ctx.settings, doc, doc.EditorMinutesText, printer, StreamLists::None);
+  const bool written = printer.Flush();
+  return written && std::fflush(stdout) == 0 ? kExitDone : kExitInputProblem;
 }
 
 }  // namespace korva::cli

@@ -108,7 +108,8 @@ std::string DecodeMinutesBytes(std::string bytes, InputEncoding encoding,
 }
 
 std::optional<MinutesInputReport> LoadMinutesInput(CliContext& ctx, Document& doc,
-                                                   const std::filesystem::path& file) {
+                                                   const std::filesystem::path& file,
+                                                   OpenKeeps keeps) {
   ctx.ui.SetSubject(file.string());
   ReadResult read = ReadFileBytes(file);
   if (read.error) {
@@ -118,11 +119,15 @@ std::optional<MinutesInputReport> LoadMinutesInput(CliContext& ctx, Document& do
   MinutesInputReport report;
   std::string text = DecodeMinutesBytes(std::move(read.bytes), ctx.inputEncoding, report);
   if (ctx.prepare && !report.hasNulBytes) text = PreparedText(ctx, text);
-  OpenMinutesText(ctx.settings, doc, ctx.ui, FromFsPath(file), std::move(text));
-  report.lineCount = doc.MinutesTextList.size();
-  // The command line shows no editor pane: its copy of the whole text would
-  // only add to the peak memory of the steps that follow.
-  std::string().swap(doc.EditorMinutesText);
+  OpenMinutesText(ctx.settings, doc, ctx.ui, FromFsPath(file), std::move(text), keeps);
+  if (keeps == OpenKeeps::TextOnly) {
+    sjis::ForEachLine(doc.EditorMinutesText, [&](std::size_t, std::size_t) { ++report.lineCount; });
+  } else {
+    report.lineCount = doc.MinutesTextList.size();
+    // The command line shows no editor pane: its copy of the whole text would
+    // only add to the peak memory of the steps that follow.
+    std::string().swap(doc.EditorMinutesText);
+  }
 
   if (!report.replacedLines.empty()) {
     ctx.ui.Error("characters that Shift_JIS cannot hold were replaced by \"〓\" on line(s) " +
@@ -162,8 +167,7 @@ std::string BlockMarkProblemText(const BlockMarkProblem& p, std::string_view lef
          " is still open (no " + closing + " between them)";
 }
 
-bool ReportBlockMarks(const CliContext& ctx, const Document& doc) {
-  const auto problems = FindBlockMarkProblems(doc.MinutesTextStringGrid);
+bool ReportBlockMarks(const CliContext& ctx, const std::vector<BlockMarkProblem>& problems) {
   for (const BlockMarkProblem& p : problems) {
     const std::string leftOpen = "is left open (no \"" + Cp932ToUtf8Lossy(p.closing) + "\")";
     ctx.ui.Error("line " + std::to_string(p.line) + ": " + BlockMarkProblemText(p, leftOpen));

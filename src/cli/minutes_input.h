@@ -12,6 +12,7 @@
 
 #include "analysis/block_check.h"
 #include "cli/cli_context.h"
+#include "intake/open_minutes.h"
 #include "session/document.h"
 
 namespace korva::cli {
@@ -42,8 +43,11 @@ std::string DecodeMinutesBytes(std::string bytes, InputEncoding encoding,
 // Reads `file`, opens it into `doc` (reset, load, analysis, names, include
 // files, try-out CSS check) and prints its problems on stderr, prefixed with
 // the file. nullopt when the file cannot be read (the message says why).
+// `keeps` as for OpenMinutesText: without the lines, the text stays in
+// EditorMinutesText, which is otherwise let go.
 std::optional<MinutesInputReport> LoadMinutesInput(CliContext& ctx, Document& doc,
-                                                   const std::filesystem::path& file);
+                                                   const std::filesystem::path& file,
+                                                   OpenKeeps keeps = OpenKeeps::LinesAndAnalysis);
 
 // What is wrong with a block mark, for a message after "line N: ";
 // `leftOpen` words what a mark that is never closed is.
@@ -51,6 +55,6 @@ std::string BlockMarkProblemText(const BlockMarkProblem& p, std::string_view lef
 
 // Prints every block mark that does not pair up, with its line; true when
 // there were any.
-bool ReportBlockMarks(const CliContext& ctx, const Document& doc);
+bool ReportBlockMarks(const CliContext& ctx, const std::vector<BlockMarkProblem>& problems);
 
 }  // namespace korva::cli

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "analysis/roster.h"
 #include "html/blank_trim.h"
@@ -44,40 +47,68 @@ bool IsSpeakerCode(std::string_view code) {
   return false;
 }
 
-class BodyConverter {
- public:
-  BodyConverter(const Settings& settings, Document& doc)
-      : s_(settings), doc_(doc), table_(doc.MinutesTextStringGrid) {}
+}  // namespace
 
-  void Run() {
-    const std::size_t n = table_.RowCount();
-    for (std::size_t r = 1; r <= n; ++r) {
-      row_ = r;
-      const LineRow& row = table_.Row(r);
-      kind_ = row.LineKind;
-      nextKind_ = r < n ? table_.Row(r + 1).LineKind.view() : std::string_view();
-      prevKind_ = r > 1 ? table_.Row(r - 1).LineKind.view() : std::string_view();
-      if (kind_.empty() || kind_ == "-") continue;
-      if (kind_ == "97") {
-        inComment_ = false;
-        continue;
-      }
-      if (kind_ == "96") inComment_ = true;
-      if (inComment_ && kind_ != "96") continue;
-      Dispatch(row);
+class BodyConverter::Impl {
+ public:
+  Impl(const Settings& settings, Document& doc, LineSink& out)
+      : s_(settings), doc_(doc), out_(out) {}
+
+  void Row(std::size_t r, const LineRow& row, std::string_view nextKind) {
+    row_ = r;
+    kind_ = row.LineKind;
+    nextKind_ = nextKind;
+    prevKindStore_ = lastKind_;
+    prevKind_ = prevKindStore_;
+    lastKind_ = row.LineKind;
+    if (kind_.empty() || kind_ == "-") return;
+    if (kind_ == "97") {
+      inComment_ = false;
+      return;
     }
+    if (kind_ == "96") inComment_ = true;
+    if (inComment_ && kind_ != "96") return;
+    Dispatch(row);
+  }
+
+  void Finish() {
     if (inRoster_ && !doc_.ContentsWorkList1.empty()) {
       // A roster without its closing row would otherwise lose its rows.
-      CleanupMeiboLine(s_, doc_);
+      CleanupMeiboLine(s_, doc_, out_);
     }
     if (headerPreOpen_ || preOpen_ || footerPreOpen_) Emit(tags::kPreClose);
   }
 
  private:
-  void Emit(std::string_view line) { doc_.BodyHTMLList.emplace_back(line); }
-  void EmitEmpty() { doc_.BodyHTMLList.emplace_back(); }
+  void Emit(std::string_view line) { out_.Add(line); }
+  void EmitEmpty() { out_.StartLine(); }
   std::string Id() const { return LineId(doc_.LineIdPrefix, row_); }
   std::string Cleaned(const std::string& text) const { return CleanupAlternatechar(text); }
+  // The text without "＼", copied only when it holds one (whose second byte is "_").
+  std::string_view CleanedView(std::string_view text, std::string& scratch) const {
+    if (text.find('_') == std::string_view::npos) return text;
+    scratch = CleanupAlternatechar(text);
+    return scratch;
+  }
+  void AppendId(std::string& line) const {
+    char digits[24];
+    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, row_);
+    const auto count = static_cast<std::size_t>(end - digits);
+    line.append(doc_.LineIdPrefix).append(count < 4 ? 4 - count : 0, '0').append(digits, count);
+  }
+  // tagOpen, id, the class (after the layout marker), and the tag's end.
+  void AppendOpenWithId(std::string& line, std::string_view tagOpen, std::string_view cls) const {
+    line.append(tagOpen);
+    AppendId(line);
+    line.append(tags::kClassAttr).append(tags::kLayoutMarker).append(cls).append(tags::kTagEnd);
+  }
+  // The class and mark of a speaker category: the settings do not change
+  // during a conversion, so each code is looked up once.
+  const SpeakerClassMark& Style(const std::string& code) {
+    auto found = styles_.find(code);
+    if (found == styles_.end()) found = styles_.emplace(code, SpeakerClassAndMark(s_, code)).first;
+    return found->second;
+  }
   std::string ClassValue(std::string_view cls) const {
     return std::string(tags::kLayoutMarker) + std::string(cls);
   }
@@ -103,7 +134,8 @@ class BodyConverter {
         Emit(tags::kPreHeader);
         preOpen_ = headerPreOpen_ = true;
       }
-      const std::string text = Cleaned(row.Text);
+      std::string scratch;
+      const std::string_view text = CleanedView(row.Text, scratch);
       if (sjis::StartsWith(text, "。"_sj)) {
         EmitEmpty();
       } else {
@@ -119,13 +151,13 @@ class BodyConverter {
       doc_.ContentsWorkList1.push_back(ConvertRosterLine(Cleaned(row.Text)));
     } else if (k == "51") {
       // A roster still open keeps its rows: lay them out before starting anew.
-      if (inRoster_ && !doc_.ContentsWorkList1.empty()) CleanupMeiboLine(s_, doc_);
+      if (inRoster_ && !doc_.ContentsWorkList1.empty()) CleanupMeiboLine(s_, doc_, out_);
       inRoster_ = true;
       doc_.ContentsWorkList1.clear();
       doc_.ContentsWorkList2.clear();
     } else if (k == "52") {
       inRoster_ = false;
-      if (!doc_.ContentsWorkList1.empty()) CleanupMeiboLine(s_, doc_);
+      if (!doc_.ContentsWorkList1.empty()) CleanupMeiboLine(s_, doc_, out_);
     } else if (k == "6") {
       Emit(row.Text);
     } else if (k == "61") {
@@ -216,51 +248,73 @@ class BodyConverter {
       headerPreOpen_ = footerPreOpen_ = false;
     }
     bodyStarted_ = true;
-    std::string designation = Cleaned(row.Designation);
-    std::string text = Cleaned(row.Text);
-    const std::size_t length = text.size();
-    text = TrimBlankLeft(text);
+    std::string designationScratch, textScratch;
+    const std::string_view designation = CleanedView(row.Designation, designationScratch);
+    const std::string_view cleaned = CleanedView(row.Text, textScratch);
+    const std::string_view text = TrimBlankLeftView(cleaned);
     lastCategoryCode_ = row.CategoryCode;
-    const bool continues = nextKind_ == "3";
-    if (!row.SpeechNo.empty()) designation += "【"_sj + std::string(row.SpeechNo) + "】"_sj;
-    Emit(MakeSpeakerSentenseLine(designation, text, lastCategoryCode_, continues));
+    const SpeakerClassMark& style = Style(lastCategoryCode_);
+    const std::string_view end = nextKind_ == "3" ? tags::kBr : tags::kParagraphClose;
+    std::string& line = out_.StartLine();
+    AppendOpenWithId(line, tags::kParagraphIdOpen, s_.ComboBoxP_Class_First);
+    line.append(style.mark).append(tags::kSpeakerSpanOpen);
+    // The name: the designation and the speech number, without marks.
+    const std::size_t nameStart = line.size();
+    AppendWithoutSpeakerMarks(line, designation);
+    if (!row.SpeechNo.empty()) line.append("【"_sj).append(row.SpeechNo).append("】"_sj);
+    AddToLegend(std::string_view(line).substr(nameStart), style);
+    line.append(tags::kSpanClose).append("　"_sj).append(tags::kSpanClassOpen);
+    line.append(style.className).append(tags::kTagEnd).append(text).append(tags::kSpanClose);
+    line.append(end);
     preOpen_ = false;
-    if (length > 300) {
+    if (cleaned.size() > 300) {
       ++longParagraphCounter_;
     } else {
       shortParagraphPending_ = true;
     }
   }
 
-  std::string MakeSpeakerSentenseLine(const std::string& designation, const std::string& text,
-                                      const std::string& code, bool continues) {
-    const SpeakerClassMark style = SpeakerClassAndMark(s_, code);
-    const std::string_view end = continues ? tags::kBr : tags::kParagraphClose;
-    const std::string name = RemoveSpeakerMarks(designation, 0);
-    std::string line = OpenWithId(tags::kParagraphIdOpen, s_.ComboBoxP_Class_First) + style.mark +
-                       std::string(tags::kSpeakerSpanOpen) + name + std::string(tags::kSpanClose) +
-                       "　"_sj + std::string(tags::kSpanClassOpen) + style.className +
-                       std::string(tags::kTagEnd) + text + std::string(tags::kSpanClose) +
-                       std::string(end);
-    const std::size_t bracket = sjis::Find(name, "【"_sj);
-    const std::string shortName = bracket == sjis::npos ? name : name.substr(0, bracket);
-    doc_.SpeakerSentenceSet.Add("【 "_sj + shortName + " 】"_sj + MakeHSPSeparator(shortName, 40) +
-                                std::string(tags::kSpanClassOpen) + style.className +
-                                std::string(tags::kTagEnd));
-    return line;
+  // The speaker legend: each name up to its first "【" (the speech number's,
+  // unless the designation holds one), and its class; an entry already made
+  // is not made again.
+  void AddToLegend(std::string_view name, const SpeakerClassMark& style) {
+    const std::string_view shortName = name.substr(0, sjis::Find(name, "【"_sj));
+    std::string key(shortName);
+    key.append(1, '\0').append(style.className);
+    if (!legendSeen_.insert(std::move(key)).second) return;
+    doc_.SpeakerSentenceSet.Add(
+        "【 "_sj + std::string(shortName) + " 】"_sj + MakeHSPSeparator(shortName, 40) +
+        std::string(tags::kSpanClassOpen) + style.className + std::string(tags::kTagEnd));
   }
 
   void Continuation(const LineRow& row) {
-    const std::string text = "　"_sj + TrimBlank(Cleaned(row.Text));
-    const bool continues = nextKind_ == "3";
+    std::string scratch;
+    // The paragraph's text is "　" and the trimmed line; the line shows it
+    // without that space.
+    const std::string_view text = TrimBlankView(CleanedView(row.Text, scratch));
+    const std::size_t length = 2 + text.size();
     static const std::array<std::string_view, 7> kResumeAfter = {"4",  "8",  "0", "72",
                                                                  "73", "92", "95"};
     bool resumes = false;
     for (auto k : kResumeAfter) resumes = resumes || prevKind_ == k;
-    Emit(MakeContinueSentenseLine(text, lastCategoryCode_, continues, resumes ? 2 : 3));
+    const std::string cls = IsSpeakerCode(lastCategoryCode_) ? Style(lastCategoryCode_).className
+                                                             : DocumentColorClass();
+    const std::string_view end = nextKind_ == "3" ? tags::kBr : tags::kParagraphClose;
+    std::string& line = out_.StartLine();
+    if (resumes) {
+      longParagraphCounter_ = 1;
+      AppendOpenWithId(line, tags::kParagraphIdOpen, s_.ComboBoxP_Class_Cont);
+      line.append("　　"_sj).append(tags::kSpanClassOpen).append(cls);
+    } else {
+      line.append(tags::kAnchorIdOpen);
+      AppendId(line);
+      line.append(tags::kAnchorIdClose).append("　"_sj).append(tags::kSpanClassOpen);
+      line.append(AlternateClass(cls));
+    }
+    line.append(tags::kTagEnd).append(text).append(tags::kSpanClose).append(end);
     preOpen_ = false;
     if (!shortParagraphPending_) {
-      if (text.size() > 300) {
+      if (length > 300) {
         ++longParagraphCounter_;
       } else {
         shortParagraphPending_ = true;
@@ -269,24 +323,6 @@ class BodyConverter {
       ++longParagraphCounter_;
       shortParagraphPending_ = false;
     }
-  }
-
-  std::string MakeContinueSentenseLine(const std::string& rawText, const std::string& code,
-                                       bool continues, int mode) {
-    std::string cls =
-        IsSpeakerCode(code) ? SpeakerClassAndMark(s_, code).className : DocumentColorClass();
-    const std::string_view end = continues ? tags::kBr : tags::kParagraphClose;
-    const std::string text = TrimBlankLeft(rawText);
-    const std::string span = std::string(tags::kSpanClassOpen) + cls + std::string(tags::kTagEnd);
-    if (mode == 2) {
-      longParagraphCounter_ = 1;
-      return OpenWithId(tags::kParagraphIdOpen, s_.ComboBoxP_Class_Cont) + "　　"_sj + span + text +
-             std::string(tags::kSpanClose) + std::string(end);
-    }
-    const std::string altSpan =
-        std::string(tags::kSpanClassOpen) + AlternateClass(cls) + std::string(tags::kTagEnd);
-    return std::string(tags::kAnchorIdOpen) + Id() + std::string(tags::kAnchorIdClose) + "　"_sj +
-           altSpan + text + std::string(tags::kSpanClose) + std::string(end);
   }
 
   std::string AlternateClass(const std::string& cls) const {
@@ -306,20 +342,19 @@ class BodyConverter {
   }
 
   void Annotation(const LineRow& row) {
-    const std::string open = std::string(tags::kParagraphClassOpen) +
-                             ClassValue(s_.ComboBoxP_annotate) + std::string(tags::kTagEnd);
-    const std::string text = TrimBlank(RemoveSpeakerMarks(Cleaned(row.Text), 0));
-    const std::string& indent = doc_.AnnotationIndent;
+    std::string scratch, unmarked;
+    AppendWithoutSpeakerMarks(unmarked, CleanedView(row.Text, scratch));
+    const std::string_view text = TrimBlankView(unmarked);
     const std::string_view pos = row.BlockPos;
-    if (pos == "1") {
-      Emit(open + indent + text + std::string(tags::kBr));
-    } else if (pos == "2") {
-      Emit("　"_sj + indent + text + std::string(tags::kBr));
-    } else if (pos == "3") {
-      Emit("　"_sj + indent + text + std::string(tags::kParagraphClose));
+    std::string& line = out_.StartLine();
+    if (pos == "2" || pos == "3") {
+      line.append("　"_sj);
     } else {
-      Emit(open + indent + text + std::string(tags::kParagraphClose));
+      line.append(tags::kParagraphClassOpen).append(tags::kLayoutMarker);
+      line.append(s_.ComboBoxP_annotate).append(tags::kTagEnd);
     }
+    line.append(doc_.AnnotationIndent).append(text);
+    line.append(pos == "1" || pos == "2" ? tags::kBr : tags::kParagraphClose);
     // The adjournment line opens the footer; once open it is not opened twice.
     if (pos == "9") OpenFooter();
   }
@@ -388,10 +423,12 @@ class BodyConverter {
 
   const Settings& s_;
   Document& doc_;
-  const LineTable& table_;
+  LineSink& out_;
   std::size_t row_ = 0;
-  // Kinds of this row and its neighbours, viewed in the table, which stays put during a run.
+  // Kinds of this row and its neighbours; the previous one is kept, since
+  // the row it came from may be gone.
   std::string_view kind_, nextKind_, prevKind_;
+  CellText<7> lastKind_, prevKindStore_;
   bool bodyStarted_ = false, preOpen_ = false, headerPreOpen_ = false, footerPreOpen_ = false;
   bool inComment_ = false, inQuotation_ = false, inContentBlock_ = false, inRoster_ = false;
   bool enumIndentKnown_ = false;
@@ -399,12 +436,31 @@ class BodyConverter {
   bool shortParagraphPending_ = false, speakerSeen_ = false;
   long long longParagraphCounter_ = 0;
   std::string lastCategoryCode_;
+  std::unordered_map<std::string, SpeakerClassMark> styles_;
+  std::unordered_set<std::string> legendSeen_;
 };
 
-}  // namespace
+BodyConverter::BodyConverter(const Settings& settings, Document& doc, LineSink& out)
+    : impl_(std::make_unique<Impl>(settings, doc, out)) {}
+BodyConverter::~BodyConverter() = default;
+
+void BodyConverter::Row(std::size_t r, const LineRow& row, std::string_view nextKind) {
+  impl_->Row(r, row, nextKind);
+}
+
+void BodyConverter::Finish() {
+  impl_->Finish();
+}
 
 int MakeContentsHTML(const Settings& settings, Document& doc) {
-  BodyConverter(settings, doc).Run();
+  ListAppend body(doc.BodyHTMLList);
+  BodyConverter converter(settings, doc, body);
+  const LineTable& table = doc.MinutesTextStringGrid;
+  const std::size_t n = table.RowCount();
+  for (std::size_t r = 1; r <= n; ++r) {
+    converter.Row(r, table.Row(r), r < n ? table.Row(r + 1).LineKind.view() : std::string_view());
+  }
+  converter.Finish();
   return 0;
 }
 

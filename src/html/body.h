@@ -3,11 +3,14 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "analysis/minutes_grid.h"
 #include "session/document.h"
+#include "session/line_sink.h"
 #include "settings/settings.h"
 
 namespace korva {
@@ -18,6 +21,21 @@ namespace korva {
 // doc.DocumentColorCounter. A roster block whose closing row is missing is
 // laid out at the end. Returns 0.
 int MakeContentsHTML(const Settings& settings, Document& doc);
+
+// The same conversion for rows handed on one at a time, in order, as a
+// streamed analysis does: the body's lines go to `out` as they are made.
+// Finish ends the body after the last row.
+class BodyConverter final : public RowConsumer {
+ public:
+  BodyConverter(const Settings& settings, Document& doc, LineSink& out);
+  ~BodyConverter() override;
+  void Row(std::size_t r, const LineRow& row, std::string_view nextKind) override;
+  void Finish();
+
+ private:
+  class Impl;
+  std::unique_ptr<Impl> impl_;
+};
 
 // The id of a body line: prefix + row padded with "0" to at least four digits.
 std::string LineId(std::string_view prefix, std::size_t row);

@@ -4,12 +4,14 @@
 #include <filesystem>
 #include <system_error>
 
+#include "analysis/minutes_grid.h"
 #include "html/placeholders.h"
 #include "html/tags.h"
 #include "intake/charset_label.h"
 #include "intake/open_minutes.h"
 #include "publishing/folder_checks.h"
 #include "publishing/frames.h"
+#include "publishing/line_substitution.h"
 #include "session/captions.h"
 #include "session/files.h"
 #include "session/line_sink.h"
@@ -45,6 +47,23 @@ void ShowFolderSettings(Ui& ui) {
   ui.SetLabelVisible(kFolderWarningLabel, true);
   ui.ShowPage("PageControlGlobalTab01Main");
   ui.ShowPage("PGLeftTab02Project");
+}
+
+// Shows the body page; false, with the folder settings shown, when the HTML
+// save folder or file cannot be used.
+bool ShowBodyPageIfFoldersReady(Settings& settings, Ui& ui) {
+  ui.ShowPage("PGLeftTab08HTMLBody");
+  if (CheckSaveHTMLFolderAndFile(settings, ui) == 0) return true;
+  ShowFolderSettings(ui);
+  ui.Beep();
+  return false;
+}
+
+// What a body conversion takes from the settings, on emptied lists.
+void PrepareBodyConversion(const Settings& settings, Document& doc) {
+  doc.AnnotationIndent = MakeZleadingSP(settings.SpinEditAnnotateLeadingZSP);
+  doc.QuotationLeadSpaces = MakeZSP(settings.SpinEditQuotationLeadingZSP);
+  HTMLStringListClear(doc);
 }
 
 bool FileExists(const std::string& cp932Path) {
@@ -156,15 +175,8 @@ int MakeHTMLBody(Settings& settings, Document& doc, Ui& ui) {
     ui.Beep();
     return -1;
   }
-  ui.ShowPage("PGLeftTab08HTMLBody");
-  if (CheckSaveHTMLFolderAndFile(settings, ui) != 0) {
-    ShowFolderSettings(ui);
-    ui.Beep();
-    return -1;
-  }
-  doc.AnnotationIndent = MakeZleadingSP(settings.SpinEditAnnotateLeadingZSP);
-  doc.QuotationLeadSpaces = MakeZSP(settings.SpinEditQuotationLeadingZSP);
-  HTMLStringListClear(doc);
+  if (!ShowBodyPageIfFoldersReady(settings, ui)) return -1;
+  PrepareBodyConversion(settings, doc);
   ui.SetWaitCursor(true);
   BuildHTML(settings, doc, kHeadStandard);
   ui.SetWaitCursor(false);
@@ -192,6 +204,180 @@ int tbMakeHTMLGoClick(Settings& settings, Document& doc, Ui& ui) {
   return result;
 }
 
+std::size_t ConvertBodyInOnePass(Settings& settings, Document& doc, RowConsumer* alsoRows) {
+  // What MakeHTMLBody and BuildHTML take from the settings before converting.
+  PrepareBodyConversion(settings, doc);
+  TakeLineIdPrefix(settings, doc);
+  if (TrimAllSpaces(settings.ComboBoxDOC_ID).empty()) settings.ComboBoxDOC_ID = "sentence";
+  ListAppend body(doc.BodyHTMLList);
+  BodyConverter converter(settings, doc, body);
+  std::vector<RowConsumer*> consumers = {&converter};
+  if (alsoRows) consumers.push_back(alsoRows);
+  RowFanOut rows(std::move(consumers));
+  const std::size_t count = StreamMinutesAnalysis(settings, doc, rows);
+  converter.Finish();
+  return count;
+}
+
+int AcceptConvertedBody(Settings& settings, Document& doc, Ui& ui) {
+  StatusbarClearSaveMessage(doc, ui);
+  if (doc.MinutesTextList.empty()) {
+    ui.Beep();
+    return -1;
+  }
+  return ShowBodyPageIfFoldersReady(settings, ui) ? 0 : -1;
+}
+
+namespace {
+
+// The lines of the single document as SaveHTML writes them, made into pieces
+// of the saved file as they come: a body line first loses the program's own
+// alternate characters (as BuildHTML cleans the body), then every line has
+// its placeholders resolved and its layout markers deleted. Lines are
+// written into the piece itself and only reworked when they hold what these
+// steps change.
+class DocumentLineWriter final : public LineSink {
+ public:
+  DocumentLineWriter(const Settings& settings, const Document& doc, const PieceWriter& write)
+      : settings_(settings), doc_(doc), write_(write) {}
+
+  // A body line.
+  std::string& StartLine() override {
+    EndLine();
+    lineStart_ = piece_.size();
+    open_ = body_ = true;
+    return piece_;
+  }
+
+  // A line of the head or the foot.
+  void AddFrameLine(std::string_view line) {
+    EndLine();
+    lineStart_ = piece_.size();
+    piece_.append(line);
+    open_ = true;
+    body_ = false;
+    EndLine();
+  }
+
+  void Finish() {
+    EndLine();
+    if (!piece_.empty()) write_(piece_);
+    piece_.clear();
+  }
+
+ private:
+  // A "￣" or "＼": 0x81 and the far rarer second byte 0x50 or 0x5F.
+  static bool HasAlternateChar(std::string_view line) {
+    for (const char second : {'\x50', '\x5F'}) {
+      std::size_t known = 0;
+      for (std::size_t at = line.find(second, 1); at != std::string_view::npos;
+           at = line.find(second, at + 1)) {
+        if (line[at - 1] == '\x81' && sjis::StartsCharacter(line, known, at - 1)) return true;
+      }
+    }
+    return false;
+  }
+  // Every placeholder is "@" and a letter; most "@" are the second byte of "　".
+  static bool MayHoldPlaceholder(std::string_view line) {
+    for (std::size_t at = line.find('@'); at != std::string_view::npos && at + 1 < line.size();
+         at = line.find('@', at + 1)) {
+      const char next = sjis::AsciiLower(line[at + 1]);
+      if (next >= 'a' && next <= 'z') return true;
+    }
+    return false;
+  }
+
+  void EndLine() {
+    if (!open_) return;
+    open_ = false;
+    const std::string_view line = std::string_view(piece_).substr(lineStart_);
+    const bool alternates = HasAlternateChar(line);
+    if (alternates || MayHoldPlaceholder(line) || line.find('%') != std::string_view::npos) {
+      done_.clear();
+      if (body_ && alternates) {
+        AppendCleanAlternateChars(done_, line);
+      } else {
+        done_.assign(line);
+      }
+      // ChangeAttmark cleans the alternate characters too; without a
+      // placeholder that is all it would do.
+      if (MayHoldPlaceholder(done_)) {
+        ChangeAttmarkInPlace(done_, settings_, doc_);
+      } else if (!body_ && alternates) {
+        CleanAlternateCharsInPlace(done_);
+      }
+      if (done_.find('%') != std::string::npos) DeleteLayoutMarkerInPlace(done_);
+      piece_.resize(lineStart_);
+      piece_.append(done_);
+    }
+    piece_.append("\r\n");
+    if (piece_.size() >= kSavePieceSize) {
+      write_(piece_);
+      piece_.clear();
+    }
+  }
+
+  const Settings& settings_;
+  const Document& doc_;
+  const PieceWriter& write_;
+  std::string piece_, done_;
+  std::size_t lineStart_ = 0;
+  bool open_ = false, body_ = false;
+};
+
+}  // namespace
+
+int MakeAndSaveHTMLInOnePass(Settings& settings, Document& doc, Ui& ui, RowConsumer* alsoRows) {
+  StatusbarClearSaveMessage(doc, ui);
+  // The lines are MinutesTextList's, or those of the text itself when it was
+  // opened without them.
+  const bool fromText = doc.MinutesTextList.empty();
+  if ((fromText && doc.EditorMinutesText.empty()) || !CheckRootFolder(settings, ui)) {
+    ui.Beep();
+    return -1;
+  }
+  ui.SetWaitCursor(true);
+  ui.ShowPage("PageControlGlobalTab01Main");
+  StatusbarClearSaveMessage(doc, ui);
+  // A text with lines always gives rows, so there is no empty table to refuse.
+  if (!ShowBodyPageIfFoldersReady(settings, ui)) {
+    ui.SetWaitCursor(false);
+    return -1;
+  }
+  PrepareBodyConversion(settings, doc);
+  TakeLineIdPrefix(settings, doc);
+  if (TrimAllSpaces(settings.ComboBoxDOC_ID).empty()) settings.ComboBoxDOC_ID = "sentence";
+  if (settings.BtnEditHTMLSaveFolder.empty()) {
+    ui.SetWaitCursor(false);
+    return -1;
+  }
+  doc.SavedDocumentPath =
+      IncludeTrailingSeparator(settings.BtnEditHTMLSaveFolder) + SingleDocumentFileName(settings);
+  StringList head, foot;
+  AddHead(doc, head, doc.LocalHeadIncludeList, kHeadStandard);
+  AddFoot(foot, kHeadStandard);
+  const auto produce = [&](const PieceWriter& write) {
+    DocumentLineWriter out(settings, doc, write);
+    for (const std::string& line : head) out.AddFrameLine(line);
+    BodyConverter body(settings, doc, out);
+    std::vector<RowConsumer*> consumers = {&body};
+    if (alsoRows) consumers.push_back(alsoRows);
+    RowFanOut rows(std::move(consumers));
+    if (fromText) {
+      StreamMinutesAnalysis(settings, doc, doc.EditorMinutesText, rows, StreamLists::None);
+    } else {
+      StreamMinutesAnalysis(settings, doc, rows, StreamLists::None);
+    }
+    body.Finish();
+    for (const std::string& line : foot) out.AddFrameLine(line);
+    out.Finish();
+  };
+  const int saved = HTMLSaveInPieces(settings, doc, ui, doc.SavedDocumentPath, produce);
+  if (saved == 0) StatusbarSaveHTML(ui, ExtractFileName(doc.SavedDocumentPath));
+  ui.SetWaitCursor(false);
+  return saved;
+}
+
 std::string SingleDocumentFileName(const Settings& settings) {
   const std::string& name = settings.ComboBoxHTMLFile;
   return TrimAllSpaces(name).empty() ? "dummy.html" : ChangeFileExt(name, ".html");
@@ -202,36 +388,25 @@ int SaveHTML(Settings& settings, Document& doc, Ui& ui, int kind) {
   const std::string file = SingleDocumentFileName(settings);
   doc.SavedDocumentPath = IncludeTrailingSeparator(settings.BtnEditHTMLSaveFolder) + file;
   if (kind != kHeadStandard || doc.GeneratedHTMLText.empty()) return -1;
-  // A saved file keeps no layout marker: style sheets address the plain class names.
+  // A saved file keeps no layout marker: style sheets address the plain class
+  // names. A block of whole lines at a time, so that no second copy of the
+  // document is held. Placeholders and layout markers never span a line
+  // break, and a block starts where a character starts, so each block comes
+  // out as it does within the whole text.
   const std::string_view generated = doc.GeneratedHTMLText;
-  if (settings.RadioGroupSaveCharSet == 1 || generated.size() <= kSavePieceSize) {
-    // Room for the placeholder values, so that they do not move the whole text.
-    std::string text;
-    text.reserve(generated.size() + 4096);
-    text = generated;
-    ChangeAttmarkInPlace(text, settings, doc);
-    DeleteLayoutMarkerInPlace(text);
-    if (HTMLSave(settings, doc, ui, doc.SavedDocumentPath, text) != 0) return -1;
-  } else {
-    // A block of whole lines at a time, so that no second copy of the document
-    // is held. Placeholders and layout markers never span a line break, and a
-    // block starts where a character starts, so each block comes out as it
-    // does within the whole text.
-    const auto produce = [&](const PieceWriter& write) {
-      std::string piece;
-      for (std::size_t from = 0; from < generated.size();) {
-        std::size_t end =
-            generated.find('\n', std::min(from + kSavePieceSize, generated.size()) - 1);
-        end = end == std::string_view::npos ? generated.size() : end + 1;
-        piece.assign(generated.substr(from, end - from));
-        ChangeAttmarkInPlace(piece, settings, doc);
-        DeleteLayoutMarkerInPlace(piece);
-        write(piece);
-        from = end;
-      }
-    };
-    if (HTMLSaveInPieces(settings, doc, ui, doc.SavedDocumentPath, produce) != 0) return -1;
-  }
+  const auto produce = [&](const PieceWriter& write) {
+    std::string piece;
+    for (std::size_t from = 0; from < generated.size();) {
+      std::size_t end = generated.find('\n', std::min(from + kSavePieceSize, generated.size()) - 1);
+      end = end == std::string_view::npos ? generated.size() : end + 1;
+      piece.assign(generated.substr(from, end - from));
+      ChangeAttmarkInPlace(piece, settings, doc);
+      DeleteLayoutMarkerInPlace(piece);
+      write(piece);
+      from = end;
+    }
+  };
+  if (HTMLSaveInPieces(settings, doc, ui, doc.SavedDocumentPath, produce) != 0) return -1;
   StatusbarSaveHTML(ui, ExtractFileName(doc.SavedDocumentPath));
   return 0;
 }
@@ -239,47 +414,43 @@ int SaveHTML(Settings& settings, Document& doc, Ui& ui, int kind) {
 int HTMLSave(const Settings& settings, const Document& doc, Ui& ui, const std::string& path,
              const std::string& text) {
   if (text.empty()) return -1;
-  if (!NamesAFile(path)) return WarnNotSaved(ui, path, Sj("not a file name"));
-  std::string utf8;
-  std::string_view bytes = text;
-  if (settings.RadioGroupSaveCharSet == 1) {
-    const std::string relabelled = ReplaceCharsetLabel(text, 2);
-    try {
-      utf8 = Cp932ToUtf8(relabelled);
-    } catch (const CodecError& e) {
-      // Keep the document; the undecodable bytes become U+FFFD and are named.
-      utf8 = Cp932ToUtf8Lossy(relabelled);
-      ui.Warning("【 "_sj + path + " 】"_sj + "\r\n" +
-                 Sj("bytes that are not Shift_JIS were replaced, the first at byte offset " +
-                    std::to_string(e.offset())));
-    }
-    bytes = utf8;
-  }
-  if (auto error = WriteFileAtomically(ToFsPath(path), bytes))
-    return WarnNotSaved(ui, path, Sj(error->reason));
-  // A file of a set is saved when the whole set is.
-  if (!FileSet::Collecting()) MessageFileSaved(doc, ui, path);
-  return 0;
+  return HTMLSaveInPieces(settings, doc, ui, path,
+                          [&text](const PieceWriter& write) { write(text); });
 }
 
 int HTMLSaveInPieces(const Settings& settings, const Document& doc, Ui& ui, const std::string& path,
                      const std::function<void(const PieceWriter&)>& produce) {
-  if (settings.RadioGroupSaveCharSet == 1) {
-    // The UTF-8 conversion and its declaration take the whole text.
-    std::string text;
-    produce([&](std::string_view piece) { text.append(piece); });
-    return HTMLSave(settings, doc, ui, path, text);
-  }
   if (!NamesAFile(path)) return WarnNotSaved(ui, path, Sj("not a file name"));
+  // In UTF-8 each piece has its declaration rewritten and is converted as it
+  // comes; bytes that are not Shift_JIS become U+FFFD, and the first of them
+  // is named by its offset in the rewritten text, as in the whole text.
+  const bool utf8 = settings.RadioGroupSaveCharSet == 1;
+  Utf8LabelRewriter labels;
+  std::string relabelled, converted;
+  std::size_t offset = 0, firstInvalid = std::string::npos;
   const auto error = WriteFileAtomicallyInPieces(ToFsPath(path), [&](const PieceWriter& write) {
     std::size_t written = 0;
     produce([&](std::string_view piece) {
       written += piece.size();
-      write(piece);
+      if (!utf8) return write(piece);
+      relabelled.assign(piece);
+      labels.Rewrite(relabelled);
+      converted.clear();
+      const std::size_t invalid = AppendCp932AsUtf8Lossy(converted, relabelled);
+      if (invalid != std::string::npos && firstInvalid == std::string::npos) {
+        firstInvalid = offset + invalid;
+      }
+      offset += relabelled.size();
+      write(converted);
     });
     // Like a whole text that comes out empty, nothing is saved.
     return written > 0;
   });
+  if (firstInvalid != std::string::npos) {
+    ui.Warning("【 "_sj + path + " 】"_sj + "\r\n" +
+               Sj("bytes that are not Shift_JIS were replaced, the first at byte offset " +
+                  std::to_string(firstInvalid)));
+  }
   if (error)
     return error->reason == kNothingWritten ? -1 : WarnNotSaved(ui, path, Sj(error->reason));
   // A file of a set is saved when the whole set is.
@@ -342,10 +513,9 @@ void AppendPageEnd(const Settings& settings, const Document& doc, StringList& ou
   }
 }
 
-void BuildNormalPage(const Settings& settings, Document& doc, const NormalPageIncludes& includes,
-                     int kind) {
-  // The short parts are assembled apart; the long ones go straight into the
-  // refilled file list.
+void BuildNormalPage(const Settings& settings, const Document& doc,
+                     const NormalPageIncludes& includes, int kind, LineSink& out) {
+  // The short parts are assembled apart; the body goes straight to `out`.
   StringList part;
   AddHead(doc, part, includes.head, kind);
   AppendLines(part, {"<div id=\"wrapper\">", "<div id=\"container\">", "<div id=\"contents\">",
@@ -354,12 +524,17 @@ void BuildNormalPage(const Settings& settings, Document& doc, const NormalPageIn
   AppendLines(part,
               {"</div><!--  //<div id=\"tf-main\"  -->", "</div><!--  //<div id=\"toplink\"  -->",
                "<div id=\"minutescontents-normal\">"});
-  ListRefill fill(doc.OutputFileList);
-  fill.AddAll(part);
+  out.AddAll(part);
+  std::string withMarker;
   for (const auto& line : doc.BodyHTMLList) {
-    std::string& written = fill.StartLine();
-    written.assign(line);
-    DeleteLayoutMarkerInPlace(written);
+    std::string& written = out.StartLine();
+    if (line.find('%') == std::string::npos) {
+      written.append(line);
+      continue;
+    }
+    withMarker.assign(line);
+    DeleteLayoutMarkerInPlace(withMarker);
+    written.append(withMarker);
   }
   part.clear();
   AppendLines(part, {"</div><!-- //div id=\"minutescontents\"  -->", "",
@@ -368,21 +543,20 @@ void BuildNormalPage(const Settings& settings, Document& doc, const NormalPageIn
   AppendLines(
       part, {"</div><!-- right-nav -->", "", "</div><!-- contents -->", "</div><!-- container -->",
              "<div id=\"leftnormallink\">", "<div class=\"lf-main\">"});
-  fill.AddAll(part);
-  fill.AddAll(doc.NavHTMLList);
+  out.AddAll(part);
+  out.AddAll(doc.NavHTMLList);
   part.clear();
   AppendLines(part, {"</div><!-- // lf-main -->", "</div><!-- // leftnormallink -->",
                      "</div><!-- wrapper -->"});
   AppendPageEnd(settings, doc, part);
-  fill.AddAll(part);
+  out.AddAll(part);
 }
 
-int MakeNormalFile(const Settings& settings, Document& doc, int kind) {
+void MakeNormalFile(const Settings& settings, const Document& doc, int kind, LineSink& out) {
   BuildNormalPage(
       settings, doc,
       {doc.LocalHeadIncludeList, doc.LocalTopFrameIncludeList, doc.LocalSidelinkIncludeList, kind},
-      kind);
-  return 0;
+      kind, out);
 }
 
 int MenuFileSaveAsClick(Ui& ui, const StringList& lines) {

@@ -52,6 +52,32 @@ int MakeHTMLBody(Settings& settings, Document& doc, Ui& ui);
 int MenuTextMakeBodyOnlyClick(Settings& settings, Document& doc, Ui& ui);
 int tbMakeHTMLGoClick(Settings& settings, Document& doc, Ui& ui);
 
+// The body of MakeHTMLBody made in advance, right after a document was
+// opened without its analysis (OpenKeeps::Lines), for a batch that goes on
+// to publish: the analysis of MinutesTextList runs row by row straight into
+// the body conversion, so that the table is never held. Fills the lists of
+// the analysis and BodyHTMLList; GeneratedHTMLText stays empty. `alsoRows`,
+// when given, sees every row too. Returns the number of rows.
+std::size_t ConvertBodyInOnePass(Settings& settings, Document& doc,
+                                 RowConsumer* alsoRows = nullptr);
+
+// MakeHTMLBody (without CheckBoxSaveAtBuild) for a body ConvertBodyInOnePass
+// made: the same checks and messages, without converting again. 0 when the
+// body may be used, else -1.
+int AcceptConvertedBody(Settings& settings, Document& doc, Ui& ui);
+
+// MenuTextMakeBodyOnlyClick with CheckBoxSaveAtBuild, for a batch that only
+// saves, with a document opened without its analysis (OpenKeeps::Lines or
+// TextOnly): the same checks, messages and saved file, but the analysis of
+// the lines (MinutesTextList's, else those of EditorMinutesText) runs row by
+// row straight through the body conversion into the file being written, so
+// that neither the table, nor the body, nor the document is held. The lists
+// of the analysis stay empty, as do BodyHTMLList and GeneratedHTMLText.
+// `alsoRows`, when given, sees every row too. 0 when the document was
+// saved, else -1.
+int MakeAndSaveHTMLInOnePass(Settings& settings, Document& doc, Ui& ui,
+                             RowConsumer* alsoRows = nullptr);
+
 // The file name of the single document: ComboBoxHTMLFile with ".html" as its
 // extension ("dummy.html" when the name is empty).
 std::string SingleDocumentFileName(const Settings& settings);
@@ -96,13 +122,13 @@ struct NormalPageIncludes {
   int sidelinkKind;
 };
 
-// Fills OutputFileList with a normal (one-pane) page around BodyHTMLList and
-// NavHTMLList; placeholders stay for the caller's save.
-void BuildNormalPage(const Settings& settings, Document& doc, const NormalPageIncludes& includes,
-                     int kind);
+// A normal (one-pane) page around BodyHTMLList and NavHTMLList, line by
+// line into `out`; placeholders stay for the caller's save.
+void BuildNormalPage(const Settings& settings, const Document& doc,
+                     const NormalPageIncludes& includes, int kind, LineSink& out);
 
-// The normal file of the local set. Returns 0.
-int MakeNormalFile(const Settings& settings, Document& doc, int kind);
+// The normal file of the local set.
+void MakeNormalFile(const Settings& settings, const Document& doc, int kind, LineSink& out);
 
 // Saves `lines` (the active pane) under a name chosen in the save dialog.
 // 0 when written, -1 when cancelled or the write failed.

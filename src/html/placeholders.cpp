@@ -59,22 +59,39 @@ std::vector<std::size_t> FindAsciiWord(std::string_view s, std::string_view word
 // Replaces those occurrences by `value` within `s` itself: moving forward
 // when the text shrinks, backward from the end when it grows.
 void ReplaceAsciiWord(std::string& s, std::string_view word, std::string_view value) {
+  if (value.size() <= word.size()) {
+    // Found and compacted in the same pass.
+    std::size_t written = 0, copied = 0, from = 0;
+    char* d = s.data();
+    while (from + word.size() <= s.size()) {
+      const void* hit = std::memchr(d + from, word[0], s.size() - from - word.size() + 1);
+      if (!hit) break;
+      const std::size_t p = static_cast<const char*>(hit) - d;
+      bool match = true;
+      for (std::size_t i = 1; i < word.size() && match; ++i) {
+        match = FoldAscii(d[p + i]) == FoldAscii(word[i]);
+      }
+      // The end of the last match starts a character (the word is ASCII), and
+      // the bytes from there on are still the text's own.
+      std::size_t known = copied;
+      if (!match || !sjis::StartsCharacter(s, known, p)) {
+        from = p + 1;
+        continue;
+      }
+      std::memmove(d + written, d + copied, p - copied);
+      written += p - copied;
+      std::memcpy(d + written, value.data(), value.size());
+      written += value.size();
+      copied = from = p + word.size();
+    }
+    if (copied == 0) return;
+    std::memmove(d + written, d + copied, s.size() - copied);
+    s.resize(written + s.size() - copied);
+    return;
+  }
   const std::vector<std::size_t> hits = FindAsciiWord(s, word);
   if (hits.empty()) return;
   const std::size_t oldSize = s.size();
-  if (value.size() <= word.size()) {
-    std::size_t written = hits.front(), copied = hits.front();
-    for (std::size_t i = 0; i < hits.size(); ++i) {
-      std::memmove(s.data() + written, s.data() + copied, hits[i] - copied);
-      written += hits[i] - copied;
-      std::memcpy(s.data() + written, value.data(), value.size());
-      written += value.size();
-      copied = hits[i] + word.size();
-    }
-    std::memmove(s.data() + written, s.data() + copied, oldSize - copied);
-    s.resize(written + oldSize - copied);
-    return;
-  }
   s.resize(oldSize + hits.size() * (value.size() - word.size()));
   std::size_t end = oldSize, write = s.size();
   for (std::size_t i = hits.size(); i-- > 0;) {
@@ -244,9 +261,8 @@ void GlobalHTMLVarClear(Document& doc, Ui& ui) {
 }
 
 void HTMLStringListClear(Document& doc) {
-  for (StringList* list :
-       {&doc.BodyHTMLList, &doc.DocumentHTMLList, &doc.NavHTMLList, &doc.TwoPaneListHTMLList,
-        &doc.NavWorkList, &doc.OutputFileList, &doc.BrowseTempList1}) {
+  for (StringList* list : {&doc.BodyHTMLList, &doc.DocumentHTMLList, &doc.NavHTMLList,
+                           &doc.TwoPaneListHTMLList, &doc.NavWorkList, &doc.BrowseTempList1}) {
     list->clear();
   }
   doc.SpeakerSentenceSet.Clear();

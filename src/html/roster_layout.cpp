@@ -112,10 +112,16 @@ std::vector<std::string> LayoutRosterLines(const std::vector<std::string>& lines
   return out;
 }
 
-void CleanupMeiboLine(const Settings& settings, Document& doc) {
-  for (auto& line : LayoutRosterLines(doc.ContentsWorkList1, RosterColumnsFrom(settings))) {
-    doc.BodyHTMLList.push_back(std::move(line));
+void CleanupMeiboLine(const Settings& settings, const Document& doc, LineSink& out) {
+  for (const std::string& line :
+       LayoutRosterLines(doc.ContentsWorkList1, RosterColumnsFrom(settings))) {
+    out.Add(line);
   }
+}
+
+void CleanupMeiboLine(const Settings& settings, Document& doc) {
+  ListAppend body(doc.BodyHTMLList);
+  CleanupMeiboLine(settings, doc, body);
 }
 
 }  // namespace korva

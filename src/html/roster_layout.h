@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "session/document.h"
+#include "session/line_sink.h"
 #include "settings/settings.h"
 
 namespace korva {
@@ -24,7 +25,9 @@ RosterColumns RosterColumnsFrom(const Settings& settings);
 std::vector<std::string> LayoutRosterLines(const std::vector<std::string>& lines,
                                            const RosterColumns& columns);
 
-// Lays out ContentsWorkList1 and appends the result to BodyHTMLList.
+// Lays out ContentsWorkList1 and appends the result to BodyHTMLList, or
+// gives it to `out`.
 void CleanupMeiboLine(const Settings& settings, Document& doc);
+void CleanupMeiboLine(const Settings& settings, const Document& doc, LineSink& out);
 
 }  // namespace korva

@@ -28,6 +28,27 @@ void All(std::string& text, std::string_view from, std::string_view to) {
 
 }  // namespace
 
+void Utf8LabelRewriter::Rewrite(std::string& piece) {
+  static constexpr std::pair<std::string_view, std::string_view> kRules[] = {
+      {"charset=Shift_JIS\"", "charset=UTF-8\""},
+      {"encoding=\"Shift_JIS\"?>", "encoding=\"utf-8\"?>"},
+      {"encoding=\"Shift_JIS'?>", "encoding=\"utf-8'?>"},
+      {"\"Shift_JIS\"", "\"UTF-8\""},
+      {"\"shift_jis\"", "\"UTF-8\""},
+      {"'Shift_JIS'", "\"UTF-8\""},
+      {"'Shift_JIS'", "\"UTF-8\""},
+  };
+  static_assert(std::size(kRules) == std::tuple_size_v<decltype(done_)>);
+  for (std::size_t i = 0; i < std::size(kRules); ++i) {
+    if (done_[i]) continue;
+    const auto& [from, to] = kRules[i];
+    const std::size_t at = sjis::Find(piece, from);
+    if (at == sjis::npos) continue;
+    piece.replace(at, from.size(), to);
+    done_[i] = true;
+  }
+}
+
 std::string ReplaceCharsetLabel(std::string_view input, int mode) {
   std::string text(input);
   switch (mode) {
@@ -49,13 +70,7 @@ std::string ReplaceCharsetLabel(std::string_view input, int mode) {
       All(text, " charset=Shift_JIS\"", " charset=euc-jp\"");
       break;
     case 2:
-      First(text, "charset=Shift_JIS\"", "charset=UTF-8\"");
-      First(text, "encoding=\"Shift_JIS\"?>", "encoding=\"utf-8\"?>");
-      First(text, "encoding=\"Shift_JIS'?>", "encoding=\"utf-8'?>");
-      First(text, "\"Shift_JIS\"", "\"UTF-8\"");
-      First(text, "\"shift_jis\"", "\"UTF-8\"");
-      First(text, "'Shift_JIS'", "\"UTF-8\"");
-      First(text, "'Shift_JIS'", "\"UTF-8\"");
+      Utf8LabelRewriter().Rewrite(text);
       break;
     case 3:
       for (const char* label : kLabelsB) {

@@ -2,6 +2,7 @@
 // a generated document as UTF-8 uses.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -12,5 +13,16 @@ namespace korva {
 // text unchanged. "First" replacements are case-sensitive, "all" ones ignore
 // ASCII case.
 std::string ReplaceCharsetLabel(std::string_view text, int mode);
+
+// Mode 2 for a text given piece by piece, in order, in pieces that no label
+// spans (whole lines): each of its replacements happens once, at the first
+// place in the whole text, as on the text at once.
+class Utf8LabelRewriter {
+ public:
+  void Rewrite(std::string& piece);
+
+ private:
+  std::array<bool, 7> done_{};
+};
 
 }  // namespace korva

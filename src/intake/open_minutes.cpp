@@ -154,17 +154,18 @@ int OpenMinutesText(Settings& settings, Document& doc, Ui& ui, const std::string
 }
 
 int OpenMinutesText(Settings& settings, Document& doc, Ui& ui, const std::string& name,
-                    std::string&& bytes) {
+                    std::string&& bytes, OpenKeeps keeps) {
   FileReset(doc, ui, 0);
   ui.SetWaitCursor(true);
   ui.ShowPage("PGRightTab06MinutesText");
   doc.EditorMinutesText = std::move(bytes);
-  doc.MinutesTextList = sjis::SplitLines(doc.EditorMinutesText);
-  if (doc.MinutesTextList.empty()) {
+  // A text without lines is an empty text.
+  if (keeps != OpenKeeps::TextOnly) doc.MinutesTextList = sjis::SplitLines(doc.EditorMinutesText);
+  if (doc.EditorMinutesText.empty()) {
     ui.Warning("【 "_sj + name + " 】には会議録の行がありません（空のファイルです）。"_sj);
   }
   doc.LoadedLineCount = doc.CurrentLineCount = PaneLineCount(doc.EditorMainText);
-  LoadMinutesTextStringGrid(settings, doc);
+  if (keeps == OpenKeeps::LinesAndAnalysis) LoadMinutesTextStringGrid(settings, doc);
 
   doc.MinutesFileName = name;
   BuildCategoty(doc);

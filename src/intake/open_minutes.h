@@ -24,12 +24,18 @@ using FollowUpCommand = std::function<void(Settings&, Document&, Ui&)>;
 // a warning names the file).
 int OpenFile(Settings& settings, Document& doc, Ui& ui, const std::string& name);
 
+// What opening keeps of the text besides the editor pane's copy: its lines
+// and their analysis (as the desktop program shows them), its lines only, or
+// nothing more (for a batch that streams the analysis of the pane's text,
+// StreamMinutesAnalysis, and needs neither).
+enum class OpenKeeps { LinesAndAnalysis, Lines, TextOnly };
+
 // OpenFile for text already read (the command line converts encodings first).
 int OpenMinutesText(Settings& settings, Document& doc, Ui& ui, const std::string& name,
                     std::string_view bytes);
 // The same, taking over the text as the editor pane's instead of copying it.
 int OpenMinutesText(Settings& settings, Document& doc, Ui& ui, const std::string& name,
-                    std::string&& bytes);
+                    std::string&& bytes, OpenKeeps keeps = OpenKeeps::LinesAndAnalysis);
 
 // The "開く" command: asks for a file, opens it, sets the HTML file names and,
 // when the block marks balance and the option is on, runs `makeHTMLGo`.

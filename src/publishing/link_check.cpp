@@ -1,6 +1,8 @@
 #include "publishing/link_check.h"
 
+#include <algorithm>
 #include <unordered_set>
+#include <utility>
 
 #include "publishing/line_substitution.h"
 #include "text/path_text.h"
@@ -10,31 +12,47 @@ namespace korva {
 
 namespace {
 
-// Calls `take` with the value of every `name="..."` attribute, in document
-// order. Every such attribute ends in `="`, which a byte search finds
-// quickly; the name before it (letter case ignored) must start a character
-// and stand alone: "grid=" is not "id=".
+// Where a scan of `text` for one attribute name stopped.
+struct ScanStop {
+  bool complete;       // every value in `text` was taken
+  std::size_t resume;  // else: where the unclosed value's name starts
+};
+
+// Calls `take` with the value of every `name="..."` attribute of `text`
+// from byte `from` on (a character boundary; a byte before it is only looked
+// at), in document order. Every such attribute ends in `="`, which a byte
+// search finds quickly; the name before it (letter case ignored) must start
+// a character and stand alone: "grid=" is not "id=". Stops at a value that
+// does not close.
 template <typename Take>
-void ForEachAttributeValue(std::string_view html, std::string_view name, Take take) {
-  std::size_t pos = 0;
-  for (std::size_t q = html.find("=\"", name.size()); q != std::string_view::npos;
-       q = html.find("=\"", q + 1)) {
+ScanStop ScanAttributeValues(std::string_view text, std::size_t from, std::string_view name,
+                             Take take) {
+  std::size_t pos = from;
+  std::size_t known = from;  // a character boundary at or before every candidate to come
+  for (std::size_t q = text.find("=\"", from + name.size()); q != std::string_view::npos;
+       q = text.find("=\"", q + 1)) {
     const std::size_t at = q - name.size();
     if (at < pos) continue;
     bool same = true;
     for (std::size_t i = 0; i < name.size() && same; ++i) {
-      same = sjis::AsciiLower(html[at + i]) == sjis::AsciiLower(name[i]);
+      same = sjis::AsciiLower(text[at + i]) == sjis::AsciiLower(name[i]);
     }
-    if (!same || !IsCharBoundary(html, at)) continue;
-    const bool alone = at == 0 || html[at - 1] == ' ' || html[at - 1] == '\t' ||
-                       html[at - 1] == '\n' || html[at - 1] == '\r';
+    if (!same || !sjis::StartsCharacter(text, known, at)) continue;
+    const bool alone = at == 0 || text[at - 1] == ' ' || text[at - 1] == '\t' ||
+                       text[at - 1] == '\n' || text[at - 1] == '\r';
     const std::size_t start = q + 2;
-    const std::size_t end = sjis::Find(html, "\"", start);
-    if (end == sjis::npos) break;
-    if (alone) take(html.substr(start, end - start));
+    const std::size_t end = sjis::Find(text, "\"", start);
+    if (end == sjis::npos) return {false, at};
+    if (alone) take(text.substr(start, end - start));
     pos = end + 1;
     q = end;
   }
+  return {true, text.size()};
+}
+
+template <typename Take>
+void ForEachAttributeValue(std::string_view html, std::string_view name, Take take) {
+  ScanAttributeValues(html, 0, name, take);
 }
 
 bool EndsWith(std::string_view s, std::string_view tail) {
@@ -49,6 +67,22 @@ bool IsSiblingFile(std::string_view href) {
   return EndsWith(href, "-n.html") || EndsWith(href, "-v.html") || EndsWith(href, "-h.html");
 }
 
+// Whether `href` leads somewhere, read as a browser reads it: the file up to
+// the first "#", percent-decoded. A raw "#" inside a file name
+// ("h26#1-n.html") leaves "h26" for the file. "#" is ASCII below 0x40, never
+// the second byte of a character.
+template <typename HasId>
+bool LeadsSomewhere(std::string_view href, const HasId& hasId,
+                    const std::set<std::string>& fileNames) {
+  const std::size_t hash = href.find('#');
+  const std::string file = PercentDecode(href.substr(0, hash));
+  if (file.empty()) {
+    return hash == std::string_view::npos || hasId(PercentDecode(href.substr(hash + 1)));
+  }
+  if (IsSiblingFile(href) || IsSiblingFile(file)) return fileNames.count(file) > 0;
+  return true;
+}
+
 }  // namespace
 
 std::vector<std::string> ExtractAttributeValues(const std::string& html, const std::string& name) {
@@ -57,24 +91,84 @@ std::vector<std::string> ExtractAttributeValues(const std::string& html, const s
   return values;
 }
 
+void AttributeStream::Scan(std::string_view text, bool last, const Take& take) {
+  // Only whole lines are scanned before the end: a line break stands
+  // between attributes, and the byte after it starts a character.
+  const std::size_t limit = last ? text.size() : text.rfind('\n', text.size()) + 1;
+  if (limit <= start_ + skip_ && !last) return;
+  const std::string_view lines = text.substr(0, limit);
+  const ScanStop stop = ScanAttributeValues(lines.substr(start_), skip_, name_, take);
+  if (stop.complete || last) {
+    start_ = limit;
+    skip_ = 0;
+    return;
+  }
+  // The unclosed value is scanned again with more text, from its name; the
+  // byte before the name still tells whether the name stands alone.
+  const std::size_t at = start_ + stop.resume;
+  skip_ = at > 0 ? 1 : 0;
+  start_ = at - skip_;
+}
+
+LinkChecker::LinkChecker(std::string name, const std::set<std::string>& fileNames)
+    : name_(std::move(name)), fileNames_(fileNames) {}
+
+void LinkChecker::Feed(std::string_view piece) {
+  text_.append(piece);
+  Scan(false);
+}
+
+void LinkChecker::StartIds() {
+  Scan(true);
+  text_.clear();
+  readingIds_ = true;
+  // Every id a link may need, as LeadsSomewhere asks for it.
+  for (const std::string& href : links_) {
+    LeadsSomewhere(
+        href,
+        [&](const std::string& id) {
+          wanted_.insert(id);
+          return true;
+        },
+        fileNames_);
+  }
+}
+
+std::vector<LinkProblem> LinkChecker::Finish() {
+  Scan(true);
+  std::vector<LinkProblem> problems;
+  const auto hasId = [&](const std::string& id) { return found_.count(id) > 0; };
+  for (const std::string& href : links_) {
+    if (!LeadsSomewhere(href, hasId, fileNames_)) problems.push_back({name_, href});
+  }
+  return problems;
+}
+
+void LinkChecker::Scan(bool last) {
+  AttributeStream& stream = readingIds_ ? ids_ : hrefs_;
+  if (readingIds_) {
+    stream.Scan(text_, last, [&](std::string_view id) {
+      if (wanted_.empty()) return;
+      const std::string value(id);
+      if (wanted_.count(value) > 0) found_.insert(value);
+    });
+  } else {
+    // The links are checked once the ids they name are known.
+    stream.Scan(text_, last, [&](std::string_view href) { links_.emplace_back(href); });
+  }
+  // What has been scanned is let go.
+  text_.erase(0, stream.Start());
+  stream.Shift(stream.Start());
+}
+
 std::vector<LinkProblem> FindBrokenLinksInFile(const std::string& name, std::string_view text,
                                                const std::set<std::string>& fileNames) {
   std::unordered_set<std::string_view> ids;
   ForEachAttributeValue(text, "id", [&](std::string_view id) { ids.insert(id); });
   std::vector<LinkProblem> problems;
+  const auto hasId = [&](const std::string& id) { return ids.count(id) > 0; };
   ForEachAttributeValue(text, "href", [&](std::string_view href) {
-    // As a browser reads it: the file up to the first "#", percent-decoded.
-    // A raw "#" inside a file name ("h26#1-n.html") leaves "h26" for the file.
-    // "#" is ASCII below 0x40, never the second byte of a character.
-    const std::size_t hash = href.find('#');
-    const std::string file = PercentDecode(href.substr(0, hash));
-    bool ok = true;
-    if (file.empty()) {
-      ok = hash == std::string_view::npos || ids.count(PercentDecode(href.substr(hash + 1))) > 0;
-    } else if (IsSiblingFile(href) || IsSiblingFile(file)) {
-      ok = fileNames.count(file) > 0;
-    }
-    if (!ok) problems.push_back({name, std::string(href)});
+    if (!LeadsSomewhere(href, hasId, fileNames)) problems.push_back({name, std::string(href)});
   });
   return problems;
 }

@@ -84,7 +84,6 @@ int MakeUniteHTML(Settings& settings, Document& doc, Ui& ui) {
   doc.DocumentHTMLList.clear();
   AddHead(doc, doc.DocumentHTMLList, doc.LocalHeadIncludeList, kHeadLocal);
   MakeNavList(settings, doc);
-  MakeNormalFile(settings, doc, kHeadLocal);
 
   // The files go into the three-file folder, so it must exist as well as the
   // HTML-save folder; an unset folder would otherwise mean the working directory.
@@ -98,8 +97,9 @@ int MakeUniteHTML(Settings& settings, Document& doc, Ui& ui) {
   doc.NormalFileName = p.normalName;
   doc.VerticalFileName = p.verticalName;
   doc.HorizontalFileName = p.horizontalName;
+  // The page is made as it is written: a copy of the body would double the memory.
   return SaveFrameHTML(settings, doc, ui, doc.ThreeFileNormalPath,
-                       [&](LineSink& out) { out.AddAll(doc.OutputFileList); });
+                       [&](LineSink& out) { MakeNormalFile(settings, doc, kHeadLocal, out); });
 }
 
 int LocalBuild2Pane(const Settings& settings, Document& doc, Ui& ui) {

@@ -69,16 +69,19 @@ void FindPaneEdits(std::string_view line, std::vector<std::size_t>& edits) {
   const std::string_view marker = tags::kLayoutMarker;
   std::size_t nextEq = line.find('=');
   std::size_t nextPct = line.find('%');
+  // Each kind of candidate comes in rising order and keeps its own known boundary.
+  std::size_t knownEq = 0, knownPct = 0;
   while (nextEq != std::string_view::npos || nextPct != std::string_view::npos) {
     if (nextEq < nextPct) {
       const std::size_t pos = nextEq;
-      if (pos >= 2 && MatchesIgnoringCase(line, pos - 2, kId) && IsCharBoundary(line, pos - 2)) {
+      if (pos >= 2 && MatchesIgnoringCase(line, pos - 2, kId) &&
+          sjis::StartsCharacter(line, knownEq, pos - 2)) {
         edits.push_back((pos - 2) << 1 | kPrefixId);
       }
       nextEq = line.find('=', pos + 1);
     } else {
       const std::size_t pos = nextPct;
-      if (MatchesIgnoringCase(line, pos, marker) && IsCharBoundary(line, pos)) {
+      if (MatchesIgnoringCase(line, pos, marker) && sjis::StartsCharacter(line, knownPct, pos)) {
         edits.push_back(pos << 1 | kReplaceMarker);
         const std::size_t after = pos + marker.size();
         nextPct = line.find('%', after);

@@ -65,12 +65,11 @@ std::string WebChangeAttmark(std::string_view text, const Settings& s, const Doc
   return sjis::ReplaceAll(out, "@domain@", s.BtnEditWebDomain, sjis::Case::IgnoreAscii);
 }
 
-int MakeWebNormalFile(const Settings& settings, Document& doc, int kind) {
+void MakeWebNormalFile(const Settings& settings, const Document& doc, int kind, LineSink& out) {
   BuildNormalPage(
       settings, doc,
       {doc.WebHeadIncludeList, doc.WebTopFrameIncludeList, doc.WebSidelinkIncludeList, kHeadWeb},
-      kind);
-  return 0;
+      kind, out);
 }
 
 int SaveWebFrameHTML(const Settings& settings, Document& doc, Ui& ui, const std::string& path,
@@ -86,7 +85,6 @@ int SaveWebFrameHTML(const Settings& settings, Document& doc, Ui& ui, const std:
 int MakeWebUniteHTML(Settings& settings, Document& doc, Ui& ui) {
   doc.DocumentHTMLList.clear();
   MakeNavList(settings, doc);
-  MakeWebNormalFile(settings, doc, kHeadWeb);
 
   if (!FolderExists(settings.BtnEditWebHTMLFolder)) return -1;
   if (settings.ComboBoxWebHTMLFile.empty()) settings.ComboBoxWebHTMLFile = "dummy";
@@ -98,7 +96,7 @@ int MakeWebUniteHTML(Settings& settings, Document& doc, Ui& ui) {
   doc.VerticalFileName = p.verticalName;
   doc.HorizontalFileName = p.horizontalName;
   return SaveWebFrameHTML(settings, doc, ui, doc.WebNormalPath,
-                          [&](LineSink& out) { out.AddAll(doc.OutputFileList); });
+                          [&](LineSink& out) { MakeWebNormalFile(settings, doc, kHeadWeb, out); });
 }
 
 int WebBuild2Pane(const Settings& settings, Document& doc, Ui& ui) {

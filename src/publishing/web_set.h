@@ -16,8 +16,8 @@ namespace korva {
 // may stand inside the address settings.
 std::string WebChangeAttmark(std::string_view text, const Settings& settings, const Document& doc);
 
-// Fills OutputFileList with the web normal file (kind 1). Returns 0.
-int MakeWebNormalFile(const Settings& settings, Document& doc, int kind);
+// The web normal file (kind 1), line by line into `out`.
+void MakeWebNormalFile(const Settings& settings, const Document& doc, int kind, LineSink& out);
 
 // -1 when there are no lines or the write failed, else 0.
 int SaveWebFrameHTML(const Settings& settings, Document& doc, Ui& ui, const std::string& path,

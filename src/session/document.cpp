@@ -5,9 +5,9 @@ namespace korva {
 void Document::StringListAllClear() {
   for (StringList* list :
        {&MinutesTextList, &ConvertedTextList, &SearchWordList, &SpeakerNavEntryList, &BodyHTMLList,
-        &OutputFileList, &NavHTMLList, &NavWorkList, &TwoPaneListHTMLList,
-        &LocalTopFrameIncludeList, &LocalSidelinkIncludeList, &WebTopFrameIncludeList,
-        &WebSidelinkIncludeList, &BrowseTempList1}) {
+        &NavHTMLList, &NavWorkList, &TwoPaneListHTMLList, &LocalTopFrameIncludeList,
+        &LocalSidelinkIncludeList, &WebTopFrameIncludeList, &WebSidelinkIncludeList,
+        &BrowseTempList1}) {
     list->clear();
   }
   SpeakerNameSet.Clear();

@@ -41,7 +41,6 @@ struct Document {
   StringList ContentsWorkList1, ContentsWorkList2;
   StringList BodyHTMLList;
   StringList DocumentHTMLList;
-  StringList OutputFileList;
   StringList NavHTMLList, NavWorkList;
   StringList TwoPaneListHTMLList;
   StringList LocalHeadIncludeList, LocalTopFrameIncludeList, LocalSidelinkIncludeList;

@@ -116,6 +116,29 @@ ReadResult ReadFileBytes(const fs::path& path) {
   return result;
 }
 
+std::optional<FileError> ReadFileInPieces(const std::filesystem::path& path,
+                                          const PieceWriter& take) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec))
+    return FileError{path.string(), "is a folder, not a file"};
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return ErrorFor(path, errno);
+  std::string block(kReadPieceSize, '\0');
+  std::optional<FileError> error;
+  for (;;) {
+    const ssize_t n = ::read(fd, block.data(), block.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      error = ErrorFor(path, errno);
+      break;
+    }
+    if (n == 0) break;
+    take(std::string_view(block.data(), static_cast<std::size_t>(n)));
+  }
+  ::close(fd);
+  return error;
+}
+
 std::optional<FileError> WriteFileAtomically(const fs::path& path, std::string_view bytes) {
   return WriteFileAtomicallyInPieces(path, [bytes](const PieceWriter& write) {
     write(bytes);

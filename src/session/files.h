@@ -4,6 +4,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -27,6 +28,14 @@ struct ReadResult {
 
 ReadResult ReadFileBytes(const std::filesystem::path& path);
 
+// Reads `path` a block at a time, so that a large file is never held whole;
+// `take` sees every block in order. An error may come after some blocks.
+// Small blocks keep what a reader holds small too.
+using PieceWriter = std::function<void(std::string_view)>;
+inline constexpr std::size_t kReadPieceSize = 64 << 10;
+std::optional<FileError> ReadFileInPieces(const std::filesystem::path& path,
+                                          const PieceWriter& take);
+
 // Writes `bytes` to `path` atomically (temporary file ".NAME.XXXXXX" beside
 // it, fsync, rename). A symbolic link is written through to the file it
 // names, and a file that is replaced keeps its mode.
@@ -37,7 +46,6 @@ std::optional<FileError> WriteFileAtomically(const std::filesystem::path& path,
 // `produce` hands each piece in order to the writer it is given, and returns
 // false to give up, which leaves the old file as it was and reports
 // `kNothingWritten`.
-using PieceWriter = std::function<void(std::string_view)>;
 inline constexpr const char* kNothingWritten = "nothing to write";
 // The reason a write gives after RemoveOpenTemporaries.
 inline constexpr const char* kInterrupted = "the program is being stopped";

@@ -32,28 +32,14 @@ class LineSink {
 // Gives the lines of one file to a sink.
 using LineProducer = std::function<void(LineSink&)>;
 
-// Refills a list in place: the n-th line written overwrites the old n-th
-// line, so a list filled again with lines of similar sizes (each publishing
-// run refills the normal file's list) reuses their storage instead of freeing
-// and allocating every line.
-class ListRefill final : public LineSink {
+// Appends the lines to a list.
+class ListAppend final : public LineSink {
  public:
-  explicit ListRefill(StringList& list) : list_(list) {}
-  ListRefill(const ListRefill&) = delete;
-  ListRefill& operator=(const ListRefill&) = delete;
-  // Drops the old lines past the last one written.
-  ~ListRefill() override { list_.resize(written_); }
-
-  std::string& StartLine() override {
-    if (written_ == list_.size()) list_.emplace_back();
-    std::string& line = list_[written_++];
-    line.clear();
-    return line;
-  }
+  explicit ListAppend(StringList& list) : list_(list) {}
+  std::string& StartLine() override { return list_.emplace_back(); }
 
  private:
   StringList& list_;
-  std::size_t written_ = 0;
 };
 
 }  // namespace korva

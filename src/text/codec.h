@@ -1,5 +1,7 @@
 // CP932 <-> UTF-8 conversion. Document text is CP932 bytes everywhere inside
-// the program; this module is the only place where it changes encoding.
+// the program; this module is the only place where it changes encoding. The
+// mapping is glibc's CP932 converter's, kept as generated data
+// (cp932_tables.h), so the bytes are the same on every system.
 #pragma once
 
 #include <cstddef>
@@ -27,14 +29,27 @@ std::string Cp932ToUtf8(std::string_view cp932);
 
 // For messages and terminal output: undecodable bytes become U+FFFD.
 std::string Cp932ToUtf8Lossy(std::string_view cp932);
+// The same appended to `out`; returns the offset of the first undecodable
+// byte, npos when there is none.
+std::size_t AppendCp932AsUtf8Lossy(std::string& out, std::string_view cp932);
+// The same written to `out`, which has room for three bytes per input byte
+// and one more; returns the end of what was written.
+char* Cp932ToUtf8Lossy(std::string_view cp932, char* out);
+
+// Appends the UTF-8 form of the characters at the start of `cp932` up to the
+// first byte that is not CP932 (or a lead byte cut off at the end), and
+// returns how many bytes it took: all of them for valid text.
+std::size_t AppendCp932AsUtf8(std::string& out, std::string_view cp932);
 
 // Characters CP932 cannot hold become "〓"; the byte offsets (in the UTF-8
 // input) of the replaced characters are appended to `replacedAt` when given.
 // Invalid UTF-8 bytes are replaced the same way.
 std::string Utf8ToCp932(std::string_view utf8, std::vector<std::size_t>* replacedAt = nullptr);
 
-// True when every byte sequence is valid CP932 (what iconv accepts).
+// True when every byte sequence is valid CP932.
 bool IsValidCp932(std::string_view bytes);
+// Offset of the first byte that starts no CP932 character, npos when none.
+std::size_t FirstInvalidCp932(std::string_view bytes);
 
 // One CP932 character: its Unicode code point and its length in bytes. A
 // byte that starts no character comes alone, with `valid` false.

@@ -121,29 +121,6 @@ std::string ReplaceAll(std::string_view s, std::string_view from, std::string_vi
   return out;
 }
 
-namespace {
-
-// Calls `take` with the [begin, end) of every line. CR and LF are below 0x40,
-// so they never occur as trail bytes: byte searches find every line end.
-template <typename Take>
-void ForEachLine(std::string_view text, Take take) {
-  std::size_t cr = text.find('\r'), lf = text.find('\n');
-  for (std::size_t start = 0; start < text.size();) {
-    if (cr < start) cr = text.find('\r', start);
-    if (lf < start) lf = text.find('\n', start);
-    const std::size_t end = std::min(cr, lf);
-    if (end == npos) {
-      take(start, text.size());
-      return;
-    }
-    take(start, end);
-    start = end + 1;
-    if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
-  }
-}
-
-}  // namespace
-
 std::vector<std::string> SplitLines(std::string_view text) {
   // Counting first sizes the list once: no regrowth moves, no spare capacity.
   std::size_t count = 0;

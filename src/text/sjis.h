@@ -51,10 +51,12 @@ inline bool Contains(std::string_view s, std::string_view sub, Case mode = Case:
 
 // Position 0 is always a boundary, so a plain prefix test is exact.
 inline bool StartsWith(std::string_view s, std::string_view prefix) {
-  // The first byte settles most calls without a call to memcmp.
-  if (prefix.empty()) return true;
-  if (s.size() < prefix.size() || s[0] != prefix[0]) return false;
-  return s.compare(0, prefix.size(), prefix) == 0;
+  // Prefixes are a character or two: compared in place, not by a call to memcmp.
+  if (s.size() < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i) {
+    if (s[i] != prefix[i]) return false;
+  }
+  return true;
 }
 
 // True only when the suffix begins on a character boundary: "表" does not end with "\".
@@ -65,8 +67,28 @@ std::string ReplaceFirst(std::string_view s, std::string_view from, std::string_
 std::string ReplaceAll(std::string_view s, std::string_view from, std::string_view to,
                        Case mode = Case::Sensitive);
 
-// Splits at CR LF, LF or CR. A final line break does not start another line;
-// an empty text has no lines.
+// Calls `take(begin, end)` with the byte range of every line: lines end at
+// CR LF, LF or CR, a final line break does not start another line, and an
+// empty text has no lines. CR and LF are below 0x40, so they never occur as
+// trail bytes: byte searches find every line end.
+template <typename Take>
+void ForEachLine(std::string_view text, Take take) {
+  std::size_t cr = text.find('\r'), lf = text.find('\n');
+  for (std::size_t start = 0; start < text.size();) {
+    if (cr < start) cr = text.find('\r', start);
+    if (lf < start) lf = text.find('\n', start);
+    const std::size_t end = cr < lf ? cr : lf;
+    if (end == npos) {
+      take(start, text.size());
+      return;
+    }
+    take(start, end);
+    start = end + 1;
+    if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
+  }
+}
+
+// The lines of ForEachLine as strings.
 std::vector<std::string> SplitLines(std::string_view text);
 
 // Joins lines with CR LF between them, and after the last one when `finalBreak`.

@@ -1,6 +1,5 @@
 #include "text/string_helpers.h"
 
-#include <array>
 #include <bitset>
 
 #include "text/literal.h"
@@ -42,32 +41,37 @@ bool IsZenkakuBlank(std::string_view ch) {
   return ch == kFwSpace || (ch.size() == 1 && IsControlOrSpace(ch[0]));
 }
 
-bool IsSpaceOrFwSpace(std::string_view ch) {
-  return ch == " " || ch == kFwSpace;
-}
-
-std::string RemoveAll(std::string s, std::string_view what) {
-  return sjis::ReplaceAll(s, what, "");
-}
-
 }  // namespace
 
-std::string ZenkakuTrimLeft(std::string_view s) {
+std::string_view ZenkakuTrimLeftView(std::string_view s) {
   std::size_t pos = 0;
   while (pos < s.size()) {
     std::size_t len = BlankAt(s, pos);
     if (len == 0) break;
     pos += len;
   }
-  return std::string(s.substr(pos));
+  return s.substr(pos);
+}
+
+std::string_view ZenkakuTrimRightView(std::string_view s) {
+  // Only a control character, a space or the trail byte of "　" can end a
+  // blank run; most texts end otherwise and need no walk.
+  if (s.empty()) return s;
+  const auto last = static_cast<unsigned char>(s.back());
+  if (last > 0x20 && last != 0x40) return s;
+  return s.substr(0, EndWithoutTrailing(s, IsZenkakuBlank));
+}
+
+std::string ZenkakuTrimLeft(std::string_view s) {
+  return std::string(ZenkakuTrimLeftView(s));
 }
 
 std::string ZenkakuTrimRight(std::string_view s) {
-  return std::string(s.substr(0, EndWithoutTrailing(s, IsZenkakuBlank)));
+  return std::string(ZenkakuTrimRightView(s));
 }
 
 std::string ZenkakuTrim(std::string_view s) {
-  return ZenkakuTrimRight(ZenkakuTrimLeft(s));
+  return std::string(ZenkakuTrimRightView(ZenkakuTrimLeftView(s)));
 }
 
 std::string TrimControlAndSpaces(std::string_view s) {
@@ -96,25 +100,69 @@ std::string DeleteAllSpaces(std::string_view s) {
   return out;
 }
 
-std::string TrimAllSpaces(std::string_view s) {
-  std::string t = TrimControlAndSpaces(s);
-  std::size_t begin = 0;
-  while (begin < t.size()) {
-    std::string_view ch = std::string_view(t).substr(begin, sjis::CharLength(t, begin));
-    if (!IsSpaceOrFwSpace(ch)) break;
-    begin += ch.size();
+std::string_view TrimAllSpacesView(std::string_view s) {
+  std::size_t begin = 0, end = s.size();
+  while (begin < end && IsControlOrSpace(s[begin])) ++begin;
+  // Bytes up to 0x20 are never trail bytes, so the end can be cut bytewise.
+  while (end > begin && IsControlOrSpace(s[end - 1])) --end;
+  while (begin < end) {
+    if (s[begin] == ' ') {
+      ++begin;
+    } else if (end - begin >= 2 && s.substr(begin, 2) == kFwSpace) {
+      begin += 2;
+    } else {
+      break;
+    }
   }
-  std::string_view rest = std::string_view(t).substr(begin);
-  return std::string(rest.substr(0, EndWithoutTrailing(rest, IsSpaceOrFwSpace)));
+  // A space at the end counts only where a character starts: in
+  // "\x81\x81\x40" the 0x40 is no "　" but the end of "\x81\x81" and "@".
+  const auto startsCharacter = [&](std::size_t p) {
+    std::size_t known = begin;
+    return sjis::StartsCharacter(s, known, p);
+  };
+  while (end > begin) {
+    if (s[end - 1] == ' ' && startsCharacter(end - 1)) {
+      --end;
+    } else if (end - begin >= 2 && s.substr(end - 2, 2) == kFwSpace && startsCharacter(end - 2)) {
+      end -= 2;
+    } else {
+      break;
+    }
+  }
+  return s.substr(begin, end - begin);
+}
+
+std::string TrimAllSpaces(std::string_view s) {
+  return std::string(TrimAllSpacesView(s));
 }
 
 bool IsSeparatorLine(std::string_view s) {
-  static const std::array<std::string, 15> kSeparators = {
-      "　"_sj, " ",    "―"_sj, "-",    "─"_sj,  "－"_sj, "━"_sj, "～"_sj,
-      "＝"_sj, "☆"_sj, "◇"_sj, "○"_sj, "〇"_sj, "□"_sj,  "〓"_sj};
-  std::string rest(s);
-  for (const auto& sep : kSeparators) rest = RemoveAll(std::move(rest), sep);
-  return rest.empty();
+  // Removing every occurrence of each symbol in turn removes whole characters
+  // only, each one a symbol: nothing remains exactly when every character of
+  // the line is one of them, which one walk tells.
+  static const std::bitset<256 * 256> kSeparators = [] {
+    std::bitset<256 * 256> symbols;
+    for (const std::string* symbol :
+         {&"　"_sj, &"―"_sj, &"─"_sj, &"－"_sj, &"━"_sj, &"～"_sj, &"＝"_sj, &"☆"_sj, &"◇"_sj,
+          &"○"_sj, &"〇"_sj, &"□"_sj, &"〓"_sj}) {
+      symbols.set(static_cast<unsigned char>((*symbol)[0]) * 256u +
+                  static_cast<unsigned char>((*symbol)[1]));
+    }
+    return symbols;
+  }();
+  for (std::size_t pos = 0; pos < s.size();) {
+    if (sjis::CharLength(s, pos) == 1) {
+      if (s[pos] != ' ' && s[pos] != '-') return false;
+      ++pos;
+    } else {
+      if (!kSeparators.test(static_cast<unsigned char>(s[pos]) * 256u +
+                            static_cast<unsigned char>(s[pos + 1]))) {
+        return false;
+      }
+      pos += 2;
+    }
+  }
+  return true;
 }
 
 std::string LeadingZenkakuSpaces(std::string_view s) {
@@ -123,7 +171,7 @@ std::string LeadingZenkakuSpaces(std::string_view s) {
   return std::string(s.substr(0, count * 2));
 }
 
-std::string RemoveSpeakerMarks(std::string_view s, int alsoSpaces) {
+void AppendWithoutSpeakerMarks(std::string& out, std::string_view s) {
   // Every mark is one two-byte character, so dropping whole characters in one
   // walk removes the same ones as removing each mark in turn.
   static const std::bitset<256 * 256> kMarks = [] {
@@ -136,19 +184,23 @@ std::string RemoveSpeakerMarks(std::string_view s, int alsoSpaces) {
     }
     return marks;
   }();
-  std::string rest;
-  rest.reserve(s.size());
   std::size_t run = 0, pos = 0;
   while (pos < s.size()) {
     const std::size_t len = sjis::CharLength(s, pos);
     if (len == 2 && kMarks.test(static_cast<unsigned char>(s[pos]) * 256u +
                                 static_cast<unsigned char>(s[pos + 1]))) {
-      rest.append(s.data() + run, pos - run);
+      out.append(s.data() + run, pos - run);
       run = pos + len;
     }
     pos += len;
   }
-  rest.append(s.data() + run, s.size() - run);
+  out.append(s.data() + run, s.size() - run);
+}
+
+std::string RemoveSpeakerMarks(std::string_view s, int alsoSpaces) {
+  std::string rest;
+  rest.reserve(s.size());
+  AppendWithoutSpeakerMarks(rest, s);
   return alsoSpaces == 1 ? DeleteAllSpaces(rest) : rest;
 }
 

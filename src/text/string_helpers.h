@@ -13,6 +13,9 @@ namespace korva {
 std::string ZenkakuTrimLeft(std::string_view s);
 std::string ZenkakuTrimRight(std::string_view s);
 std::string ZenkakuTrim(std::string_view s);
+// The same as views into `s`.
+std::string_view ZenkakuTrimLeftView(std::string_view s);
+std::string_view ZenkakuTrimRightView(std::string_view s);
 
 // Control characters and spaces (bytes up to 0x20) at both ends only.
 std::string TrimControlAndSpaces(std::string_view s);
@@ -23,6 +26,7 @@ std::string DeleteAllSpaces(std::string_view s);
 // Control characters and spaces at both ends, then the runs of spaces and
 // full-width spaces left at either end.
 std::string TrimAllSpaces(std::string_view s);
+std::string_view TrimAllSpacesView(std::string_view s);
 
 // True when nothing but separator symbols (and spaces) remain; "" is one too.
 bool IsSeparatorLine(std::string_view s);
@@ -32,6 +36,8 @@ std::string LeadingZenkakuSpaces(std::string_view s);
 
 // Removes every speaker mark, and then all spaces when `alsoSpaces` is 1.
 std::string RemoveSpeakerMarks(std::string_view s, int alsoSpaces);
+// RemoveSpeakerMarks(s, 0) appended to `out`.
+void AppendWithoutSpeakerMarks(std::string& out, std::string_view s);
 
 std::string PadNumber(long long n, std::size_t width);
 std::string ZeroPadNumber(long long n, std::size_t width);

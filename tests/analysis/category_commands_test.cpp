@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "analysis_support.h"
-#include "support/temp_folder.h"
 #include "support/recording_ui.h"
+#include "support/temp_folder.h"
 
 namespace korva {
 namespace {

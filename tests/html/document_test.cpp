@@ -6,8 +6,8 @@
 
 #include "html/placeholders.h"
 #include "html_test_support.h"
-#include "support/temp_folder.h"
 #include "support/recording_ui.h"
+#include "support/temp_folder.h"
 #include "text/sjis.h"
 
 namespace korva {
@@ -288,8 +288,10 @@ TEST_F(SingleDocumentTest, TrialSaveNeedsABody) {
 TEST_F(SingleDocumentTest, NormalFileLayout) {
   doc.BodyHTMLList = {"<p class=\"%hol%x\">body</p>"};
   doc.NavHTMLList = {"<a>nav</a>"};
-  MakeNormalFile(settings, doc, kHeadLocal);
-  const Lines out = ToUtf8(doc.OutputFileList);
+  StringList page;
+  ListAppend sink(page);
+  MakeNormalFile(settings, doc, kHeadLocal, sink);
+  const Lines out = ToUtf8(page);
   auto at = [&](const std::string& line) {
     return std::find(out.begin(), out.end(), line) - out.begin();
   };
@@ -301,8 +303,10 @@ TEST_F(SingleDocumentTest, NormalFileLayout) {
                    "</div><!-- wrapper -->", "</body>", "</html>"}));
   settings.CheckBoxBindCSS = true;
   doc.LocalCSSList = {"a {}"};
-  MakeNormalFile(settings, doc, kHeadLocal);
-  EXPECT_EQ(Lines(doc.OutputFileList.end() - 5, doc.OutputFileList.end()),
+  StringList bound;
+  ListAppend boundSink(bound);
+  MakeNormalFile(settings, doc, kHeadLocal, boundSink);
+  EXPECT_EQ(Lines(bound.end() - 5, bound.end()),
             (Lines{"<style type=\"text/css\">", "a {}", "</style>", "</body>", "</html>"}));
 }
 

@@ -31,6 +31,8 @@ TEST(SubstitutingLineWriter, MatchesTheWholeTextSubstitution) {
       {"あ￣い", "表\\", "ソ\\＼", "　　　"},
       // "@" and 0x81 as trail bytes are no placeholders; a real "￣" is.
       {"\x81\x40\x81\x40", "\x82\x81\x50x", "\x82\x40\x81\x50x"},
+      // A lead byte takes the "@" after it; a lone one at the end is a character.
+      {"\x81@title@", "x\x81", "\x81\x81@title@"},
       {"", "", "@@", "@ti", "tle@"},
       {},
   };

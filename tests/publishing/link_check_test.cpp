@@ -59,5 +59,43 @@ TEST(FindBrokenLinks, ReadsHrefsAsABrowserDoes) {
             (std::vector<std::string>{"h26#1-n.html h26#1-v.html", "h26#1-n.html a%2520b-n.html"}));
 }
 
+// A file read back twice in blocks of any size gives the problems of the
+// whole text: blocks cut names, values, "=\"" and double-byte characters apart.
+TEST(LinkChecker, BlocksOfAnySizeGiveTheWholeTextsProblems) {
+  const std::set<std::string> names = {"a-n.html", "a-v.html"};
+  const std::string texts[] = {
+      "<a href=\"#x\">\r\n<p id=\"x\">\r\n<a href=\"#y\">\r\n<a href=\"b-h.html\">\r\n",
+      // A value across lines, and a name right after a line break.
+      "<a href=\"#x\r\ny\">\n<p\nid=\"x\r\ny\"><a href=\"#z\">\n<a\nhref=\"#q\">",
+      // ... and one whose name does not stand alone.
+      "<a xhref=\"#q\r\nr\">\n<a href=\"#s\r\n\">\n",
+      // "＝" style traps: "\x81id" is no name, and a trail byte "@" after a lead run.
+      "\x81id=\"t\" <a href=\"#t\">\n\x88\x9f\x88\x9fid=\"u\" <a href=\"#u\">\n",
+      // A value that never closes ends both scans there.
+      "<a href=\"#k\"><p id=\"k\">\n<p id=\"open>\n<a href=\"#never\">\n",
+      "<a href=\"#k\">\n<a href=\"open\n<p id=\"k\">",
+      // Hrefs read as a browser reads them.
+      "<a href=\"#lt%2Dx\">\n<p id=\"lt-x\"><a href=\"h26#1-v.html\"><a href=\"a%2Dv.html#z\">\n",
+      // One line that holds everything, without a final line break.
+      "<p id=\"m\"><a href=\"#m\"><a href=\"#n\"><a href=\"a-v.html\">",
+  };
+  for (const std::string& text : texts) {
+    std::vector<std::string> whole;
+    for (const LinkProblem& p : FindBrokenLinksInFile("f", text, names)) whole.push_back(p.href);
+    for (std::size_t size = 1; size <= text.size(); ++size) {
+      LinkChecker checker("f", names);
+      for (const bool ids : {false, true}) {
+        if (ids) checker.StartIds();
+        for (std::size_t at = 0; at < text.size(); at += size) {
+          checker.Feed(std::string_view(text).substr(at, size));
+        }
+      }
+      std::vector<std::string> pieces;
+      for (const LinkProblem& p : checker.Finish()) pieces.push_back(p.href);
+      EXPECT_EQ(pieces, whole) << text << " in blocks of " << size;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace korva

@@ -73,7 +73,7 @@ TEST(AddTwoPaneNavLines, DuplicateRule) {
   };
   const auto written = [](const std::string& line, bool duplicate) {
     StringList lines;
-    ListRefill sink(lines);
+    ListAppend sink(lines);
     AddTwoPaneNavLines(sink, line, duplicate);
     return lines;
   };

@@ -26,6 +26,8 @@ TEST(StringHelpers, TrimFamily) {
       // A character whose trail byte is 0x40 at the end is kept: "ァ" is 0x83 0x40.
       {"ァ"_sj, "ァ"_sj, "ァ"_sj, "ァ"_sj, "ァ"_sj, "ァ"_sj},
       {"a　b"_sj, "a　b"_sj, "a　b"_sj, "a　b"_sj, "a　b"_sj, "ab"},
+      // A space taken as the second byte of a lead byte is no space of its own.
+      {"\x81 \x81\x40", "\x81 \x81\x40", "\x81 ", "\x81 ", "\x81 ", "\x81 "},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(Cp932ToUtf8Lossy(c.input));
