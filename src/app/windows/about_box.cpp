@@ -29,7 +29,6 @@ QString TAboutBox::AboutHtml() {
     html += QStringLiteral("<li>%1 — LGPL-3.0（ Chromium は BSD 形式ほかのライセンス ）</li>")
                 .arg(engine.toHtmlEscaped());
   }
-  html += QStringLiteral("<li>GNU C Library の iconv（ CP932 の変換 ）— LGPL-2.1</li>");
   if (ipaFont)
     html += QStringLiteral("<li>IPAゴシック（ 日本語の表示 ）— IPA フォントライセンス v1.0</li>");
   return html + QStringLiteral("</ul>");
