@@ -24,7 +24,7 @@ struct CliContext {
   CliUi ui;
   InputEncoding inputEncoding = InputEncoding::Cp932;
   std::filesystem::path programFolder;  // where the sample style sheets are looked for
-  bool prepare = false;  // minutes are prepared (下準備) before they are opened
+  bool prepare = false;                 // minutes are prepared (下準備) before they are opened
 };
 
 // Thrown by argument parsing for wrong usage (exit 2); the message is UTF-8.

@@ -7,8 +7,8 @@
 
 #include "html/document_html.h"
 #include "html/placeholders.h"
-#include "support/temp_folder.h"
 #include "support/recording_ui.h"
+#include "support/temp_folder.h"
 #include "text/literal.h"
 
 namespace korva {

@@ -35,8 +35,7 @@ inline CliRun RunShell(const std::string& command) {
   if (::mkdtemp(folder) == nullptr) return {};
   const std::filesystem::path out = std::filesystem::path(folder) / "out";
   const std::filesystem::path err = std::filesystem::path(folder) / "err";
-  const int raw =
-      std::system((command + " >" + ShellQuote(out) + " 2>" + ShellQuote(err)).c_str());
+  const int raw = std::system((command + " >" + ShellQuote(out) + " 2>" + ShellQuote(err)).c_str());
   CliRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFileBytes(out).bytes,
              ReadFileBytes(err).bytes};
   std::filesystem::remove_all(folder);
