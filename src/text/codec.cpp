@@ -143,21 +143,6 @@ std::size_t DecodeAppend(std::string_view in, std::string& out, bool lossy) {
   return firstInvalid ? static_cast<std::size_t>(firstInvalid - begin) : std::string_view::npos;
 }
 
-// Length of the UTF-8 sequence starting at s[pos], or 0 when it is malformed.
-std::size_t Utf8SequenceLength(std::string_view s, std::size_t pos) {
-  const auto b = static_cast<unsigned char>(s[pos]);
-  std::size_t len = b < 0x80           ? 1
-                    : (b >> 5) == 0x6  ? 2
-                    : (b >> 4) == 0xE  ? 3
-                    : (b >> 3) == 0x1E ? 4
-                                       : 0;
-  if (len == 0 || pos + len > s.size()) return 0;
-  for (std::size_t i = 1; i < len; ++i) {
-    if ((static_cast<unsigned char>(s[pos + i]) & 0xC0) != 0x80) return 0;
-  }
-  return len;
-}
-
 // The code point of a well-formed sequence of `len` bytes, or -1 when it is
 // no character: an overlong form, a surrogate, or beyond U+10FFFF.
 long Utf8CodePoint(std::string_view s, std::size_t pos, std::size_t len) {
@@ -218,6 +203,20 @@ const EncodeTable& Encoding() {
 }
 
 }  // namespace
+
+std::size_t Utf8SequenceLength(std::string_view s, std::size_t pos) {
+  const auto b = static_cast<unsigned char>(s[pos]);
+  std::size_t len = b < 0x80           ? 1
+                    : (b >> 5) == 0x6  ? 2
+                    : (b >> 4) == 0xE  ? 3
+                    : (b >> 3) == 0x1E ? 4
+                                       : 0;
+  if (len == 0 || pos + len > s.size()) return 0;
+  for (std::size_t i = 1; i < len; ++i) {
+    if ((static_cast<unsigned char>(s[pos + i]) & 0xC0) != 0x80) return 0;
+  }
+  return len;
+}
 
 std::size_t AppendCp932AsUtf8(std::string& out, std::string_view cp932) {
   const std::size_t invalid = DecodeAppend(cp932, out, false);

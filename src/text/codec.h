@@ -63,5 +63,8 @@ Cp932Char DecodeCp932Char(std::string_view text, std::size_t pos);
 
 // True when the bytes are well-formed UTF-8.
 bool IsValidUtf8(std::string_view bytes);
+// Length of the UTF-8 sequence starting at s[pos], or 0 when it is malformed
+// (a bad lead byte, a missing continuation byte, cut off at the end).
+std::size_t Utf8SequenceLength(std::string_view s, std::size_t pos);
 
 }  // namespace korva

@@ -74,20 +74,6 @@ std::string IconvLossyToUtf8(Iconv& from, std::string_view in) {
   return out;
 }
 
-std::size_t SequenceLength(std::string_view s, std::size_t pos) {
-  const auto b = static_cast<unsigned char>(s[pos]);
-  const std::size_t len = b < 0x80           ? 1
-                          : (b >> 5) == 6    ? 2
-                          : (b >> 4) == 0xE  ? 3
-                          : (b >> 3) == 0x1E ? 4
-                                             : 0;
-  if (len == 0 || pos + len > s.size()) return 0;
-  for (std::size_t i = 1; i < len; ++i) {
-    if ((static_cast<unsigned char>(s[pos + i]) & 0xC0) != 0x80) return 0;
-  }
-  return len;
-}
-
 std::string IconvToCp932(Iconv& to, std::string_view in, std::vector<std::size_t>& replaced) {
   std::string out;
   for (std::size_t pos = 0; pos < in.size();) {
@@ -95,7 +81,7 @@ std::string IconvToCp932(Iconv& to, std::string_view in, std::vector<std::size_t
     if (pos < in.size()) {
       replaced.push_back(pos);
       out += "\x81\xAC";
-      const std::size_t len = SequenceLength(in, pos);
+      const std::size_t len = Utf8SequenceLength(in, pos);
       pos += len == 0 ? 1 : len;
     }
   }
