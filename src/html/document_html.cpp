@@ -221,7 +221,7 @@ std::size_t ConvertBodyInOnePass(Settings& settings, Document& doc, RowConsumer*
 
 int AcceptConvertedBody(Settings& settings, Document& doc, Ui& ui) {
   StatusbarClearSaveMessage(doc, ui);
-  if (doc.MinutesTextList.empty()) {
+  if (!doc.HasMinutes()) {
     ui.Beep();
     return -1;
   }
@@ -428,11 +428,16 @@ int HTMLSaveInPieces(const Settings& settings, const Document& doc, Ui& ui, cons
   Utf8LabelRewriter labels;
   std::string relabelled, converted;
   std::size_t offset = 0, firstInvalid = std::string::npos;
+  SavedBytesWatcher* watcher = SavedBytesWatcher::Current();
   const auto error = WriteFileAtomicallyInPieces(ToFsPath(path), [&](const PieceWriter& write) {
     std::size_t written = 0;
+    if (watcher) watcher->Start(path);
     produce([&](std::string_view piece) {
       written += piece.size();
-      if (!utf8) return write(piece);
+      if (!utf8) {
+        if (watcher) watcher->Take(piece);
+        return write(piece);
+      }
       relabelled.assign(piece);
       labels.Rewrite(relabelled);
       converted.clear();
@@ -441,6 +446,7 @@ int HTMLSaveInPieces(const Settings& settings, const Document& doc, Ui& ui, cons
         firstInvalid = offset + invalid;
       }
       offset += relabelled.size();
+      if (watcher) watcher->Take(converted);
       write(converted);
     });
     // Like a whole text that comes out empty, nothing is saved.
@@ -456,6 +462,22 @@ int HTMLSaveInPieces(const Settings& settings, const Document& doc, Ui& ui, cons
   // A file of a set is saved when the whole set is.
   if (!FileSet::Collecting()) MessageFileSaved(doc, ui, path);
   return 0;
+}
+
+namespace {
+thread_local SavedBytesWatcher* currentWatcher = nullptr;
+}  // namespace
+
+SavedBytesWatcher::SavedBytesWatcher() : outer_(currentWatcher) {
+  currentWatcher = this;
+}
+
+SavedBytesWatcher::~SavedBytesWatcher() {
+  currentWatcher = outer_;
+}
+
+SavedBytesWatcher* SavedBytesWatcher::Current() {
+  return currentWatcher;
 }
 
 int SaveOverwrite(Settings& settings, Document& doc, Ui& ui) {

@@ -1,5 +1,7 @@
 #include "publishing/line_substitution.h"
 
+#include <cstdint>
+#include <cstring>
 #include <utility>
 
 #include "html/document_html.h"
@@ -12,19 +14,55 @@ bool IsCharBoundary(std::string_view s, std::size_t i) {
   return sjis::StartsCharacter(s, known, i);
 }
 
-// "@" is also the trail byte of "　", which fills Japanese minutes, so one
-// walk over the characters beats a byte search that stops at every "　".
+namespace {
+
+// Whether any byte of `word` is `c` (may flag a byte above a match too).
+constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+inline std::uint64_t HasByte(std::uint64_t word, unsigned char c) {
+  const std::uint64_t v = word ^ (kOnes * c);
+  return (v - kOnes) & ~v & (kOnes << 7);
+}
+
+}  // namespace
+
+// The bytes of "@", "￣" (0x81 0x50) and "＼" (0x81 0x5F) are sought eight
+// at a time; a candidate is then checked for where it stands. "@" is also the
+// trail byte of "　", which fills Japanese minutes, and a walk over every
+// character would cost far more than those few checks.
 bool MayNeedSubstitution(std::string_view line) {
   const auto* p = reinterpret_cast<const unsigned char*>(line.data());
   const std::size_t n = line.size();
-  for (std::size_t i = 0; i < n; ++i) {
-    const unsigned char c = p[i];
-    if (c == '@') return true;
-    if (sjis::IsLeadByte(c) && i + 1 < n) {
-      // "￣" is 0x81 0x50, "＼" is 0x81 0x5F.
-      if (c == 0x81 && (p[i + 1] == 0x50 || p[i + 1] == 0x5F)) return true;
-      ++i;
+  // A byte that can only end a character (no lead byte) is followed by a
+  // character start; from there the lead bytes pair with the byte after
+  // them. `floor` is a character start at or before every candidate to come.
+  std::size_t floor = 0;
+  const auto startsCharacter = [&](std::size_t at) {
+    std::size_t run = at;
+    while (run > floor && sjis::IsLeadByte(p[run - 1])) --run;
+    return (at - run) % 2 == 0;
+  };
+  const auto candidate = [&](std::size_t q) {
+    const unsigned char c = p[q];
+    if (c == '@') {
+      if (startsCharacter(q)) return true;
+      floor = q + 1;
+    } else if (c == 0x50 || c == 0x5F) {
+      if (q > 0 && p[q - 1] == 0x81 && startsCharacter(q - 1)) return true;
+      floor = startsCharacter(q) ? q : q + 1;
     }
+    return false;
+  };
+  std::size_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, p + i, sizeof word);
+    if ((HasByte(word, '@') | HasByte(word, 0x50) | HasByte(word, 0x5F)) == 0) continue;
+    for (std::size_t q = i; q < i + 8; ++q) {
+      if (candidate(q)) return true;
+    }
+  }
+  for (; i < n; ++i) {
+    if (candidate(i)) return true;
   }
   return false;
 }

@@ -112,7 +112,7 @@ int WebBuild2Pane(const Settings& settings, Document& doc, Ui& ui) {
 
 int tbMakeWebHTMLClick(Settings& settings, Document& doc, Ui& ui) {
   StatusbarClearSaveMessage(doc, ui);
-  if (doc.MinutesTextList.empty()) {
+  if (!doc.HasMinutes()) {
     ui.Beep();
     return -1;
   }

@@ -115,6 +115,15 @@ struct Document {
   std::string NavOnePaneHTMLText;
   std::string SavedHTMLPath;
 
+  // True while minutes are open: their lines are held, or a batch that
+  // needed nothing more of them than their conversion has let them go.
+  bool HasMinutes() const { return !MinutesTextList.empty() || MinutesLinesReleased; }
+  void ReleaseMinutesLines() {
+    MinutesLinesReleased = !MinutesTextList.empty();
+    StringList().swap(MinutesTextList);
+  }
+  bool MinutesLinesReleased = false;
+
   // Empties every list except the work lists of body conversion, the head
   // include lists, the generated document, the three CSS lists and the
   // forced-break text.
