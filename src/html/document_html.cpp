@@ -446,7 +446,7 @@ int HTMLSaveInPieces(const Settings& settings, const Document& doc, Ui& ui, cons
         firstInvalid = offset + invalid;
       }
       offset += relabelled.size();
-      if (watcher) watcher->Take(converted);
+      if (watcher) watcher->Take(relabelled);
       write(converted);
     });
     // Like a whole text that comes out empty, nothing is saved.

@@ -100,9 +100,11 @@ int HTMLSave(const Settings& settings, const Document& doc, Ui& ui, const std::s
 int HTMLSaveInPieces(const Settings& settings, const Document& doc, Ui& ui, const std::string& path,
                      const std::function<void(const PieceWriter&)>& produce);
 
-// Sees the bytes of every file HTMLSaveInPieces writes on this thread while
-// it lives (the innermost one, when they nest), as they go into the file: a
-// check of what was written needs no second reading of it.
+// Sees the text of every file HTMLSaveInPieces writes on this thread while
+// it lives (the innermost one, when they nest), as it goes into the file, so
+// that a check of what was written needs no second reading of it. The text
+// is Shift_JIS even when the file is UTF-8 (converted character for
+// character), as every reader of this system's text expects.
 class SavedBytesWatcher {
  public:
   SavedBytesWatcher();
