@@ -15,6 +15,7 @@
 #include "cli/minutes_input.h"
 #include "html/document_html.h"
 #include "publishing/folder_checks.h"
+#include "publishing/line_substitution.h"
 #include "publishing/link_check.h"
 #include "publishing/local_set.h"
 #include "publishing/sample_style_sheet.h"
@@ -185,6 +186,8 @@ int PublishOne(CliContext& ctx, const Settings& base, const std::string& file,
     ctx.ui.Error("no HTML body could be generated from the minutes");
     return kExitInputProblem;
   }
+  // Both sets write the same body.
+  const PlainBodyLines plain(doc);
   const auto finish = [&](SetLinkCheck& links, const std::vector<const std::string*>& paths) {
     links.Report(ctx.ui);
     for (const std::string* path : paths) std::printf("%s\n", U8(*path).c_str());

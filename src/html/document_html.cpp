@@ -548,12 +548,16 @@ void BuildNormalPage(const Settings& settings, const Document& doc,
                "<div id=\"minutescontents-normal\">"});
   out.AddAll(part);
   std::string withMarker;
-  for (const auto& line : doc.BodyHTMLList) {
-    std::string& written = out.StartLine();
+  const StringList& body = doc.BodyHTMLList;
+  const bool plainKnown = doc.BodyPlainLines.size() == body.size();
+  for (std::size_t i = 0; i < body.size(); ++i) {
+    const std::string& line = body[i];
     if (line.find('%') == std::string::npos) {
-      written.append(line);
+      (plainKnown && doc.BodyPlainLines[i] ? out.StartPlainLine() : out.StartLine()).append(line);
       continue;
     }
+    // Deleting the marker may bring bytes together into another character.
+    std::string& written = out.StartLine();
     withMarker.assign(line);
     DeleteLayoutMarkerInPlace(withMarker);
     written.append(withMarker);

@@ -144,6 +144,7 @@ int tbBuildTwoPaneClick(Settings& settings, Document& doc, Ui& ui) {
   }
 
   ui.SetWaitCursor(true);
+  const PlainBodyLines plain(doc);
   const int written = SaveAsOneSet(
       doc, ui,
       [&] {

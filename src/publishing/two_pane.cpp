@@ -141,12 +141,12 @@ namespace {
 
 // What both files of a set take alike from the body and the list: where each
 // body line changes (both panes change it at the same places, whatever the
-// prefixes), whether it needs the placeholder substitution, and the
-// navigation lines as written. Found once for the two files.
+// prefixes) and the navigation lines as written. Found once for the two
+// files, as is whether a body line needs the placeholder substitution
+// (BodyPlainLines).
 struct PaneSources {
   std::vector<std::size_t> edits;
   std::vector<std::size_t> editsEnd;  // per body line: where its edits end
-  std::vector<bool> plain;
   StringList navLines;
 };
 
@@ -154,12 +154,11 @@ PaneSources FindPaneSources(const Settings& settings, const Document& doc) {
   const StringList& body = doc.BodyHTMLList;
   PaneSources sources;
   sources.editsEnd.resize(body.size());
-  sources.plain.resize(body.size());
   for (std::size_t i = 0; i < body.size(); ++i) {
     FindPaneEdits(body[i], sources.edits);
     sources.editsEnd[i] = sources.edits.size();
-    sources.plain[i] = !MayNeedSubstitution(body[i]);
   }
+
   ListAppend nav(sources.navLines);
   for (const std::string& line : doc.TwoPaneListHTMLList) {
     AddTwoPaneNavLines(nav, line, settings.CheckBoxLeftLinkDuplicate);
@@ -168,18 +167,19 @@ PaneSources FindPaneSources(const Settings& settings, const Document& doc) {
 }
 
 // The body once in each pane, framed.
-void AddBothPanes(LineSink& out, const StringList& body, const PaneSources& sources, int mode,
+void AddBothPanes(LineSink& out, const Document& doc, const PaneSources& sources, int mode,
                   std::pair<const PaneFrame*, const std::string*> first,
                   std::pair<const PaneFrame*, const std::string*> second) {
   const bool plainPrefixes = !MayNeedSubstitution(*first.second) &&
                              !MayNeedSubstitution(*second.second) &&
                              !MayNeedSubstitution(LayoutClassPrefix(mode));
+  const StringList& body = doc.BodyHTMLList;
   const std::span<const std::size_t> edits(sources.edits);
   for (const auto& [frame, prefix] : {first, second}) {
     out.Add(frame->open);
     for (std::size_t i = 0; i < body.size(); ++i) {
       const std::size_t editsBegin = i == 0 ? 0 : sources.editsEnd[i - 1];
-      const bool plain = plainPrefixes && sources.plain[i];
+      const bool plain = plainPrefixes && doc.BodyPlainLines[i];
       ApplyPaneEdits(plain ? out.StartPlainLine() : out.StartLine(), body[i],
                      edits.subspan(editsBegin, sources.editsEnd[i] - editsBegin), mode, *prefix);
     }
@@ -206,8 +206,7 @@ void Make2PaneList(const Settings& settings, const Document& doc, const PaneSour
 
   out.AddAll(part);
   const std::string firstPrefix = "lt-", secondPrefix = "rb-";
-  AddBothPanes(out, doc.BodyHTMLList, sources, mode, {&first, &firstPrefix},
-               {&second, &secondPrefix});
+  AddBothPanes(out, doc, sources, mode, {&first, &firstPrefix}, {&second, &secondPrefix});
 
   part.clear();
   AppendLines(part, {"</div><!-- contents -->", "</div><!-- container -->",
@@ -224,6 +223,7 @@ void Make2PaneList(const Settings& settings, const Document& doc, const PaneSour
 }  // namespace
 
 int SaveTwoPaneFiles(const Settings& settings, Document& doc, const TwoPaneSet& set) {
+  const PlainBodyLines plain(doc);
   const PaneSources sources = FindPaneSources(settings, doc);
   const auto file = [&](int mode, const PaneFrame& first, const PaneFrame& second) {
     return [&, mode](LineSink& out) {

@@ -128,6 +128,7 @@ int tbMakeWebHTMLClick(Settings& settings, Document& doc, Ui& ui) {
   }
   ui.ShowPage("PageControlGlobalTab01Main");
   ui.SetWaitCursor(true);
+  const PlainBodyLines plain(doc);
   const int written = SaveAsOneSet(
       doc, ui,
       [&] {

@@ -40,6 +40,10 @@ struct Document {
   SortedStringSet SpeakerSentenceSet;
   StringList ContentsWorkList1, ContentsWorkList2;
   StringList BodyHTMLList;
+  // Which lines of BodyHTMLList hold no "@", "￣" or "＼", and so need no
+  // placeholder substitution: found once for all the files that one set
+  // command (or a batch of them) makes from the body; empty otherwise.
+  std::vector<bool> BodyPlainLines;
   StringList DocumentHTMLList;
   StringList NavHTMLList, NavWorkList;
   StringList TwoPaneListHTMLList;
