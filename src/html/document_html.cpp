@@ -216,6 +216,8 @@ std::size_t ConvertBodyInOnePass(Settings& settings, Document& doc, RowConsumer*
   RowFanOut rows(std::move(consumers));
   const std::size_t count = StreamMinutesAnalysis(settings, doc, rows);
   converter.Finish();
+  if (!doc.BodyHTMLList.empty()) doc.BodyHTMLList.back().shrink_to_fit();
+  doc.BodyHTMLList.shrink_to_fit();
   return count;
 }
 

@@ -125,15 +125,19 @@ std::vector<LinkProblem> LinkChecker::Finish(const std::set<std::string>& fileNa
   Scan(text_, true);
   std::vector<LinkProblem> problems;
   const auto hasId = [&](const std::string& id) { return HasId(id); };
-  for (const std::string& href : links_) {
-    if (!LeadsSomewhere(href, hasId, fileNames)) problems.push_back({name_, href});
+  for (const auto& link : links_) {
+    const std::string_view href = Link(link);
+    if (!LeadsSomewhere(href, hasId, fileNames)) problems.push_back({name_, std::string(href)});
   }
   return problems;
 }
 
 void LinkChecker::Scan(std::string_view text, bool last) {
   ids_.Scan(text, last, [&](std::string_view id) { AddId(id); });
-  hrefs_.Scan(text, last, [&](std::string_view href) { links_.emplace_back(href); });
+  hrefs_.Scan(text, last, [&](std::string_view href) {
+    links_.emplace_back(linkText_.size(), href.size());
+    linkText_.append(href);
+  });
   // What both have scanned is let go.
   const std::size_t done = std::min(ids_.Start(), hrefs_.Start());
   ids_.Shift(done);
@@ -161,16 +165,19 @@ std::string_view StoredId(const std::string& idText, std::uint64_t slot) {
 }  // namespace
 
 bool LinkChecker::HasId(std::string_view id) const {
-  if (idSlots_.empty()) return false;
+  return !idSlots_.empty() && idSlots_[FindSlot(id, IdHash(id))] != 0;
+}
+
+std::size_t LinkChecker::FindSlot(std::string_view id, std::uint64_t hash) const {
   const std::size_t mask = idSlots_.size() - 1;
-  for (std::size_t i = IdHash(id) & mask; idSlots_[i] != 0; i = (i + 1) & mask) {
-    if (StoredId(idText_, idSlots_[i]) == id) return true;
-  }
-  return false;
+  std::size_t i = hash & mask;
+  while (idSlots_[i] != 0 && StoredId(idText_, idSlots_[i]) != id) i = (i + 1) & mask;
+  return i;
 }
 
 void LinkChecker::AddId(std::string_view id) {
-  if (HasId(id)) return;
+  const std::uint64_t hash = IdHash(id);
+  if (!idSlots_.empty() && idSlots_[FindSlot(id, hash)] != 0) return;
   // Kept at most half full, so that a search ends soon at a free slot.
   if (2 * (idCount_ + 1) > idSlots_.size()) {
     std::vector<std::uint64_t> old(std::max<std::size_t>(64, idSlots_.size() * 2), 0);
@@ -183,10 +190,7 @@ void LinkChecker::AddId(std::string_view id) {
       idSlots_[i] = slot;
     }
   }
-  const std::size_t mask = idSlots_.size() - 1;
-  std::size_t i = IdHash(id) & mask;
-  while (idSlots_[i] != 0) i = (i + 1) & mask;
-  idSlots_[i] = idText_.size() + 1;
+  idSlots_[FindSlot(id, hash)] = idText_.size() + 1;
   const std::uint64_t size = id.size();
   idText_.append(reinterpret_cast<const char*>(&size), sizeof size).append(id);
   ++idCount_;

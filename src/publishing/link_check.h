@@ -63,12 +63,19 @@ class LinkChecker {
   // Scans `text` (the held lines and a new piece) and keeps what is left.
   void Scan(std::string_view text, bool last);
   bool HasId(std::string_view id) const;
+  // The slot that holds `id`, else the free one where it would go.
+  std::size_t FindSlot(std::string_view id, std::uint64_t hash) const;
   void AddId(std::string_view id);
+  std::string_view Link(const std::pair<std::size_t, std::size_t>& link) const {
+    return std::string_view(linkText_).substr(link.first, link.second);
+  }
 
   std::string name_;
   std::string text_;
   AttributeStream ids_{"id"}, hrefs_{"href"};
-  std::vector<std::string> links_;
+  // Every href, in order, as (offset, length) in one text.
+  std::string linkText_;
+  std::vector<std::pair<std::size_t, std::size_t>> links_;
   // Every id, each as its length (8 bytes) and its bytes in one text,
   // found through an open-addressed table of offsets into it (+1; 0 is a
   // free slot).
