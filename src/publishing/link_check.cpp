@@ -42,8 +42,9 @@ ScanStop ScanAttributeValues(std::string_view text, std::size_t from, std::strin
     const bool alone = at == 0 || text[at - 1] == ' ' || text[at - 1] == '\t' ||
                        text[at - 1] == '\n' || text[at - 1] == '\r';
     const std::size_t start = q + 2;
-    const std::size_t end = sjis::Find(text, "\"", start);
-    if (end == sjis::npos) return {false, at};
+    // '"' is below 0x40, never the second byte of a character.
+    const std::size_t end = text.find('"', start);
+    if (end == std::string_view::npos) return {false, at};
     if (alone) take(text.substr(start, end - start));
     pos = end + 1;
     q = end;
