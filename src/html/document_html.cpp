@@ -554,12 +554,14 @@ void BuildNormalPage(const Settings& settings, const Document& doc,
   const bool plainKnown = doc.BodyPlainLines.size() == body.size();
   for (std::size_t i = 0; i < body.size(); ++i) {
     const std::string& line = body[i];
+    // The marker is deleted only where it starts a character, so the other
+    // characters stay as they were, and so does whether the line is plain.
+    std::string& written =
+        plainKnown && doc.BodyPlainLines[i] ? out.StartPlainLine() : out.StartLine();
     if (line.find('%') == std::string::npos) {
-      (plainKnown && doc.BodyPlainLines[i] ? out.StartPlainLine() : out.StartLine()).append(line);
+      written.append(line);
       continue;
     }
-    // Deleting the marker may bring bytes together into another character.
-    std::string& written = out.StartLine();
     withMarker.assign(line);
     DeleteLayoutMarkerInPlace(withMarker);
     written.append(withMarker);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "html/document_html.h"
+#include "html/placeholders.h"
 #include "publishing/web_set.h"
 #include "text/literal.h"
 #include "text/sjis.h"
@@ -115,6 +116,36 @@ TEST(MayNeedSubstitution, TellsCharactersFromTrailBytes) {
     ASSERT_EQ(MayNeedSubstitution(line), HoldsPlaceholderCharacter(line))
         << ::testing::PrintToString(line);
   }
+}
+
+// The normal page written with the body's plain lines known gives the same
+// bytes as one that looks at every line, layout markers and traps included.
+TEST(PlainBodyLines, LeaveTheNormalPageAsItIs) {
+  const std::string fragments[] = {"%hol%", "%",        "\x81",    "@",        "\x50",    "\x5F",
+                                   "a",     "\x81\x40", "@title@", "\x81\x5F", "\x8B\x63"};
+  std::mt19937 random(16);
+  Settings settings;
+  Document doc;
+  doc.DocumentTitle = "会議録"_sj;
+  for (int i = 0; i < 3000; ++i) {
+    std::string line;
+    for (int n = random() % 8; n > 0; --n) line += fragments[random() % std::size(fragments)];
+    doc.BodyHTMLList.push_back(line);
+  }
+  const auto page = [&] {
+    std::string written;
+    const LineSubstitution substitute = [&](std::string_view text) {
+      return ChangeAttmark(text, settings, doc);
+    };
+    SubstitutingLineWriter writer(substitute, [&](std::string_view piece) { written += piece; });
+    MakeNormalFile(settings, doc, kHeadLocal, writer);
+    writer.Finish();
+    return written;
+  };
+  const std::string looked = page();
+  const PlainBodyLines plain(doc);
+  ASSERT_EQ(doc.BodyPlainLines.size(), doc.BodyHTMLList.size());
+  EXPECT_EQ(page(), looked);
 }
 
 }  // namespace
