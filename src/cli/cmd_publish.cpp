@@ -2,8 +2,12 @@
 // and, when asked, the web set, each checked for links that lead nowhere.
 #include <cstdio>
 #include <filesystem>
+#include <map>
+#include <optional>
 #include <set>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 #include "analysis/block_check.h"
 #include "cli/cli_context.h"
@@ -11,6 +15,7 @@
 #include "cli/minutes_input.h"
 #include "html/document_html.h"
 #include "publishing/folder_checks.h"
+#include "publishing/line_substitution.h"
 #include "publishing/link_check.h"
 #include "publishing/local_set.h"
 #include "publishing/sample_style_sheet.h"
@@ -91,29 +96,42 @@ bool PrepareStyleSheet(CliContext& ctx, Settings& s) {
   return true;
 }
 
-// Reads back the three files of a set, one at a time and a block at a
-// time (twice: for the links, then for the ids they name), and names every
-// link that leads nowhere.
-void ReportBrokenLinks(CliUi& ui, const std::vector<std::string>& paths) {
-  std::set<std::string> names;
-  for (const std::string& path : paths) names.insert(ExtractFileName(path));
-  for (const std::string& path : paths) {
-    LinkChecker checker(ExtractFileName(path), names);
-    const auto feed = [&](std::string_view block) { checker.Feed(block); };
-    auto error = ReadFileInPieces(ToFsPath(path), feed);
-    if (!error) {
-      checker.StartIds();
-      error = ReadFileInPieces(ToFsPath(path), feed);
-    }
-    if (error) {
-      ui.Error("cannot read back " + error->Describe());
-      continue;
-    }
-    for (const LinkProblem& p : checker.Finish()) {
-      ui.Error(U8(p.file) + ": the link \"" + U8(p.href) + "\" leads nowhere");
+// Checks the links of the files of one set on their bytes as they are
+// written, one file at a time, and then names every link that leads nowhere.
+class SetLinkCheck final : public SavedBytesWatcher {
+ public:
+  // `paths`: where the set's files go, known once the set has begun.
+  explicit SetLinkCheck(std::vector<const std::string*> paths) : paths_(std::move(paths)) {}
+
+  void Start(const std::string& path) override {
+    FinishFile();
+    checking_.emplace(path, LinkChecker(ExtractFileName(path)));
+  }
+  void Take(std::string_view bytes) override { checking_->second.Feed(bytes); }
+
+  void Report(CliUi& ui) {
+    FinishFile();
+    for (const std::string* path : paths_) {
+      for (const LinkProblem& p : problems_[*path]) {
+        ui.Error(U8(p.file) + ": the link \"" + U8(p.href) + "\" leads nowhere");
+      }
     }
   }
-}
+
+ private:
+  // The ids of a file are let go as soon as it is complete.
+  void FinishFile() {
+    if (!checking_) return;
+    std::set<std::string> names;
+    for (const std::string* path : paths_) names.insert(ExtractFileName(*path));
+    problems_[checking_->first] = checking_->second.Finish(names);
+    checking_.reset();
+  }
+
+  std::vector<const std::string*> paths_;
+  std::optional<std::pair<std::string, LinkChecker>> checking_;
+  std::map<std::string, std::vector<LinkProblem>> problems_;
+};
 
 int PublishOne(CliContext& ctx, const Settings& base, const std::string& file,
                const std::string& out, const std::optional<std::string>& web,
@@ -133,6 +151,8 @@ int PublishOne(CliContext& ctx, const Settings& base, const std::string& file,
   }
   BlockMarkCheck marks;
   ConvertBodyInOnePass(ctx.settings, doc, &marks);
+  // The sets are made from the body and the lists alone.
+  doc.ReleaseMinutesLines();
   // Unbalanced block marks are reported, and the sets are still written.
   const bool unbalanced = ReportBlockMarks(ctx, marks.Problems());
   Settings& s = ctx.settings;
@@ -166,22 +186,32 @@ int PublishOne(CliContext& ctx, const Settings& base, const std::string& file,
     ctx.ui.Error("no HTML body could be generated from the minutes");
     return kExitInputProblem;
   }
-  if (tbBuildTwoPaneClick(s, doc, ctx.ui) != 0) {
-    ctx.ui.Error("the local set was not written");
-    return kExitInputProblem;
-  }
-  const auto finish = [&](const std::vector<std::string>& paths) {
-    ReportBrokenLinks(ctx.ui, paths);
-    for (const std::string& path : paths) std::printf("%s\n", U8(path).c_str());
+  // Both sets write the same body.
+  const PlainBodyLines plain(doc);
+  const auto finish = [&](SetLinkCheck& links, const std::vector<const std::string*>& paths) {
+    links.Report(ctx.ui);
+    for (const std::string* path : paths) std::printf("%s\n", U8(*path).c_str());
   };
-  finish({doc.ThreeFileNormalPath, doc.ThreeFileVerticalPath, doc.ThreeFileHorizontalPath});
+  {
+    const std::vector<const std::string*> paths = {
+        &doc.ThreeFileNormalPath, &doc.ThreeFileVerticalPath, &doc.ThreeFileHorizontalPath};
+    SetLinkCheck links(paths);
+    if (tbBuildTwoPaneClick(s, doc, ctx.ui) != 0) {
+      ctx.ui.Error("the local set was not written");
+      return kExitInputProblem;
+    }
+    finish(links, paths);
+  }
   if (web) {
     if (!claim(*web, s.ComboBoxWebHTMLFile)) return kExitInputProblem;
+    const std::vector<const std::string*> paths = {&doc.WebNormalPath, &doc.WebVerticalPath,
+                                                   &doc.WebHorizontalPath};
+    SetLinkCheck links(paths);
     if (tbMakeWebHTMLClick(s, doc, ctx.ui) != 0) {
       ctx.ui.Error("the web set was not written");
       return kExitInputProblem;
     }
-    finish({doc.WebNormalPath, doc.WebVerticalPath, doc.WebHorizontalPath});
+    finish(links, paths);
   }
   return unbalanced || report->HasNameProblem() ? kExitInputProblem : kExitDone;
 }

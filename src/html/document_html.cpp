@@ -216,12 +216,14 @@ std::size_t ConvertBodyInOnePass(Settings& settings, Document& doc, RowConsumer*
   RowFanOut rows(std::move(consumers));
   const std::size_t count = StreamMinutesAnalysis(settings, doc, rows);
   converter.Finish();
+  if (!doc.BodyHTMLList.empty()) doc.BodyHTMLList.back().shrink_to_fit();
+  doc.BodyHTMLList.shrink_to_fit();
   return count;
 }
 
 int AcceptConvertedBody(Settings& settings, Document& doc, Ui& ui) {
   StatusbarClearSaveMessage(doc, ui);
-  if (doc.MinutesTextList.empty()) {
+  if (!doc.HasMinutes()) {
     ui.Beep();
     return -1;
   }
@@ -428,11 +430,16 @@ int HTMLSaveInPieces(const Settings& settings, const Document& doc, Ui& ui, cons
   Utf8LabelRewriter labels;
   std::string relabelled, converted;
   std::size_t offset = 0, firstInvalid = std::string::npos;
+  SavedBytesWatcher* watcher = SavedBytesWatcher::Current();
   const auto error = WriteFileAtomicallyInPieces(ToFsPath(path), [&](const PieceWriter& write) {
     std::size_t written = 0;
+    if (watcher) watcher->Start(path);
     produce([&](std::string_view piece) {
       written += piece.size();
-      if (!utf8) return write(piece);
+      if (!utf8) {
+        if (watcher) watcher->Take(piece);
+        return write(piece);
+      }
       relabelled.assign(piece);
       labels.Rewrite(relabelled);
       converted.clear();
@@ -441,6 +448,7 @@ int HTMLSaveInPieces(const Settings& settings, const Document& doc, Ui& ui, cons
         firstInvalid = offset + invalid;
       }
       offset += relabelled.size();
+      if (watcher) watcher->Take(relabelled);
       write(converted);
     });
     // Like a whole text that comes out empty, nothing is saved.
@@ -456,6 +464,22 @@ int HTMLSaveInPieces(const Settings& settings, const Document& doc, Ui& ui, cons
   // A file of a set is saved when the whole set is.
   if (!FileSet::Collecting()) MessageFileSaved(doc, ui, path);
   return 0;
+}
+
+namespace {
+thread_local SavedBytesWatcher* currentWatcher = nullptr;
+}  // namespace
+
+SavedBytesWatcher::SavedBytesWatcher() : outer_(currentWatcher) {
+  currentWatcher = this;
+}
+
+SavedBytesWatcher::~SavedBytesWatcher() {
+  currentWatcher = outer_;
+}
+
+SavedBytesWatcher* SavedBytesWatcher::Current() {
+  return currentWatcher;
 }
 
 int SaveOverwrite(Settings& settings, Document& doc, Ui& ui) {
@@ -526,8 +550,14 @@ void BuildNormalPage(const Settings& settings, const Document& doc,
                "<div id=\"minutescontents-normal\">"});
   out.AddAll(part);
   std::string withMarker;
-  for (const auto& line : doc.BodyHTMLList) {
-    std::string& written = out.StartLine();
+  const StringList& body = doc.BodyHTMLList;
+  const bool plainKnown = doc.BodyPlainLines.size() == body.size();
+  for (std::size_t i = 0; i < body.size(); ++i) {
+    const std::string& line = body[i];
+    // The marker is deleted only where it starts a character, so the other
+    // characters stay as they were, and so does whether the line is plain.
+    std::string& written =
+        plainKnown && doc.BodyPlainLines[i] ? out.StartPlainLine() : out.StartLine();
     if (line.find('%') == std::string::npos) {
       written.append(line);
       continue;

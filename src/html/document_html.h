@@ -100,6 +100,29 @@ int HTMLSave(const Settings& settings, const Document& doc, Ui& ui, const std::s
 int HTMLSaveInPieces(const Settings& settings, const Document& doc, Ui& ui, const std::string& path,
                      const std::function<void(const PieceWriter&)>& produce);
 
+// Sees the text of every file HTMLSaveInPieces writes on this thread while
+// it lives (the innermost one, when they nest), as it goes into the file, so
+// that a check of what was written needs no second reading of it. The text
+// is Shift_JIS even when the file is UTF-8 (converted character for
+// character), as every reader of this system's text expects.
+class SavedBytesWatcher {
+ public:
+  SavedBytesWatcher();
+  virtual ~SavedBytesWatcher();
+  SavedBytesWatcher(const SavedBytesWatcher&) = delete;
+  SavedBytesWatcher& operator=(const SavedBytesWatcher&) = delete;
+
+  // A file at `path` is being written from its start.
+  virtual void Start(const std::string& path) = 0;
+  // Its next bytes.
+  virtual void Take(std::string_view bytes) = 0;
+
+  static SavedBytesWatcher* Current();
+
+ private:
+  SavedBytesWatcher* outer_;
+};
+
 // The trial save: the stored body in a document that links "tryout.css".
 int SaveOverwrite(Settings& settings, Document& doc, Ui& ui);
 int MenuFileSaveOverwriteClick(Settings& settings, Document& doc, Ui& ui);

@@ -1,5 +1,6 @@
 #include "publishing/line_substitution.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "html/document_html.h"
@@ -12,21 +13,50 @@ bool IsCharBoundary(std::string_view s, std::size_t i) {
   return sjis::StartsCharacter(s, known, i);
 }
 
-// "@" is also the trail byte of "　", which fills Japanese minutes, so one
-// walk over the characters beats a byte search that stops at every "　".
+// The bytes of "@", "￣" (0x81 0x50) and "＼" (0x81 0x5F) are found by byte
+// searches, and only those candidates are checked for where they stand: "@"
+// is also the trail byte of "　", which fills Japanese minutes, yet a line
+// holds a few of them, and a walk over every character would cost far more.
 bool MayNeedSubstitution(std::string_view line) {
   const auto* p = reinterpret_cast<const unsigned char*>(line.data());
-  const std::size_t n = line.size();
-  for (std::size_t i = 0; i < n; ++i) {
-    const unsigned char c = p[i];
-    if (c == '@') return true;
-    if (sjis::IsLeadByte(c) && i + 1 < n) {
-      // "￣" is 0x81 0x50, "＼" is 0x81 0x5F.
-      if (c == 0x81 && (p[i + 1] == 0x50 || p[i + 1] == 0x5F)) return true;
-      ++i;
+  // A byte that is no lead byte ends a character, so the one after it starts
+  // one; from there the lead bytes pair with the byte after them. `floor` is
+  // a character start at or before every candidate to come.
+  std::size_t floor = 0;
+  const auto startsCharacter = [&](std::size_t at) {
+    std::size_t run = at;
+    while (run > floor && sjis::IsLeadByte(p[run - 1])) --run;
+    return (at - run) % 2 == 0;
+  };
+  constexpr auto npos = std::string_view::npos;
+  std::size_t at = line.find('@'), p50 = line.find('\x50'), p5F = line.find('\x5F');
+  while (at != npos || p50 != npos || p5F != npos) {
+    const std::size_t q = std::min({at, p50, p5F});
+    if (q == at) {
+      if (startsCharacter(q)) return true;
+      floor = q + 1;
+      at = line.find('@', q + 1);
+      continue;
     }
+    // 0x81 is no candidate itself, so the floor is at or before it.
+    if (q > 0 && p[q - 1] == 0x81 && startsCharacter(q - 1)) return true;
+    floor = startsCharacter(q) ? q : q + 1;
+    (q == p50 ? p50 : p5F) = line.find(static_cast<char>(p[q]), q + 1);
   }
   return false;
+}
+
+PlainBodyLines::PlainBodyLines(Document& doc) : doc_(doc) {
+  const StringList& body = doc.BodyHTMLList;
+  if (body.empty() || doc.BodyPlainLines.size() == body.size()) return;
+  doc.BodyPlainLines.resize(body.size());
+  for (std::size_t i = 0; i < body.size(); ++i)
+    doc.BodyPlainLines[i] = !MayNeedSubstitution(body[i]);
+  filled_ = true;
+}
+
+PlainBodyLines::~PlainBodyLines() {
+  if (filled_) std::vector<bool>().swap(doc_.BodyPlainLines);
 }
 
 SubstitutingLineWriter::SubstitutingLineWriter(LineSubstitution substitute, PieceWriter write)

@@ -20,6 +20,20 @@ bool IsCharBoundary(std::string_view s, std::size_t i);
 // can hold what the placeholder substitutions replace.
 bool MayNeedSubstitution(std::string_view line);
 
+// Fills doc.BodyPlainLines for the files made while it lives, unless they
+// are known already, and lets them go when it filled them.
+class PlainBodyLines {
+ public:
+  explicit PlainBodyLines(Document& doc);
+  ~PlainBodyLines();
+  PlainBodyLines(const PlainBodyLines&) = delete;
+  PlainBodyLines& operator=(const PlainBodyLines&) = delete;
+
+ private:
+  Document& doc_;
+  bool filled_ = false;
+};
+
 using LineSubstitution = std::function<std::string(std::string_view)>;
 
 // Joins the lines it is given with CR LF (and a final CR LF), applying

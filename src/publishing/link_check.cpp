@@ -1,6 +1,7 @@
 #include "publishing/link_check.h"
 
 #include <algorithm>
+#include <cstring>
 #include <unordered_set>
 #include <utility>
 
@@ -41,8 +42,9 @@ ScanStop ScanAttributeValues(std::string_view text, std::size_t from, std::strin
     const bool alone = at == 0 || text[at - 1] == ' ' || text[at - 1] == '\t' ||
                        text[at - 1] == '\n' || text[at - 1] == '\r';
     const std::size_t start = q + 2;
-    const std::size_t end = sjis::Find(text, "\"", start);
-    if (end == sjis::npos) return {false, at};
+    // '"' is below 0x40, never the second byte of a character.
+    const std::size_t end = text.find('"', start);
+    if (end == std::string_view::npos) return {false, at};
     if (alone) take(text.substr(start, end - start));
     pos = end + 1;
     q = end;
@@ -110,55 +112,89 @@ void AttributeStream::Scan(std::string_view text, bool last, const Take& take) {
   start_ = at - skip_;
 }
 
-LinkChecker::LinkChecker(std::string name, const std::set<std::string>& fileNames)
-    : name_(std::move(name)), fileNames_(fileNames) {}
-
 void LinkChecker::Feed(std::string_view piece) {
-  text_.append(piece);
-  Scan(false);
-}
-
-void LinkChecker::StartIds() {
-  Scan(true);
-  text_.clear();
-  readingIds_ = true;
-  // Every id a link may need, as LeadsSomewhere asks for it.
-  for (const std::string& href : links_) {
-    LeadsSomewhere(
-        href,
-        [&](const std::string& id) {
-          wanted_.insert(id);
-          return true;
-        },
-        fileNames_);
+  // A writer hands over whole lines as a rule: nothing is held between them.
+  if (text_.empty()) {
+    Scan(piece, false);
+  } else {
+    text_.append(piece);
+    Scan(text_, false);
   }
 }
 
-std::vector<LinkProblem> LinkChecker::Finish() {
-  Scan(true);
+std::vector<LinkProblem> LinkChecker::Finish(const std::set<std::string>& fileNames) {
+  Scan(text_, true);
   std::vector<LinkProblem> problems;
-  const auto hasId = [&](const std::string& id) { return found_.count(id) > 0; };
-  for (const std::string& href : links_) {
-    if (!LeadsSomewhere(href, hasId, fileNames_)) problems.push_back({name_, href});
+  const auto hasId = [&](const std::string& id) { return HasId(id); };
+  for (const auto& link : links_) {
+    const std::string_view href = Link(link);
+    if (!LeadsSomewhere(href, hasId, fileNames)) problems.push_back({name_, std::string(href)});
   }
   return problems;
 }
 
-void LinkChecker::Scan(bool last) {
-  AttributeStream& stream = readingIds_ ? ids_ : hrefs_;
-  if (readingIds_) {
-    stream.Scan(text_, last, [&](std::string_view id) {
-      if (wanted_.empty()) return;
-      const std::string value(id);
-      if (wanted_.count(value) > 0) found_.insert(value);
-    });
+void LinkChecker::Scan(std::string_view text, bool last) {
+  ids_.Scan(text, last, [&](std::string_view id) { AddId(id); });
+  hrefs_.Scan(text, last, [&](std::string_view href) {
+    links_.emplace_back(linkText_.size(), href.size());
+    linkText_.append(href);
+  });
+  // What both have scanned is let go.
+  const std::size_t done = std::min(ids_.Start(), hrefs_.Start());
+  ids_.Shift(done);
+  hrefs_.Shift(done);
+  if (text.data() == text_.data()) {
+    text_.erase(0, done);
   } else {
-    // The links are checked once the ids they name are known.
-    stream.Scan(text_, last, [&](std::string_view href) { links_.emplace_back(href); });
+    text_.assign(text.substr(done));
   }
-  // What has been scanned is let go.
-  text_.erase(0, stream.Start());
-  stream.Shift(stream.Start());
+}
+
+namespace {
+
+std::uint64_t IdHash(std::string_view id) {
+  return std::hash<std::string_view>{}(id);
+}
+
+std::string_view StoredId(const std::string& idText, std::uint64_t slot) {
+  const std::size_t at = slot - 1;
+  std::uint64_t size;
+  std::memcpy(&size, idText.data() + at, sizeof size);
+  return std::string_view(idText).substr(at + sizeof size, size);
+}
+
+}  // namespace
+
+bool LinkChecker::HasId(std::string_view id) const {
+  return !idSlots_.empty() && idSlots_[FindSlot(id, IdHash(id))] != 0;
+}
+
+std::size_t LinkChecker::FindSlot(std::string_view id, std::uint64_t hash) const {
+  const std::size_t mask = idSlots_.size() - 1;
+  std::size_t i = hash & mask;
+  while (idSlots_[i] != 0 && StoredId(idText_, idSlots_[i]) != id) i = (i + 1) & mask;
+  return i;
+}
+
+void LinkChecker::AddId(std::string_view id) {
+  const std::uint64_t hash = IdHash(id);
+  if (!idSlots_.empty() && idSlots_[FindSlot(id, hash)] != 0) return;
+  // Kept at most half full, so that a search ends soon at a free slot.
+  if (2 * (idCount_ + 1) > idSlots_.size()) {
+    std::vector<std::uint64_t> old(std::max<std::size_t>(64, idSlots_.size() * 2), 0);
+    old.swap(idSlots_);
+    const std::size_t mask = idSlots_.size() - 1;
+    for (const std::uint64_t slot : old) {
+      if (slot == 0) continue;
+      std::size_t i = IdHash(StoredId(idText_, slot)) & mask;
+      while (idSlots_[i] != 0) i = (i + 1) & mask;
+      idSlots_[i] = slot;
+    }
+  }
+  idSlots_[FindSlot(id, hash)] = idText_.size() + 1;
+  const std::uint64_t size = id.size();
+  idText_.append(reinterpret_cast<const char*>(&size), sizeof size).append(id);
+  ++idCount_;
 }
 
 std::vector<LinkProblem> FindBrokenLinksInFile(const std::string& name, std::string_view text,

@@ -3,12 +3,13 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <set>
 #include <string>
 #include <string_view>
-#include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace korva {
@@ -48,32 +49,40 @@ class AttributeStream {
   std::size_t skip_ = 0;  // 1 when the byte at start_ is only the one before a name
 };
 
-// FindBrokenLinksInFile for a file read in pieces of any size, and read
-// twice: first for its links, then for the ids they name. Only the lines not
-// yet scanned are held, with the links and the ids they name; a page's
-// thousands of other ids are never kept.
+// FindBrokenLinksInFile for a file seen in pieces of any size, once, as it
+// is written. Only the lines not yet scanned are held, with the links and
+// the ids: the ids in one text, without a string each.
 class LinkChecker {
  public:
-  LinkChecker(std::string name, const std::set<std::string>& fileNames);
-  // The file's text, in order: first the whole file for its links, then,
-  // after StartIds, the whole file again for its ids.
+  explicit LinkChecker(std::string name) : name_(std::move(name)) {}
+  // The file's text, in order.
   void Feed(std::string_view piece);
-  void StartIds();
-  std::vector<LinkProblem> Finish();
+  std::vector<LinkProblem> Finish(const std::set<std::string>& fileNames);
 
  private:
-  void Scan(bool last);
+  // Scans `text` (the held lines and a new piece) and keeps what is left.
+  void Scan(std::string_view text, bool last);
+  bool HasId(std::string_view id) const;
+  // The slot that holds `id`, else the free one where it would go.
+  std::size_t FindSlot(std::string_view id, std::uint64_t hash) const;
+  void AddId(std::string_view id);
+  std::string_view Link(const std::pair<std::size_t, std::size_t>& link) const {
+    return std::string_view(linkText_).substr(link.first, link.second);
+  }
 
   std::string name_;
-  const std::set<std::string>& fileNames_;
   std::string text_;
-  bool readingIds_ = false;
   AttributeStream ids_{"id"}, hrefs_{"href"};
-  std::vector<std::string> links_;
-  std::unordered_set<std::string> wanted_;  // ids the in-page links name
-  std::unordered_set<std::string> found_;   // those of them the file holds
+  // Every href, in order, as (offset, length) in one text.
+  std::string linkText_;
+  std::vector<std::pair<std::size_t, std::size_t>> links_;
+  // Every id, each as its length (8 bytes) and its bytes in one text,
+  // found through an open-addressed table of offsets into it (+1; 0 is a
+  // free slot).
+  std::string idText_;
+  std::vector<std::uint64_t> idSlots_;
+  std::size_t idCount_ = 0;
 };
-
 // The same for every file of `files` (bare file name -> text).
 std::vector<LinkProblem> FindBrokenLinks(const std::map<std::string, std::string>& files);
 

@@ -115,7 +115,7 @@ int LocalBuild2Pane(const Settings& settings, Document& doc, Ui& ui) {
 
 int tbBuildTwoPaneClick(Settings& settings, Document& doc, Ui& ui) {
   StatusbarClearSaveMessage(doc, ui);
-  if (doc.MinutesTextList.empty() || !CheckRootFolder(settings, ui)) {
+  if (!doc.HasMinutes() || !CheckRootFolder(settings, ui)) {
     ui.Beep();
     return -1;
   }
@@ -144,6 +144,7 @@ int tbBuildTwoPaneClick(Settings& settings, Document& doc, Ui& ui) {
   }
 
   ui.SetWaitCursor(true);
+  const PlainBodyLines plain(doc);
   const int written = SaveAsOneSet(
       doc, ui,
       [&] {

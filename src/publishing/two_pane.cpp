@@ -139,40 +139,58 @@ void AddTwoPaneNavLines(LineSink& out, const std::string& line, bool duplicate) 
 
 namespace {
 
+// What both files of a set take alike from the body and the list: where each
+// body line changes (both panes change it at the same places, whatever the
+// prefixes) and the navigation lines as written. Found once for the two
+// files, as is whether a body line needs the placeholder substitution
+// (BodyPlainLines).
+struct PaneSources {
+  std::vector<std::size_t> edits;
+  std::vector<std::size_t> editsEnd;  // per body line: where its edits end
+  StringList navLines;
+};
+
+PaneSources FindPaneSources(const Settings& settings, const Document& doc) {
+  const StringList& body = doc.BodyHTMLList;
+  PaneSources sources;
+  sources.editsEnd.resize(body.size());
+  for (std::size_t i = 0; i < body.size(); ++i) {
+    FindPaneEdits(body[i], sources.edits);
+    sources.editsEnd[i] = sources.edits.size();
+  }
+
+  ListAppend nav(sources.navLines);
+  for (const std::string& line : doc.TwoPaneListHTMLList) {
+    AddTwoPaneNavLines(nav, line, settings.CheckBoxLeftLinkDuplicate);
+  }
+  return sources;
+}
+
 // The body once in each pane, framed.
-void AddBothPanes(LineSink& out, const StringList& body, int mode,
+void AddBothPanes(LineSink& out, const Document& doc, const PaneSources& sources, int mode,
                   std::pair<const PaneFrame*, const std::string*> first,
                   std::pair<const PaneFrame*, const std::string*> second) {
-  // Both panes change a body line at the same places, and whether it needs
-  // the placeholder substitution does not change with the prefixes: both are
-  // found once for the two panes.
-  std::vector<std::size_t> edits;
-  std::vector<std::size_t> editsEnd(body.size());
-  std::vector<bool> plain(body.size());
   const bool plainPrefixes = !MayNeedSubstitution(*first.second) &&
                              !MayNeedSubstitution(*second.second) &&
                              !MayNeedSubstitution(LayoutClassPrefix(mode));
-  for (std::size_t i = 0; i < body.size(); ++i) {
-    FindPaneEdits(body[i], edits);
-    editsEnd[i] = edits.size();
-    plain[i] = plainPrefixes && !MayNeedSubstitution(body[i]);
-  }
+  const StringList& body = doc.BodyHTMLList;
+  const std::span<const std::size_t> edits(sources.edits);
   for (const auto& [frame, prefix] : {first, second}) {
     out.Add(frame->open);
     for (std::size_t i = 0; i < body.size(); ++i) {
-      const std::size_t editsBegin = i == 0 ? 0 : editsEnd[i - 1];
-      ApplyPaneEdits(plain[i] ? out.StartPlainLine() : out.StartLine(), body[i],
-                     std::span(edits).subspan(editsBegin, editsEnd[i] - editsBegin), mode, *prefix);
+      const std::size_t editsBegin = i == 0 ? 0 : sources.editsEnd[i - 1];
+      const bool plain = plainPrefixes && doc.BodyPlainLines[i];
+      ApplyPaneEdits(plain ? out.StartPlainLine() : out.StartLine(), body[i],
+                     edits.subspan(editsBegin, sources.editsEnd[i] - editsBegin), mode, *prefix);
     }
     out.Add(frame->close);
   }
 }
-}  // namespace
 
-int Make2PaneList(const Settings& settings, Document& doc, LineSink& out,
-                  const StringList& headList, int mode, const std::string& firstPrefix,
-                  const std::string& secondPrefix, const PaneFrame& first, const PaneFrame& second,
-                  const StringList& topFrameList) {
+// Writes the lines of one two-pane file to `out` (placeholders left for the save).
+void Make2PaneList(const Settings& settings, const Document& doc, const PaneSources& sources,
+                   LineSink& out, const StringList& headList, int mode, const PaneFrame& first,
+                   const PaneFrame& second, const StringList& topFrameList) {
   // The short parts around the panes and the list are assembled apart.
   StringList part;
   if (!headList.empty()) {
@@ -187,27 +205,29 @@ int Make2PaneList(const Settings& settings, Document& doc, LineSink& out,
       part, {"</div><!--  //<div tf-main          -->", "</div><!--  //<div id=\"toplink\"  -->"});
 
   out.AddAll(part);
-  AddBothPanes(out, doc.BodyHTMLList, mode, {&first, &firstPrefix}, {&second, &secondPrefix});
+  const std::string firstPrefix = "lt-", secondPrefix = "rb-";
+  AddBothPanes(out, doc, sources, mode, {&first, &firstPrefix}, {&second, &secondPrefix});
 
   part.clear();
   AppendLines(part, {"</div><!-- contents -->", "</div><!-- container -->",
                      "<div id=\"leftnormallink\">", "<div class=\"lf-main\">"});
   out.AddAll(part);
-  for (const std::string& line : doc.TwoPaneListHTMLList) {
-    AddTwoPaneNavLines(out, line, settings.CheckBoxLeftLinkDuplicate);
-  }
+  out.AddAll(sources.navLines);
   part.clear();
   AppendLines(part, {"</div><!-- // lf-main -->", "</div><!-- // leftnormallink -->",
                      "</div><!-- wrapper -->"});
   AppendPageEnd(settings, doc, part);
   out.AddAll(part);
-  return 0;
 }
 
+}  // namespace
+
 int SaveTwoPaneFiles(const Settings& settings, Document& doc, const TwoPaneSet& set) {
+  const PlainBodyLines plain(doc);
+  const PaneSources sources = FindPaneSources(settings, doc);
   const auto file = [&](int mode, const PaneFrame& first, const PaneFrame& second) {
     return [&, mode](LineSink& out) {
-      Make2PaneList(settings, doc, out, set.headList, mode, "lt-", "rb-", first, second,
+      Make2PaneList(settings, doc, sources, out, set.headList, mode, first, second,
                     set.topFrameList);
     };
   };

@@ -40,13 +40,6 @@ struct PaneFrame {
   std::string open, close;
 };
 
-// Writes the lines of one two-pane file to `out` (placeholders left for the
-// save). Returns 0.
-int Make2PaneList(const Settings& settings, Document& doc, LineSink& out,
-                  const StringList& headList, int mode, const std::string& firstPrefix,
-                  const std::string& secondPrefix, const PaneFrame& first, const PaneFrame& second,
-                  const StringList& topFrameList);
-
 // Where and how one set writes its two-pane files.
 struct TwoPaneSet {
   const StringList& headList;

@@ -112,7 +112,7 @@ int WebBuild2Pane(const Settings& settings, Document& doc, Ui& ui) {
 
 int tbMakeWebHTMLClick(Settings& settings, Document& doc, Ui& ui) {
   StatusbarClearSaveMessage(doc, ui);
-  if (doc.MinutesTextList.empty()) {
+  if (!doc.HasMinutes()) {
     ui.Beep();
     return -1;
   }
@@ -128,6 +128,7 @@ int tbMakeWebHTMLClick(Settings& settings, Document& doc, Ui& ui) {
   }
   ui.ShowPage("PageControlGlobalTab01Main");
   ui.SetWaitCursor(true);
+  const PlainBodyLines plain(doc);
   const int written = SaveAsOneSet(
       doc, ui,
       [&] {

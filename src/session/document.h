@@ -40,6 +40,10 @@ struct Document {
   SortedStringSet SpeakerSentenceSet;
   StringList ContentsWorkList1, ContentsWorkList2;
   StringList BodyHTMLList;
+  // Which lines of BodyHTMLList hold no "@", "￣" or "＼", and so need no
+  // placeholder substitution: found once for all the files that one set
+  // command (or a batch of them) makes from the body; empty otherwise.
+  std::vector<bool> BodyPlainLines;
   StringList DocumentHTMLList;
   StringList NavHTMLList, NavWorkList;
   StringList TwoPaneListHTMLList;
@@ -114,6 +118,15 @@ struct Document {
   std::string NormalFileName, VerticalFileName, HorizontalFileName;
   std::string NavOnePaneHTMLText;
   std::string SavedHTMLPath;
+
+  // True while minutes are open: their lines are held, or a batch that
+  // needed nothing more of them than their conversion has let them go.
+  bool HasMinutes() const { return !MinutesTextList.empty() || MinutesLinesReleased; }
+  void ReleaseMinutesLines() {
+    MinutesLinesReleased = !MinutesTextList.empty();
+    StringList().swap(MinutesTextList);
+  }
+  bool MinutesLinesReleased = false;
 
   // Empties every list except the work lists of body conversion, the head
   // include lists, the generated document, the three CSS lists and the

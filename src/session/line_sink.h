@@ -36,7 +36,12 @@ using LineProducer = std::function<void(LineSink&)>;
 class ListAppend final : public LineSink {
  public:
   explicit ListAppend(StringList& list) : list_(list) {}
-  std::string& StartLine() override { return list_.emplace_back(); }
+  std::string& StartLine() override {
+    // A line grown by appending may leave half its room unused; a list such
+    // as the body is held long, and would cost twice its text.
+    if (!list_.empty()) list_.back().shrink_to_fit();
+    return list_.emplace_back();
+  }
 
  private:
   StringList& list_;

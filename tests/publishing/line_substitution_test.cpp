@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 #include "html/document_html.h"
+#include "html/placeholders.h"
 #include "publishing/web_set.h"
 #include "text/literal.h"
 #include "text/sjis.h"
@@ -79,6 +81,71 @@ TEST(IsCharBoundary, PairsTheLeadBytesBeforeAPosition) {
   for (const Case& c : cases) {
     EXPECT_EQ(IsCharBoundary(c.text, c.at), c.boundary) << c.at << " in " << c.text.size();
   }
+}
+
+// Whether a line holds "@", "￣" or "＼" as characters, told by pairing every
+// lead byte with the byte after it from the start.
+bool HoldsPlaceholderCharacter(std::string_view line) {
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const auto c = static_cast<unsigned char>(line[i]);
+    if (c == '@') return true;
+    if (sjis::IsLeadByte(c) && i + 1 < line.size()) {
+      const auto t = static_cast<unsigned char>(line[i + 1]);
+      if (c == 0x81 && (t == 0x50 || t == 0x5F)) return true;
+      ++i;
+    }
+  }
+  return false;
+}
+
+// Lines of the bytes that make the traps (lead bytes that take an "@", "P" or
+// "_" as trail, runs of lead bytes, 0x81 as a trail) at every length around
+// the eight bytes the search takes at a time.
+TEST(MayNeedSubstitution, TellsCharactersFromTrailBytes) {
+  const std::string bytes = "@P_a\x81\x82\x9F\xE0\xFC\xA0\x40";
+  std::mt19937 random(16);
+  for (int round = 0; round < 200000; ++round) {
+    std::string line(random() % 26, ' ');
+    for (char& c : line) c = bytes[random() % bytes.size()];
+    // Mostly "　" and kanji, as minutes are.
+    if (round % 2 == 0) {
+      for (std::size_t i = 0; i + 1 < line.size(); i += 2 + random() % 3) {
+        line.replace(i, 2, round % 4 == 0 ? "\x81\x40" : "\x8B\x63");
+      }
+    }
+    ASSERT_EQ(MayNeedSubstitution(line), HoldsPlaceholderCharacter(line))
+        << ::testing::PrintToString(line);
+  }
+}
+
+// The normal page written with the body's plain lines known gives the same
+// bytes as one that looks at every line, layout markers and traps included.
+TEST(PlainBodyLines, LeaveTheNormalPageAsItIs) {
+  const std::string fragments[] = {"%hol%", "%",        "\x81",    "@",        "\x50",    "\x5F",
+                                   "a",     "\x81\x40", "@title@", "\x81\x5F", "\x8B\x63"};
+  std::mt19937 random(16);
+  Settings settings;
+  Document doc;
+  doc.DocumentTitle = "会議録"_sj;
+  for (int i = 0; i < 3000; ++i) {
+    std::string line;
+    for (int n = random() % 8; n > 0; --n) line += fragments[random() % std::size(fragments)];
+    doc.BodyHTMLList.push_back(line);
+  }
+  const auto page = [&] {
+    std::string written;
+    const LineSubstitution substitute = [&](std::string_view text) {
+      return ChangeAttmark(text, settings, doc);
+    };
+    SubstitutingLineWriter writer(substitute, [&](std::string_view piece) { written += piece; });
+    MakeNormalFile(settings, doc, kHeadLocal, writer);
+    writer.Finish();
+    return written;
+  };
+  const std::string looked = page();
+  const PlainBodyLines plain(doc);
+  ASSERT_EQ(doc.BodyPlainLines.size(), doc.BodyHTMLList.size());
+  EXPECT_EQ(page(), looked);
 }
 
 }  // namespace

@@ -59,8 +59,8 @@ TEST(FindBrokenLinks, ReadsHrefsAsABrowserDoes) {
             (std::vector<std::string>{"h26#1-n.html h26#1-v.html", "h26#1-n.html a%2520b-n.html"}));
 }
 
-// A file read back twice in blocks of any size gives the problems of the
-// whole text: blocks cut names, values, "=\"" and double-byte characters apart.
+// A file fed in blocks of any size gives the problems of the whole text:
+// blocks cut names, values, "=\"" and double-byte characters apart.
 TEST(LinkChecker, BlocksOfAnySizeGiveTheWholeTextsProblems) {
   const std::set<std::string> names = {"a-n.html", "a-v.html"};
   const std::string texts[] = {
@@ -83,18 +83,36 @@ TEST(LinkChecker, BlocksOfAnySizeGiveTheWholeTextsProblems) {
     std::vector<std::string> whole;
     for (const LinkProblem& p : FindBrokenLinksInFile("f", text, names)) whole.push_back(p.href);
     for (std::size_t size = 1; size <= text.size(); ++size) {
-      LinkChecker checker("f", names);
-      for (const bool ids : {false, true}) {
-        if (ids) checker.StartIds();
-        for (std::size_t at = 0; at < text.size(); at += size) {
-          checker.Feed(std::string_view(text).substr(at, size));
-        }
+      LinkChecker checker("f");
+      for (std::size_t at = 0; at < text.size(); at += size) {
+        checker.Feed(std::string_view(text).substr(at, size));
       }
       std::vector<std::string> pieces;
-      for (const LinkProblem& p : checker.Finish()) pieces.push_back(p.href);
+      for (const LinkProblem& p : checker.Finish(names)) pieces.push_back(p.href);
       EXPECT_EQ(pieces, whole) << text << " in blocks of " << size;
     }
   }
+}
+
+// Thousands of ids, as a two-pane file holds, stay findable while the table
+// of ids grows; an id that is another's start, or longer by a byte, is not
+// taken for it; an empty id is an id.
+TEST(LinkChecker, FindsEveryIdOfALargeFile) {
+  std::string text;
+  std::vector<std::string> expected;
+  for (int i = 0; i < 5000; ++i) {
+    const std::string id = "lt-pid-" + std::to_string(i);
+    text += "<p id=\"" + id + "\">\r\n<a href=\"#" + id + "\"><a href=\"#" + id +
+            "x\"><a href=\"#lt-pid\">\r\n";
+    expected.insert(expected.end(), {"#" + id + "x", "#lt-pid"});
+  }
+  text += "<p id=\"\"><a href=\"#\"><a href=\"#lt-pid-5000\">\r\n";
+  expected.push_back("#lt-pid-5000");
+  LinkChecker checker("f");
+  checker.Feed(text);
+  std::vector<std::string> seen;
+  for (const LinkProblem& p : checker.Finish({})) seen.push_back(p.href);
+  EXPECT_EQ(seen, expected);
 }
 
 }  // namespace

@@ -252,6 +252,39 @@ TEST_F(PublishCli, TemporariesAnEarlierRunLeftAreNamedAndTheOldOnesRemoved) {
       << run.err;
 }
 
+// Links that lead nowhere are named per file, in the order the files are
+// written, as the file holds them: in Shift_JIS and in UTF-8 alike.
+TEST_F(PublishCli, LinksThatLeadNowhereAreNamedPerFileOfEachSet) {
+  const auto minutes = temp.WriteMinutes("本会議@r1.txt", meeting);
+  const std::string head =
+      temp.File("head.txt", Sj("<a href=\"#どこにもない\">x</a>\r\n<a href=\"r1-v.html\">v</a>"
+                               "<a href=\"zz-h.html\">zz</a>\r\n<a href=\"#lf-top\">top</a>\r\n"));
+  for (const char* charset : {"0", "1"}) {
+    SCOPED_TRACE(charset);
+    const auto local = temp.path() / charset / "site", web = temp.path() / charset / "web";
+    const CliRun run =
+        RunCli("--set BtnEditLocalHeadInclude=" + ShellQuote(head) +
+               " --set BtnEditWebHeadInclude=" + ShellQuote(head) +
+               " --set RadioGroupSaveCharSet=" + charset + " publish " + ShellQuote(minutes) +
+               " --out " + ShellQuote(local) + " --web " + ShellQuote(web));
+    std::string expected;
+    for (int set = 0; set < 2; ++set) {
+      for (const char* ending : {"-n.html", "-v.html", "-h.html"}) {
+        for (const char* href : {"#どこにもない", "zz-h.html"}) {
+          expected +=
+              minutes.string() + ": r1" + ending + ": the link \"" + href + "\" leads nowhere\n";
+        }
+      }
+    }
+    std::string reported;
+    for (const std::string& line : sjis::SplitLines(run.err)) {
+      if (line.find("leads nowhere") != std::string::npos) reported += line + "\n";
+    }
+    EXPECT_EQ(reported, expected) << run.err;
+    EXPECT_EQ(FileCount(local) + FileCount(web), 7u) << run.err;
+  }
+}
+
 // The files keep their names on disk; the links to them are percent-encoded.
 TEST_F(PublishCli, NamesWithHashPercentOrSpacesAreLinkedEncoded) {
   const auto minutes = temp.WriteMinutes("h26#1 100%.txt", meeting);
