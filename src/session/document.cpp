@@ -5,9 +5,7 @@ namespace korva {
 void Document::StringListAllClear() {
   for (StringList* list :
        {&MinutesTextList, &ConvertedTextList, &SearchWordList, &SpeakerNavEntryList, &BodyHTMLList,
-        &NavHTMLList, &NavWorkList, &TwoPaneListHTMLList, &LocalTopFrameIncludeList,
-        &LocalSidelinkIncludeList, &WebTopFrameIncludeList, &WebSidelinkIncludeList,
-        &BrowseTempList1}) {
+        &NavHTMLList, &NavWorkList, &TwoPaneListHTMLList, &BrowseTempList1}) {
     list->clear();
   }
   SpeakerNameSet.Clear();

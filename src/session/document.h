@@ -128,9 +128,10 @@ struct Document {
   }
   bool MinutesLinesReleased = false;
 
-  // Empties every list except the work lists of body conversion, the head
-  // include lists, the generated document, the three CSS lists and the
-  // forced-break text.
+  // Empties every list derived from the text: not the work lists of body
+  // conversion, the include lists (read from the clerk's files, so a new
+  // analysis must not lose them), the generated document, the three CSS
+  // lists and the forced-break text.
   void StringListAllClear();
 };
 

@@ -285,6 +285,35 @@ TEST_F(PublishCli, LinksThatLeadNowhereAreNamedPerFileOfEachSet) {
   }
 }
 
+// The clerk's top-frame and side-link files reach every set, although the
+// text is analysed after they are read.
+TEST_F(PublishCli, TopFrameAndSideLinkIncludesReachBothSets) {
+  const auto minutes = temp.WriteMinutes("本会議@r2.txt", meeting);
+  std::string args;
+  for (const char* name : {"BtnEditLocalTopFrameInclude", "BtnEditLocalSidelinkInclude",
+                           "BtnEditWebTopframeInclude", "BtnEditWebSidelinkInclude"}) {
+    const std::string file =
+        temp.File(std::string(name) + ".txt", "<div id=\"" + std::string(name) + "\"></div>\r\n");
+    args += " --set " + std::string(name) + "=" + ShellQuote(file);
+  }
+  const auto local = temp.path() / "site", web = temp.path() / "web";
+  const CliRun run = RunCli(args.substr(1) + " publish " + ShellQuote(minutes) + " --out " +
+                            ShellQuote(local) + " --web " + ShellQuote(web));
+  ASSERT_EQ(run.status, 0) << run.err;
+  for (const auto& [dir, prefix] : {std::pair{local, "BtnEditLocal"}, {web, "BtnEditWeb"}}) {
+    for (const char* ending : {"-n.html", "-v.html", "-h.html"}) {
+      const std::string page = testing::ReadAll(dir / (std::string("r2") + ending));
+      const std::string topFrame = prefix + std::string(dir == local ? "TopFrame" : "Topframe");
+      EXPECT_NE(page.find("<div id=\"" + topFrame + "Include\">"), std::string::npos)
+          << dir << ending;
+      EXPECT_EQ(
+          page.find("<div id=\"" + std::string(prefix) + "SidelinkInclude\">") != std::string::npos,
+          std::string(ending) == "-n.html")
+          << dir << ending;
+    }
+  }
+}
+
 // The files keep their names on disk; the links to them are percent-encoded.
 TEST_F(PublishCli, NamesWithHashPercentOrSpacesAreLinkedEncoded) {
   const auto minutes = temp.WriteMinutes("h26#1 100%.txt", meeting);

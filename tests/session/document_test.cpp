@@ -21,7 +21,8 @@ TEST(Document, StringListAllClearKeepsTheDocumentAndIncludeLists) {
   auto fill = [](StringList& l) { l = {"x"}; };
   for (StringList* l :
        {&doc.MinutesTextList, &doc.SpeakerNavEntryList, &doc.BodyHTMLList, &doc.NavHTMLList,
-        &doc.LocalTopFrameIncludeList, &doc.ContentsWorkList1, &doc.ContentsWorkList2,
+        &doc.LocalTopFrameIncludeList, &doc.LocalSidelinkIncludeList, &doc.WebTopFrameIncludeList,
+        &doc.WebSidelinkIncludeList, &doc.ContentsWorkList1, &doc.ContentsWorkList2,
         &doc.LocalHeadIncludeList, &doc.WebHeadIncludeList, &doc.DocumentHTMLList,
         &doc.TryOutCSSList, &doc.LocalCSSList, &doc.WebCSSList, &doc.ForcedBreakTextList}) {
     fill(*l);
@@ -30,16 +31,18 @@ TEST(Document, StringListAllClearKeepsTheDocumentAndIncludeLists) {
   doc.SpeakerSentenceSet.Add("x");
   doc.StringListAllClear();
 
-  for (const StringList* l : {&doc.MinutesTextList, &doc.SpeakerNavEntryList, &doc.BodyHTMLList,
-                              &doc.NavHTMLList, &doc.LocalTopFrameIncludeList}) {
+  for (const StringList* l :
+       {&doc.MinutesTextList, &doc.SpeakerNavEntryList, &doc.BodyHTMLList, &doc.NavHTMLList}) {
     EXPECT_TRUE(l->empty());
   }
   EXPECT_TRUE(doc.SpeakerNameSet.Empty());
   EXPECT_TRUE(doc.SpeakerSentenceSet.Empty());
+  // The include files outlive a new analysis of the text; opening reloads them.
   for (const StringList* l :
-       {&doc.ContentsWorkList1, &doc.ContentsWorkList2, &doc.LocalHeadIncludeList,
-        &doc.WebHeadIncludeList, &doc.DocumentHTMLList, &doc.TryOutCSSList, &doc.LocalCSSList,
-        &doc.WebCSSList, &doc.ForcedBreakTextList}) {
+       {&doc.LocalTopFrameIncludeList, &doc.LocalSidelinkIncludeList, &doc.WebTopFrameIncludeList,
+        &doc.WebSidelinkIncludeList, &doc.ContentsWorkList1, &doc.ContentsWorkList2,
+        &doc.LocalHeadIncludeList, &doc.WebHeadIncludeList, &doc.DocumentHTMLList,
+        &doc.TryOutCSSList, &doc.LocalCSSList, &doc.WebCSSList, &doc.ForcedBreakTextList}) {
     EXPECT_EQ(*l, StringList{"x"});
   }
 }
