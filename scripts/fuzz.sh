@@ -12,23 +12,27 @@ seconds="${1:-60}"
 dir=build-fuzz
 targets=(${FUZZ_TARGETS:-minutes_to_sets settings_round_trip unwrap_modes html_tokens prepare_minutes sjis_search})
 
-command -v clang++ >/dev/null || bash scripts/setup.sh
-cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+# Debian 12's clang 14 crashes on the core's "…"_sj literals inside lambdas.
+command -v clang++-16 >/dev/null || bash scripts/setup.sh
+cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-16 \
   -DKORVA_FUZZ=ON >/dev/null
 build=()
 for t in "${targets[@]}"; do build+=(--target "fuzz_$t"); done
 start=$(date +%s)
-cmake --build "$dir" -j"$(nproc)" "${build[@]}" | grep -Ev '^\[ *[0-9]+%\]' || true
-[ "${PIPESTATUS[0]}" -eq 0 ] || { echo "fuzz: the build failed" >&2; exit 1; }
+if ! cmake --build "$dir" -j"$(nproc)" "${build[@]}" >"$dir/build.log" 2>&1; then
+  grep -vE '^\[ *[0-9]+%\]' "$dir/build.log" | tail -40 >&2
+  echo "fuzz: the build failed (log: $dir/build.log)" >&2
+  exit 1
+fi
+grep -E 'warning:' "$dir/build.log" >&2 || true
 echo "fuzz: built in $(($(date +%s) - start)) s" >&2
 
 work="$dir/runs"
-rm -rf "$work"
-mkdir -p "$work"
-symbolizer=$(command -v llvm-symbolizer || command -v llvm-symbolizer-14 || true)
+symbolizer=$(command -v llvm-symbolizer-16 || true)
 failed=0
 for t in "${targets[@]}"; do
   corpus="$work/$t/corpus"
+  rm -rf "${work:?}/$t"
   mkdir -p "$corpus" "$work/$t/artifacts"
   cp tests/fuzz/corpus/"$t"/* "$corpus"/
   [ -d tests/fuzz/regressions/"$t" ] && cp tests/fuzz/regressions/"$t"/* "$corpus"/
@@ -39,8 +43,8 @@ for t in "${targets[@]}"; do
     "$dir/fuzz/fuzz_$t" "$corpus" -max_total_time="$seconds" -timeout=2 -rss_limit_mb=2048 \
     -dict=tests/fuzz/"$t".dict -artifact_prefix="$work/$t/artifacts/" -print_final_stats=1 \
     >"$log" 2>&1 || status=$?
-  # libFuzzer's last status line: "#N DONE cov: C ft: F corp: ... exec/s: E ...".
-  last=$(grep -E '^#[0-9]+ ' "$log" | tail -1 || true)
+  # libFuzzer's last status line: "#N<tab>DONE cov: C ft: F corp: ... exec/s: E ...".
+  last=$(grep -E '^#[0-9]+[[:space:]]' "$log" | tail -1 || true)
   execs=$(grep -oE '^stat::number_of_executed_units: *[0-9]+' "$log" | grep -oE '[0-9]+$' || true)
   rate=$(grep -oE '^stat::average_exec_per_sec: *[0-9]+' "$log" | grep -oE '[0-9]+$' || true)
   cov=$(grep -oE 'cov: [0-9]+' <<<"$last" | grep -oE '[0-9]+' || true)

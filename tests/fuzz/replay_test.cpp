@@ -5,11 +5,18 @@
 
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <sstream>
 
 #include "fuzz_entries.h"
 
 namespace korva::fuzz {
+
+// Test names and messages show the target's name.
+void PrintTo(const Target& target, std::ostream* out) {
+  *out << target.name;
+}
+
 namespace {
 
 std::string Bytes(const std::filesystem::path& file) {

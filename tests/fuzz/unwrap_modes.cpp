@@ -36,7 +36,8 @@ std::string UnwrapModes(std::string_view input) {
   }
   if (markedText != sjis::JoinLines(marked, true)) return "the marked text is not its lines";
 
-  // Each marked line is an input line as it was, or with "＼" added.
+  // Each marked line is an input line as it was, or with "＼" added (as
+  // bytes: after a lone lead byte the mark is no character of its own).
   const std::string& mark = "＼"_sj;
   std::string expected;
   std::size_t next = 0;
@@ -46,7 +47,8 @@ std::string UnwrapModes(std::string_view input) {
       const std::string& in = lines[next];
       const bool same = line == in;
       const bool added = !same && line.size() == in.size() + mark.size() &&
-                         line.compare(0, in.size(), in) == 0 && sjis::EndsWith(line, mark);
+                         line.compare(0, in.size(), in) == 0 &&
+                         line.compare(in.size(), mark.size(), mark) == 0;
       if (!same && !added) continue;
       found = true;
       expected += in;
