@@ -1,6 +1,6 @@
-// The preparation of exported minutes: applying every proposed change loses
-// no character but the page markers it names, adds nothing but marks, and
-// the prepared text needs no further change.
+// The preparation of exported minutes: any selection of the proposed changes
+// applies, applying them all loses no character but the page markers it
+// names and adds nothing but marks, and preparing again comes to rest.
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -43,10 +43,26 @@ std::string PrepareMinutesText(std::string_view input) {
   } catch (const std::invalid_argument& e) {
     return std::string("the changes do not fit the text they were made for: ") + e.what();
   }
-  const PrepareResult again = PrepareMinutes(prepared, settings);
-  if (!again.changes.empty()) {
-    return "the prepared text gets " + std::to_string(again.changes.size()) +
-           " more change(s), the first at line " + std::to_string(again.changes[0].line);
+  // No change needs another: every other one applies as well.
+  std::vector<bool> alternate(result.changes.size());
+  for (std::size_t i = 0; i < alternate.size(); i += 2) alternate[i] = true;
+  try {
+    ApplyPrepareChanges(lines, result.changes, alternate);
+  } catch (const std::invalid_argument& e) {
+    return std::string("a selection of the changes does not apply: ") + e.what();
+  }
+  // A change can make another possible (a "。" line joined to a fragment
+  // makes a sentence a lone designation may join), so preparing again may
+  // propose more; it must come to rest.
+  std::vector<std::string> settled = prepared;
+  for (int round = 1;; ++round) {
+    const PrepareResult again = PrepareMinutes(settled, settings);
+    if (again.changes.empty()) break;
+    if (round == 3) {
+      return "the text is still changed after three preparations, at line " +
+             std::to_string(again.changes[0].line);
+    }
+    settled = ApplyPrepareChanges(settled, again.changes);
   }
 
   // Characters are compared only where they are characters: a lone lead
