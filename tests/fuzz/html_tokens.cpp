@@ -1,6 +1,6 @@
 // The HTML tokenizer behind the colouring and the RTF writer: the tokens put
-// back together are the input, the line-by-line tokenizer of the panes gives
-// the same tokens as the whole text, and the RTF is one balanced group.
+// back together are the input, the panes' line-by-line colouring gives the
+// whole text's tokens and colours, and the RTF is one balanced group.
 #include <string>
 #include <vector>
 
@@ -13,8 +13,17 @@ namespace korva::fuzz {
 namespace {
 
 struct Token {
+  std::size_t offset;
   std::string_view text;
   HtmlToken kind;
+  int colourIndex;
+};
+
+struct Span {
+  std::size_t offset, length;
+  RgbColor colour;
+  bool bold;
+  bool operator==(const Span&) const = default;
 };
 
 // Walks an RTF text: control words and symbols are skipped whole, so an
@@ -45,45 +54,33 @@ std::string HtmlTokens(std::string_view input) {
   for (; !whole.AtEnd(); whole.Next()) {
     const std::string_view token = whole.GetToken();
     if (token.empty()) return "an empty token at byte " + std::to_string(rebuilt.size());
-    tokens.push_back({token, whole.TokenId()});
+    tokens.push_back({rebuilt.size(), token, whole.TokenId(), whole.GetTokenKind()});
     rebuilt.append(token);
   }
   if (rebuilt != html) return "the tokens do not rebuild the input";
 
-  // The panes: each line from where the one before left the tokenizer.
-  std::vector<Token> byLine;
-  HtmlRange range = HtmlRange::Text;
-  std::size_t lineEnd = 0;
-  bool badSpan = false;
-  sjis::ForEachLine(html, [&](std::size_t begin, std::size_t end) {
-    // The break before this line is one token of the whole text.
-    if (begin > lineEnd)
-      byLine.push_back({std::string_view(html).substr(lineEnd, begin - lineEnd), HtmlToken::Space});
-    const std::string_view line = std::string_view(html).substr(begin, end - begin);
-    TqlxHTMLRTF tokenizer;
-    for (tokenizer.StartLine(line, range); !tokenizer.AtEnd(); tokenizer.Next()) {
-      byLine.push_back({tokenizer.GetToken(), tokenizer.TokenId()});
-    }
-    HtmlRange coloured = range;
-    for (const ColourSpan& span : ColourHtmlLine(line, coloured)) {
-      if (span.length == 0 || span.offset + span.length > line.size()) badSpan = true;
-    }
-    range = tokenizer.Range();
-    lineEnd = end;
-  });
-  if (badSpan) return "a colour span reaches outside its line";
-  if (lineEnd < html.size()) {
-    byLine.push_back({std::string_view(html).substr(lineEnd), HtmlToken::Space});
-  }
-  // Line breaks: the whole text may join a break with blanks next to it.
-  std::string wholeText, lineText;
+  // The panes: each line coloured from where the one before left the
+  // tokenizer gives the whole text's tokens, blanks left out, and colours.
+  std::vector<Span> wholeSpans, lineSpans;
   for (const Token& t : tokens) {
-    if (t.kind != HtmlToken::Space) wholeText.append(t.text).push_back(static_cast<char>(t.kind));
+    if (t.kind == HtmlToken::Space) continue;
+    const int index =
+        t.colourIndex == kBoldColorIndex ? t.colourIndex : TokenColorIndex(t.colourIndex, t.text);
+    wholeSpans.push_back(
+        {t.offset, t.text.size(), HtmlColourOfIndex(index), index == kBoldColorIndex});
   }
-  for (const Token& t : byLine) {
-    if (t.kind != HtmlToken::Space) lineText.append(t.text).push_back(static_cast<char>(t.kind));
-  }
-  if (wholeText != lineText) return "the line-by-line tokens differ from the whole text's";
+  HtmlRange range = HtmlRange::Text;
+  bool rangesAgree = true;
+  sjis::ForEachLine(html, [&](std::size_t begin, std::size_t end) {
+    const std::string_view line = std::string_view(html).substr(begin, end - begin);
+    const HtmlRange after = HtmlRangeAfterLine(line, range);
+    for (const ColourSpan& span : ColourHtmlLine(line, range)) {
+      lineSpans.push_back({begin + span.offset, span.length, span.colour, span.bold});
+    }
+    rangesAgree = rangesAgree && after == range;
+  });
+  if (!rangesAgree) return "the range after a line differs between the colouring and its skip";
+  if (lineSpans != wholeSpans) return "the line-by-line colours differ from the whole text's";
 
   if (!BalancedGroups(HtmlToRtf(html))) return "the RTF groups do not balance";
   return {};
