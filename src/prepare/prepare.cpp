@@ -412,7 +412,12 @@ class Preparation {
   // One change for the whole run: a line of it alone would read apart from the names.
   void ContinueSpeech(std::size_t begin, std::size_t end) {
     std::vector<std::string> continued;
-    for (std::size_t k = begin; k < end; ++k) continued.push_back(Continued(Line(k)));
+    bool changes = false;
+    for (std::size_t k = begin; k < end; ++k) {
+      continued.push_back(Continued(Line(k)));
+      changes = changes || continued.back() != Line(k);
+    }
+    if (!changes) return;
     Add("名前の並びとその前後を発言の続きにする（名前が発言者や見出しにならないように）"_sj,
         {PrepareEdit{begin, end - begin, std::move(continued)}});
   }
@@ -444,7 +449,9 @@ class Preparation {
 
   // The line reads as the continuation of the speech around it: a leading
   // full-width space, and a "＼" at its end that the HTML leaves out.
+  // A line that already reads so stays as it is.
   static std::string Continued(const std::string& line) {
+    if (sjis::StartsWith(line, kFwSpace) && sjis::EndsWith(line, "＼"_sj)) return line;
     return (sjis::StartsWith(line, kFwSpace) ? "" : std::string(kFwSpace)) + line + "＼"_sj;
   }
 
