@@ -12,6 +12,8 @@ packages=(
   qt6-webengine-dev           # the desktop program's browser preview panes
   fonts-ipafont-gothic        # Japanese glyphs for the window, its tests and screenshots
   pandoc                      # reads back the RTF of colorize in the tests
+  clang-16 libclang-rt-16-dev # the fuzz targets: libFuzzer and sanitizers (clang 14 crashes on the core)
+  llvm-16                     # llvm-symbolizer: source lines in fuzz crash reports
 )
 
 missing=()

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite: once in the
-# normal build and once under AddressSanitizer + UndefinedBehaviorSanitizer.
+# normal build and once under AddressSanitizer + UndefinedBehaviorSanitizer;
+# then fuzzes every target for a short while (KORVA_FUZZ_SECONDS each, 45 by
+# default: about five minutes in all).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,3 +19,5 @@ for mode in normal sanitize; do
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"
 done
+echo "== fuzzing ==" >&2
+bash scripts/fuzz.sh "${KORVA_FUZZ_SECONDS:-45}"

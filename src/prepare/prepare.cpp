@@ -46,7 +46,9 @@ class Preparation {
       : lines_(lines),
         category_(settings.RadioGroupCategory),
         extraTitles_(ExtraTitlesOf(settings)),
-        claimed_(lines.size(), false) {}
+        claimed_(lines.size(), false),
+        joined_(lines.size() + 1, false),
+        insertsBefore_(lines.size() + 1, false) {}
 
   PrepareResult Run() {
     marked_ = std::any_of(lines_.begin(), lines_.end(), IsProceedingsMarkLine);
@@ -89,13 +91,45 @@ class Preparation {
     result_.report.leftAsItWas.push_back({line, std::move(text)});
   }
 
+  // Whether `edit` would touch what an earlier change took: a line it
+  // replaced, a break it joined, or a place it inserts at, inside the lines
+  // this edit joins.
+  bool Overlaps(const PrepareEdit& edit) const {
+    if (edit.count == 0) return joined_[edit.line];
+    for (std::size_t k = 0; k < edit.count; ++k) {
+      if (claimed_[edit.line + k] || (k > 0 && insertsBefore_[edit.line + k])) return true;
+    }
+    return false;
+  }
+
   // Adds a change made of `edits` (0-based lines here, 1-based in the change).
+  // A change that would overlap an earlier one is left out, so that any
+  // selection of the changes can be applied.
   void Add(const std::string& reason, std::vector<PrepareEdit> edits) {
+    for (const PrepareEdit& edit : edits) {
+      if (Overlaps(edit)) {
+        Left(edits.front().line + 1,
+             "ほかの変更と重なるので、「"_sj + reason + "」はしませんでした。"_sj);
+        return;
+      }
+      // A line cut after a lead byte would take the first byte of what is
+      // joined to it as the rest of its character.
+      for (std::size_t k = 0; k + 1 < edit.count; ++k) {
+        const std::string_view last = sjis::LastChar(Line(edit.line + k));
+        if (last.size() == 1 && sjis::IsLeadByte(static_cast<unsigned char>(last[0]))) {
+          Left(edit.line + k + 1,
+               "行が文字の途中で切れているので、「"_sj + reason + "」はしませんでした。"_sj);
+          return;
+        }
+      }
+    }
     PrepareChange change;
     change.reason = reason;
     for (PrepareEdit& edit : edits) {
+      if (edit.count == 0) insertsBefore_[edit.line] = true;
       for (std::size_t k = 0; k < edit.count; ++k) {
         claimed_[edit.line + k] = true;
+        if (k > 0) joined_[edit.line + k] = true;
         AppendLine(change.before, Line(edit.line + k));
       }
       for (const std::string& line : edit.lines) AppendLine(change.after, line);
@@ -378,7 +412,12 @@ class Preparation {
   // One change for the whole run: a line of it alone would read apart from the names.
   void ContinueSpeech(std::size_t begin, std::size_t end) {
     std::vector<std::string> continued;
-    for (std::size_t k = begin; k < end; ++k) continued.push_back(Continued(Line(k)));
+    bool changes = false;
+    for (std::size_t k = begin; k < end; ++k) {
+      continued.push_back(Continued(Line(k)));
+      changes = changes || continued.back() != Line(k);
+    }
+    if (!changes) return;
     Add("名前の並びとその前後を発言の続きにする（名前が発言者や見出しにならないように）"_sj,
         {PrepareEdit{begin, end - begin, std::move(continued)}});
   }
@@ -410,7 +449,9 @@ class Preparation {
 
   // The line reads as the continuation of the speech around it: a leading
   // full-width space, and a "＼" at its end that the HTML leaves out.
+  // A line that already reads so stays as it is.
   static std::string Continued(const std::string& line) {
+    if (sjis::StartsWith(line, kFwSpace) && sjis::EndsWith(line, "＼"_sj)) return line;
     return (sjis::StartsWith(line, kFwSpace) ? "" : std::string(kFwSpace)) + line + "＼"_sj;
   }
 
@@ -451,6 +492,8 @@ class Preparation {
   std::vector<YakushokuTable> extraTitles_;
   std::vector<LineReading> readings_;
   std::vector<bool> claimed_;
+  std::vector<bool> joined_;         // the break before this line is gone
+  std::vector<bool> insertsBefore_;  // a change inserts lines before this one
   std::vector<std::size_t> speakerLines_;
   std::map<std::string, std::size_t> marks_;
   bool marked_ = false;

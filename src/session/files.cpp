@@ -81,6 +81,7 @@ void TakeOverMode(int fd, const fs::path& target) {
 }
 
 thread_local FileSet* collecting = nullptr;
+thread_local WriteInterception* intercepting = nullptr;
 
 bool IsTemporarySuffix(std::string_view suffix) {
   if (suffix.size() != 7 || suffix[0] != '.') return false;
@@ -148,6 +149,14 @@ std::optional<FileError> WriteFileAtomically(const fs::path& path, std::string_v
 
 std::optional<FileError> WriteFileAtomicallyInPieces(
     const fs::path& path, const std::function<bool(const PieceWriter&)>& produce) {
+  if (intercepting) {
+    std::string bytes;
+    if (!produce([&bytes](std::string_view piece) { bytes.append(piece); })) {
+      return FileError{path.string(), kNothingWritten};
+    }
+    intercepting->take_(path.string(), std::move(bytes));
+    return std::nullopt;
+  }
   const fs::path target = WriteTarget(path);
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
   std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
@@ -212,6 +221,14 @@ std::optional<FileError> WriteFileAtomicallyInPieces(
     return ErrorFor(path, err);
   }
   return std::nullopt;
+}
+
+WriteInterception::WriteInterception(Take take) : take_(std::move(take)), outer_(intercepting) {
+  intercepting = this;
+}
+
+WriteInterception::~WriteInterception() {
+  intercepting = outer_;
 }
 
 FileSet::FileSet() : outer_(collecting) {

@@ -84,6 +84,24 @@ class FileSet {
   FileSet* outer_;
 };
 
+// While one lives, every atomic write on this thread hands the whole text it
+// would write, with the path, to `take` and touches no file: for runs that
+// must leave the disk alone (fuzzing, a dry run). Nests like FileSet.
+class WriteInterception {
+ public:
+  using Take = std::function<void(const std::string& path, std::string&& bytes)>;
+  explicit WriteInterception(Take take);
+  ~WriteInterception();
+  WriteInterception(const WriteInterception&) = delete;
+  WriteInterception& operator=(const WriteInterception&) = delete;
+
+ private:
+  friend std::optional<FileError> WriteFileAtomicallyInPieces(
+      const std::filesystem::path&, const std::function<bool(const PieceWriter&)>&);
+  Take take_;
+  WriteInterception* outer_;
+};
+
 // Removes every temporary file a write has open or a FileSet holds, and makes
 // later writes fail (kInterrupted): for a program that is being stopped
 // (Ctrl-C, kill). The core installs no signal handler; the program does, and

@@ -34,6 +34,8 @@ bool FileExists(const std::string& cp932) {
   return !cp932.empty() && std::filesystem::is_regular_file(ToFsPath(cp932), ec);
 }
 
+}  // namespace
+
 // The text of a settings file as CP932. A file a text editor saved as UTF-8
 // (valid UTF-8 holding a multi-byte sequence, or opening with a byte-order
 // mark) is practically never Shift_JIS, so it is converted; the note says so.
@@ -55,6 +57,8 @@ std::string SettingsText(std::string bytes, std::optional<std::string>* note) {
   }
   return text;
 }
+
+namespace {
 
 // The label that shows the absolute path of a setting kept relative.
 std::string* LabelFor(Settings& s, std::string_view name) {
@@ -159,22 +163,27 @@ std::string SaveFailedMessage(const FileError& error) {
 }
 
 IniLoadResult LoadIniSettings(const std::string& path, Settings& settings, Document& doc, Ui& ui) {
-  IniLoadResult result;
   const std::filesystem::path fsPath = ToFsPath(path);
   std::error_code ec;
   if (path.empty() || !std::filesystem::exists(fsPath, ec)) {
     doc.ProjectClearedFlag = false;
-    return result;
+    return {};
   }
   ReadResult read = ReadFileBytes(fsPath);
   if (read.error) {
+    IniLoadResult result;
     result.error = read.error;
     ui.Warning(Sj(read.error->Describe()));
     doc.ProjectClearedFlag = false;
     return result;
   }
+  return ReadIniSettingsText(std::move(read.bytes), settings, doc, ui);
+}
+
+IniLoadResult ReadIniSettingsText(std::string bytes, Settings& settings, Document& doc, Ui& ui) {
+  IniLoadResult result;
   std::optional<std::string> utf8Note;
-  const IniFile ini = IniFile::Parse(SettingsText(std::move(read.bytes), &utf8Note));
+  const IniFile ini = IniFile::Parse(SettingsText(std::move(bytes), &utf8Note));
   result.problems = ini.Problems();
   if (utf8Note) result.notes.push_back({0, *utf8Note});
 
@@ -232,13 +241,21 @@ int WriteRows(const std::string& path, const Settings& settings, Ui& ui, const F
 
 }  // namespace
 
+void StoreSavedSettings(IniFile& ini, const Settings& settings) {
+  for (const auto& row : SettingsTable()) {
+    if (!row.section.empty() && row.writtenBySave) {
+      ini.Set(row.section, row.key, SettingValueText(settings, row));
+    }
+  }
+}
+
 int SaveIniSettings(const std::string& path, Settings& settings, Document& doc, Ui& ui,
                     const FileWriter& writer) {
   settings.SavedProjectFileName = doc.ProjectFileName;
   settings.SavedDefaultFolder = doc.DefaultFolder;
   settings.SavedMinutesFileName = doc.MinutesFileName;
-  const int result = WriteRows(path, settings, ui, writer,
-                               [](const SettingRow& row) { return row.writtenBySave; });
+  const int result =
+      UpdateIniFile(path, ui, writer, [&](IniFile& ini) { StoreSavedSettings(ini, settings); });
   if (result == 0) StatusbarClearSaveMessage(doc, ui);
   return result;
 }

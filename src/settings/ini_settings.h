@@ -34,12 +34,23 @@ struct IniLoadResult {
 // `settings.SavedProjectFileName` for the caller.
 IniLoadResult LoadIniSettings(const std::string& path, Settings& settings, Document& doc, Ui& ui);
 
+// The same for the bytes of such a file, already read.
+IniLoadResult ReadIniSettingsText(std::string bytes, Settings& settings, Document& doc, Ui& ui);
+
+// The bytes of a settings file as CP932: a file saved as UTF-8 (with a
+// byte-order mark, or valid UTF-8 holding a multi-byte character) is
+// converted, and `note`, when given, says so.
+std::string SettingsText(std::string bytes, std::optional<std::string>* note);
+
 // Reads `path` (when it exists), lets `edit` change its values and writes it
 // back through `writer`, keeping every other line. A file that exists but
 // cannot be read is not written. Failures are reported through the Ui.
 // Returns 0 when written, -1 otherwise.
 int UpdateIniFile(const std::string& path, Ui& ui, const FileWriter& writer,
                   const std::function<void(IniFile&)>& edit);
+
+// Sets every row a save writes in `ini`, where it stands.
+void StoreSavedSettings(IniFile& ini, const Settings& settings);
 
 // Writes every saved setting into `path`, updating an existing file in place.
 // A failure is reported through the Ui and leaves the old file intact.

@@ -284,6 +284,8 @@ void TqlxHTMLRTF::TagWordProc() {
   range_ = HtmlRange::InsideTag;
   const std::string_view rest(text_ + pos_, length_ - pos_);
   const std::string_view word = rest.substr(0, TagWordLength(rest));
+  // A byte that starts no tag name is a word inside the tag, never an empty token.
+  if (word.empty()) return OtherProc();
   pos_ += word.size();
   const int hash = TagWordHash(word);
   if (hash >= kTagHashLimit) {

@@ -85,6 +85,38 @@ TEST(Files, AFileSetReplacesItsFilesOnlyWhenCommitted) {
   }
 }
 
+// An interception takes every write of its thread, nested ones the inner
+// one's, and leaves the disk alone; after it the writes reach the disk again.
+TEST(Files, AnInterceptionTakesTheWritesAndLeavesTheDiskAlone) {
+  TempFolder temp;
+  temp.Write("a.html", "old a");
+  std::vector<std::string> outer, inner;
+  {
+    const WriteInterception take([&](const std::string& path, std::string&& bytes) {
+      outer.push_back(fs::path(path).filename().string() + "=" + bytes);
+    });
+    ASSERT_EQ(WriteFileAtomically(temp.path() / "a.html", "new a"), std::nullopt);
+    {
+      const WriteInterception nested([&](const std::string& path, std::string&& bytes) {
+        inner.push_back(fs::path(path).filename().string() + "=" + bytes);
+      });
+      FileSet set;
+      ASSERT_EQ(WriteFileAtomically(temp.path() / "b.html", "new b"), std::nullopt);
+      EXPECT_EQ(set.Commit(), std::nullopt);
+    }
+    const auto error = WriteFileAtomicallyInPieces(temp.path() / "c.html",
+                                                   [](const PieceWriter&) { return false; });
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->reason, kNothingWritten);
+    EXPECT_EQ(Names(temp.path()), (std::vector<std::string>{"a.html"}));
+    EXPECT_EQ(temp.Read("a.html"), "old a");
+  }
+  EXPECT_EQ(outer, (std::vector<std::string>{"a.html=new a"}));
+  EXPECT_EQ(inner, (std::vector<std::string>{"b.html=new b"}));
+  ASSERT_EQ(WriteFileAtomically(temp.path() / "a.html", "newer a"), std::nullopt);
+  EXPECT_EQ(temp.Read("a.html"), "newer a");
+}
+
 TEST(Files, StaleTemporariesOfThisWriterAreNamedAndTheOldOnesRemoved) {
   TempFolder temp;
   const auto aged = [&](const std::string& name, std::chrono::hours age) {

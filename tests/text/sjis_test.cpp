@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
-#include "analysis/text_search.h"
 #include "text/literal.h"
 
 namespace korva {
@@ -37,54 +34,6 @@ TEST(SjisFind, NeverMatchesInsideADoubleByteCharacter) {
   for (const auto& c : cases) {
     EXPECT_EQ(sjis::Find(c.text, c.needle), c.expected)
         << Cp932ToUtf8Lossy(c.text) << " / " << Cp932ToUtf8Lossy(c.needle);
-  }
-}
-
-// Both boundary-aware searches against a plain character-by-character search,
-// on random texts rich in lead-range bytes (long runs of them included).
-TEST(SjisFind, AgreesWithACharacterWalk) {
-  // With case, bytes compare; without, only single-byte letters of the text
-  // fold, and a double-byte character must match whole.
-  const auto matches = [](const std::string& s, std::size_t p, const std::string& sub, bool fold) {
-    if (!fold) return s.compare(p, sub.size(), sub) == 0;
-    for (std::size_t i = 0; i < sub.size();) {
-      const std::size_t length = sjis::CharLength(s, p + i);
-      const bool same = length == 1 ? sjis::AsciiLower(s[p + i]) == sjis::AsciiLower(sub[i])
-                                    : s.compare(p + i, length, sub, i, length) == 0;
-      if (!same || i + length > sub.size()) return false;
-      i += length;
-    }
-    return true;
-  };
-  const auto walk = [&](const std::string& s, const std::string& sub, std::size_t from,
-                        bool fold = false) {
-    for (std::size_t p = 0; p + sub.size() <= s.size(); p += sjis::CharLength(s, p)) {
-      if (p >= from && matches(s, p, sub, fold)) return p;
-    }
-    return sjis::npos;
-  };
-  const char alphabet[] = {'@', '\x81', '\x40', '\x95', '\x5C', '\xE0', 'a', 'A', '\x8A', '\x9F'};
-  std::minstd_rand random(7);
-  const auto pick = [&] { return alphabet[random() % sizeof(alphabet)]; };
-  for (int round = 0; round < 4000; ++round) {
-    std::string text;
-    const std::size_t length = random() % 90;
-    // Every fourth text holds a long run of lead-range bytes.
-    if (round % 4 == 0) text.assign(random() % 70, '\x8A');
-    while (text.size() < length) text += pick();
-    std::string needle(1 + random() % 3, ' ');
-    for (char& c : needle) c = pick();
-    std::size_t from = 0;
-    for (std::size_t i = random() % (text.size() + 1); from < i;) {
-      from += sjis::CharLength(text, from);
-    }
-    ASSERT_EQ(sjis::Find(text, needle, from), walk(text, needle, from)) << round;
-    ASSERT_EQ(sjis::Find(text, needle, from, sjis::Case::IgnoreAscii),
-              walk(text, needle, from, true))
-        << round;
-    // The analysis's own search, 1-based, from the start.
-    const std::size_t first = walk(text, needle, 0);
-    ASSERT_EQ(analysis::FastPos(needle, text), first == sjis::npos ? 0 : first + 1) << round;
   }
 }
 

@@ -2,58 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
-#include "session/pane_search.h"
 #include "text/literal.h"
 
 namespace korva {
 namespace {
 
 using namespace korva::literals;
-
-struct Token {
-  std::size_t offset, length;
-  RgbColor colour;
-  bool bold;
-  bool operator==(const Token&) const = default;
-};
-
-// The tokens of a whole text as the RTF writer sees them, blanks left out.
-std::vector<Token> WholeTextTokens(std::string_view text) {
-  std::vector<Token> tokens;
-  TqlxHTMLRTF tokenizer;
-  tokenizer.SetText(std::string(text));
-  for (; !tokenizer.AtEnd(); tokenizer.Next()) {
-    if (tokenizer.TokenId() == HtmlToken::Space) continue;
-    const std::string_view token = tokenizer.GetToken();
-    const int kind = tokenizer.GetTokenKind();
-    const int index = kind == kBoldColorIndex ? kind : TokenColorIndex(kind, token);
-    tokens.push_back({0, token.size(), HtmlColourOfIndex(index), index == kBoldColorIndex});
-  }
-  return tokens;
-}
-
-// The same text coloured line by line, each line starting where the one
-// before it left the tokenizer, as a pane colours what it shows.
-std::vector<Token> LineByLineTokens(std::string_view text) {
-  std::vector<Token> tokens;
-  const LineIndex lines(text);
-  HtmlRange start = HtmlRange::Text;
-  for (std::size_t line = 0; line < lines.LineCount(); ++line) {
-    const std::string_view bytes =
-        text.substr(lines.LineStart(line), lines.LineEnd(line) - lines.LineStart(line));
-    HtmlRange range = start;
-    for (const ColourSpan& span : ColourHtmlLine(bytes, range)) {
-      tokens.push_back({0, span.length, span.colour, span.bold});
-    }
-    start = HtmlRangeAfterLine(bytes, start);
-    EXPECT_EQ(range, start) << "both ways of going past a line end the same";
-  }
-  return tokens;
-}
 
 TEST(HtmlColouring, SpansOfOneLine) {
   struct Case {
@@ -117,28 +74,6 @@ TEST(HtmlColouring, SpansOfOneLine) {
       EXPECT_EQ(spans[i].bold, c.spans[i].bold) << c.name << " " << i;
     }
     EXPECT_EQ(range, c.end) << c.name;
-  }
-}
-
-// Colouring line by line must give exactly the writer's tokens, whatever the
-// text: random documents from HTML fragments, line breaks of every kind and
-// Japanese text whose trail bytes look like ASCII.
-TEST(HtmlColouring, LineByLineEqualsTheWholeText) {
-  const std::vector<std::string> fragments = {
-      "<",        ">",          "=",     "\"",    "<!--", "-->",  "<%",
-      "%>",       "&amp;",      "&nbsp", " ",     "\t",   "\r\n", "\n",
-      "\r",       "p",          "div",   "class", "//",   "zz",   "/span",
-      "!DOCTYPE", "'",          "x",     "表",    "ソ",   "　",   "<p class=\"a\">",
-      "</p>",     "<a href=x>", "&lt;"};
-  std::mt19937 random(7);
-  for (int round = 0; round < 300; ++round) {
-    std::string text;
-    const int pieces = static_cast<int>(random() % 40);
-    for (int i = 0; i < pieces; ++i) {
-      const std::string& piece = fragments[random() % fragments.size()];
-      text += Sj(piece);
-    }
-    ASSERT_EQ(LineByLineTokens(text), WholeTextTokens(text)) << text;
   }
 }
 
