@@ -38,12 +38,13 @@ std::string U8(const std::string& cp932) {
 // Creates `dir` and gives back its folder text (CP932, ending with "/").
 std::optional<std::string> MakeFolder(CliUi& ui, const std::string& dirUtf8) {
   std::error_code ec;
-  fs::create_directories(dirUtf8, ec);
-  if (ec || !fs::is_directory(dirUtf8)) {
+  const fs::path dir = PathFromUtf8(dirUtf8);
+  fs::create_directories(dir, ec);
+  if (ec || !fs::is_directory(dir)) {
     ui.Error("cannot create the folder " + dirUtf8 + ": " + ec.message());
     return std::nullopt;
   }
-  return IncludeTrailingSeparator(FromFsPath(fs::absolute(dirUtf8)));
+  return IncludeTrailingSeparator(FromFsPath(fs::absolute(dir)));
 }
 
 // Fills the folder settings the settings file left empty with DIR; then every
@@ -142,7 +143,7 @@ int PublishOne(CliContext& ctx, const Settings& base, const std::string& file,
   ctx.settings.BtnEditHTMLSaveFolder.clear();
   // The sets need the body and the lists of the analysis, never its table:
   // the analysis goes row by row into the body conversion.
-  const auto report = LoadMinutesInput(ctx, doc, file, OpenKeeps::Lines);
+  const auto report = LoadMinutesInput(ctx, doc, PathFromUtf8(file), OpenKeeps::Lines);
   ctx.settings.BtnEditHTMLSaveFolder = base.BtnEditHTMLSaveFolder;
   if (!report) return kExitInputProblem;
   if (report->lineCount == 0) {

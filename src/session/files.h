@@ -74,7 +74,7 @@ class FileSet {
   friend std::optional<FileError> WriteFileAtomicallyInPieces(
       const std::filesystem::path&, const std::function<bool(const PieceWriter&)>&);
   struct Staged {
-    std::string temp;
+    std::filesystem::path temp;
     std::filesystem::path target;
     std::string path;  // as the writer was given it, for messages
   };

@@ -110,12 +110,21 @@ std::string IncludeTrailingSeparator(std::string_view folder) {
   return std::string(folder) + "/";
 }
 
+std::filesystem::path PathFromUtf8(std::string_view utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string Utf8FromPath(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
 std::filesystem::path ToFsPath(std::string_view cp932Path) {
-  return std::filesystem::path(Cp932ToUtf8Lossy(cp932Path));
+  return PathFromUtf8(Cp932ToUtf8Lossy(cp932Path));
 }
 
 std::string FromFsPath(const std::filesystem::path& path) {
-  return Utf8ToCp932(path.string());
+  return Utf8ToCp932(Utf8FromPath(path));
 }
 
 }  // namespace korva

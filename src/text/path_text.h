@@ -32,6 +32,12 @@ std::string EncodeLinkTarget(std::string_view path);
 // The reverse: every "%" and two hex digits becomes the byte they stand for.
 std::string PercentDecode(std::string_view text);
 
+// UTF-8 text <-> file-system path: the one boundary for every path that is
+// built from or turned into a std::string. A narrow std::string would be read
+// in the ANSI code page on Windows; char8_t text is UTF-8 everywhere.
+std::filesystem::path PathFromUtf8(std::string_view utf8);
+std::string Utf8FromPath(const std::filesystem::path& path);
+
 // CP932 text <-> file-system path.
 std::filesystem::path ToFsPath(std::string_view cp932Path);
 std::string FromFsPath(const std::filesystem::path& path);

@@ -211,8 +211,8 @@ TEST_F(OpenerFixture, ChromeMapsToTheInstalledBrowser) {
             (std::vector<std::string>{"/snap/bin/chromium", "file://" + pathUtf8}));
 }
 
-TEST(PosixProcessLauncher, ArgumentsArriveUnchanged) {
-  PosixProcessLauncher launcher;
+TEST(SystemProcessLauncher, ArgumentsArriveUnchanged) {
+  SystemProcessLauncher launcher;
   EXPECT_EQ(launcher.Capture({"printf", "%s|", "a b", "議事録 1", "$HOME", "*"}),
             "a b|議事録 1|$HOME|*|");
   EXPECT_EQ(launcher.Capture({"false"}), std::nullopt);
@@ -220,15 +220,15 @@ TEST(PosixProcessLauncher, ArgumentsArriveUnchanged) {
   EXPECT_EQ(launcher.Start({}), std::nullopt);
 }
 
-TEST(PosixProcessLauncher, CaptureGivesUpOnAHangingProgram) {
-  PosixProcessLauncher launcher(200);
+TEST(SystemProcessLauncher, CaptureGivesUpOnAHangingProgram) {
+  SystemProcessLauncher launcher(200);
   const auto start = std::chrono::steady_clock::now();
   EXPECT_EQ(launcher.Capture({"sleep", "30"}), std::nullopt);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
 }
 
-TEST(PosixProcessLauncher, StartedProgramCanBeClosed) {
-  PosixProcessLauncher launcher;
+TEST(SystemProcessLauncher, StartedProgramCanBeClosed) {
+  SystemProcessLauncher launcher;
   const auto pid = launcher.Start({"sleep", "30"});
   ASSERT_TRUE(pid.has_value());
   EXPECT_TRUE(launcher.IsRunning(*pid));
@@ -241,8 +241,8 @@ TEST(PosixProcessLauncher, StartedProgramCanBeClosed) {
   EXPECT_TRUE(ended);
 }
 
-TEST(PosixProcessLauncher, FindsProgramsOnPath) {
-  PosixProcessLauncher launcher;
+TEST(SystemProcessLauncher, FindsProgramsOnPath) {
+  SystemProcessLauncher launcher;
   const auto sh = launcher.FindProgram("sh");
   ASSERT_TRUE(sh.has_value());
   EXPECT_TRUE(sh->ends_with("/sh"));
