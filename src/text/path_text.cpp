@@ -107,7 +107,8 @@ std::string IncludeTrailingSeparator(std::string_view folder) {
   if (folder.empty() || sjis::EndsWith(folder, "/") || sjis::EndsWith(folder, "\\")) {
     return std::string(folder);
   }
-  return std::string(folder) + "/";
+  // A separator the program adds is the system's; what the user wrote stays.
+  return std::string(folder) + static_cast<char>(std::filesystem::path::preferred_separator);
 }
 
 std::filesystem::path PathFromUtf8(std::string_view utf8) {

@@ -20,7 +20,8 @@ std::string ExtractFileExt(std::string_view path);
 std::string ExtractBaseName(std::string_view path);
 // `path` with its extension replaced by `ext` (which includes the dot).
 std::string ChangeFileExt(std::string_view path, std::string_view ext);
-// `folder` with a '/' appended unless it already ends with a separator or is empty.
+// `folder` with the system's separator ('/', on Windows '\') appended unless
+// it already ends with a separator or is empty.
 std::string IncludeTrailingSeparator(std::string_view folder);
 
 // A file name or relative path (CP932) as the value of an href or src

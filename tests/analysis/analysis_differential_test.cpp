@@ -10,6 +10,7 @@
 #include "analysis_support.h"
 #include "reference_analysis.h"
 #include "session/files.h"
+#include "text/path_text.h"
 #include "text/sjis.h"
 
 namespace korva {
@@ -106,7 +107,7 @@ TEST(AnalysisDifferential, RealMinutesInEveryCategory) {
     ASSERT_FALSE(read.error) << file;
     const std::vector<std::string> lines = sjis::SplitLines(read.bytes);
     for (int category = 0; category <= 7; ++category) {
-      ExpectSameAnalysis(lines, category, file.filename().string());
+      ExpectSameAnalysis(lines, category, Utf8FromPath(file.filename()));
     }
   }
 }

@@ -308,7 +308,7 @@ TEST(PathRulesTest, StyleSheetPaneSave) {
   EXPECT_EQ(f.ui.beeps, 1);
   f.doc.EditorCSSText = "x";
   const auto failing = [](const std::filesystem::path& path, std::string_view) {
-    return std::optional<FileError>(FileError{path.string(), "disk full"});
+    return std::optional<FileError>(FileError{Utf8FromPath(path), "disk full"});
   };
   EXPECT_EQ(SaveCSSPane(f.doc, f.ui, failing), -1);
   ASSERT_EQ(f.ui.warnings.size(), 1u);

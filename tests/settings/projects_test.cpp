@@ -93,7 +93,7 @@ TEST(ProjectsTest, FailedSaveKeepsTheProjectAndSaysNothingWasSaved) {
   Job job;
   job.doc.ProjectFileName = job.tmp.File("current.mpr", "[HTML]\r\nTitle=old\r\n");
   const FileWriter readOnly = [](const fs::path& target, std::string_view) {
-    return std::optional<FileError>(FileError{target.string(), std::strerror(EROFS)});
+    return std::optional<FileError>(FileError{Utf8FromPath(target), std::strerror(EROFS)});
   };
   job.ui.chosenPaths.push_back(job.Path("other.mpr"));
   EXPECT_EQ(MenuFileProjectSaveASClick(job.s, job.doc, job.ui, readOnly), -1);

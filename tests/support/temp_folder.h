@@ -2,7 +2,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -10,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/processes.h"
 #include "session/files.h"
 #include "text/literal.h"
 #include "text/path_text.h"
@@ -20,7 +20,7 @@ class TempFolder {
  public:
   TempFolder() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = "korva-test-" + std::to_string(::getpid()) + "-" +
+    std::string name = "korva-test-" + std::to_string(platform::CurrentProcessId()) + "-" +
                        (info ? std::string(info->test_suite_name()) + "-" + info->name() : "x");
     for (char& c : name) {
       if (c == '/') c = '_';
@@ -40,11 +40,12 @@ class TempFolder {
   TempFolder& operator=(const TempFolder&) = delete;
 
   const std::filesystem::path& path() const { return path_; }
-  // A sub-folder (created) as folder settings hold it: CP932 path text ending with "/".
+  // A sub-folder (created) as folder settings hold it: CP932 path text ending
+  // with the system's separator.
   std::string Folder(const std::string& sub = "") const {
     auto p = sub.empty() ? path_ : path_ / sub;
     std::filesystem::create_directories(p);
-    return FromFsPath(p) + "/";
+    return IncludeTrailingSeparator(FromFsPath(p));
   }
   // Creates a file (and its folders) and returns its CP932 path text.
   std::string File(const std::string& relative, const std::string& bytes = "x") const {
