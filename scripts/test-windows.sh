@@ -35,8 +35,13 @@ dir=build-windows
 cmake -S . -B "$dir" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
   >/dev/null
 # Warnings fail the build here as they would be noticed nowhere else.
-cmake --build "$dir" -j"$(nproc)" 2>&1 | tee "$dir/build.log" | grep -E 'warning|error' || true
+if ! cmake --build "$dir" -j"$(nproc)" >"$dir/build.log" 2>&1; then
+  grep -E 'error|Error' "$dir/build.log" >&2
+  echo "test-windows: the cross build failed (see $dir/build.log)" >&2
+  exit 1
+fi
 if grep -q 'warning:' "$dir/build.log"; then
+  grep -A3 'warning:' "$dir/build.log" >&2
   echo "test-windows: the cross build has warnings (see $dir/build.log)" >&2
   exit 1
 fi

@@ -82,7 +82,7 @@ void TemporaryFile::Close() {
   handle_ = -1;
 }
 
-std::error_code ReplaceFile(const fs::path& from, const fs::path& to) {
+std::error_code MoveFileOver(const fs::path& from, const fs::path& to) {
   constexpr int kTries = 10;
   for (int attempt = 1;; ++attempt) {
     if (::MoveFileExW(from.c_str(), to.c_str(),
@@ -173,7 +173,7 @@ void TemporaryFile::Close() {
   handle_ = -1;
 }
 
-std::error_code ReplaceFile(const fs::path& from, const fs::path& to) {
+std::error_code MoveFileOver(const fs::path& from, const fs::path& to) {
   if (::rename(from.c_str(), to.c_str()) != 0) return LastError();
   return {};
 }

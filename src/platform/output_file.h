@@ -36,7 +36,7 @@ class TemporaryFile {
 // Moves `from` over `to` in one step. On Windows a target that another
 // program holds open for a moment (a virus scanner, an indexer, a browser)
 // is tried again a few times before the write fails.
-std::error_code ReplaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
+std::error_code MoveFileOver(const std::filesystem::path& from, const std::filesystem::path& to);
 
 // Removes a file; a failure is ignored (the file may be gone already).
 void RemoveFile(const std::filesystem::path& path);

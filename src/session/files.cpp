@@ -167,7 +167,7 @@ std::optional<FileError> WriteFileAtomicallyInPieces(
   }
   std::lock_guard lock(temporaries.mutex);
   temporaries.Forget(tempPath);
-  if (const auto error = platform::ReplaceFile(tempPath, target)) {
+  if (const auto error = platform::MoveFileOver(tempPath, target)) {
     platform::RemoveFile(tempPath);
     return ErrorFor(path, error);
   }
@@ -201,7 +201,7 @@ std::optional<FileError> FileSet::Commit() {
     std::lock_guard lock(temporaries.mutex);
     for (; renamed < staged_.size(); ++renamed) {
       const Staged& file = staged_[renamed];
-      if (const auto failed = platform::ReplaceFile(file.temp, file.target)) {
+      if (const auto failed = platform::MoveFileOver(file.temp, file.target)) {
         error = FileError{file.path, platform::ErrorText(failed)};
         break;
       }

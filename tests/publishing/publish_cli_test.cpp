@@ -1,10 +1,12 @@
 // End to end: korva-cli publish and convert --nav on minutes written here.
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#endif
 
 #include <chrono>
 #include <cstdlib>
@@ -185,7 +187,7 @@ TEST_F(PublishCli, AStyleSheetFolderThatCannotBeMadeIsReportedWithTheRealReason)
 }
 
 // True when `folder` holds a hidden temporary of the writer (".NAME.XXXXXX").
-bool HoldsTemporary(const fs::path& folder) {
+[[maybe_unused]] bool HoldsTemporary(const fs::path& folder) {
   std::error_code ec;
   for (const auto& e : fs::directory_iterator(folder, ec)) {
     const std::string name = Utf8FromPath(e.path().filename());
@@ -198,6 +200,9 @@ bool HoldsTemporary(const fs::path& folder) {
 // set is the old one or the new one, never a mix, and the program ends by
 // the signal.
 TEST_F(PublishCli, AnInterruptedRunLeavesNoTemporariesAndNoHalfSet) {
+#ifdef _WIN32
+  GTEST_SKIP() << "POSIX signals; a console Ctrl-C cannot be sent to a child under wine";
+#else
   std::vector<std::string> lines;
   for (int i = 0; i < 3000; ++i) lines.insert(lines.end(), meeting.begin(), meeting.end());
   const auto minutes = temp.WriteMinutes("big.txt", lines);
@@ -234,6 +239,7 @@ TEST_F(PublishCli, AnInterruptedRunLeavesNoTemporariesAndNoHalfSet) {
     }
     EXPECT_EQ(renewed.size(), 1u) << "half old, half new";
   }
+#endif
 }
 
 TEST_F(PublishCli, TemporariesAnEarlierRunLeftAreNamedAndTheOldOnesRemoved) {

@@ -47,7 +47,8 @@ Settings LoadText(const TempFolder& tmp, const std::string& text, Document* docO
 
 std::vector<std::string> Files(const fs::path& folder) {
   std::vector<std::string> names;
-  for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename());
+  for (const auto& e : fs::directory_iterator(folder))
+    names.push_back(Utf8FromPath(e.path().filename()));
   std::sort(names.begin(), names.end());
   return names;
 }
