@@ -108,7 +108,8 @@ bool ProvideStyleSheet(CliContext& ctx) {
     return false;
   }
   if (copy.copied) {
-    ctx.ui.Note("copied the sample style sheet to " + Cp932ToUtf8Lossy(folder + relative));
+    ctx.ui.Note("copied the sample style sheet to " +
+                Utf8FromPath(ToFsPath(folder + relative).make_preferred()));
   }
   s.BtnEditLocalCSSFile = relative;
   s.LabelLocalCSSbsoluteRelativePath = folder + relative;

@@ -91,7 +91,9 @@ bool PrepareStyleSheet(CliContext& ctx, Settings& s) {
     ui.Error(*copy.error + "; name a style sheet with --set BtnEditLocalCSSFile=...");
     return false;
   }
-  if (copy.copied) ui.Note("copied the sample style sheet to " + U8(target));
+  if (copy.copied) {
+    ui.Note("copied the sample style sheet to " + Utf8FromPath(ToFsPath(target).make_preferred()));
+  }
   s.BtnEditLocalCSSFile = relative;
   s.LabelLocalCSSbsoluteRelativePath = target;
   return true;

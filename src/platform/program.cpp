@@ -59,6 +59,7 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv) {
 
 void UseBinaryStandardOutput() {
   ::_setmode(::_fileno(stdout), _O_BINARY);
+  ::_setmode(::_fileno(stderr), _O_BINARY);
 }
 
 namespace {

@@ -23,8 +23,8 @@ std::optional<std::filesystem::path> UserSettingsFolder();
 // split again.
 std::vector<std::string> Utf8Arguments(int argc, char** argv);
 
-// Standard output carries bytes as they are: Windows would turn "\n" into
-// CR LF in text mode, and CR LF into CR CR LF.
+// Standard output and error carry bytes as they are: Windows would turn "\n"
+// into CR LF in text mode, and CR LF into CR CR LF.
 void UseBinaryStandardOutput();
 
 // From now on a request to stop (POSIX: SIGINT, SIGTERM, SIGHUP; Windows:

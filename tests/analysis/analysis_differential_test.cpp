@@ -96,8 +96,8 @@ void ExpectSameAnalysis(const std::vector<std::string>& lines, int category,
 
 TEST(AnalysisDifferential, RealMinutesInEveryCategory) {
   const std::filesystem::path source = KORVA_SOURCE_DIR;
-  std::vector<std::filesystem::path> files = {source / "examples" /
-                                              "令和６年第１回定例会「本会議」@r0612t1-1.txt"};
+  std::vector<std::filesystem::path> files = {
+      source / "examples" / PathFromUtf8("令和６年第１回定例会「本会議」@r0612t1-1.txt")};
   for (const auto& entry : std::filesystem::directory_iterator(source / "tests/data/corpus")) {
     if (entry.path().extension() == ".txt") files.push_back(entry.path());
   }

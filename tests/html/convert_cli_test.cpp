@@ -98,8 +98,10 @@ TEST_F(ConvertCli, TheDocumentLinksAStyleSheetThatExists) {
   EXPECT_NE(ReadFileBytes(temp.path() / "a/out/css/minutes.css").bytes.find("#toplink"),
             std::string::npos);
   EXPECT_NE(
-      run.err.find("copied the sample style sheet to " +
-                   Utf8FromPath(std::filesystem::absolute(temp.path() / "a/out/css/minutes.css"))),
+      run.err.find(
+          "copied the sample style sheet to " +
+          Utf8FromPath(
+              std::filesystem::absolute(temp.path() / "a/out/css/minutes.css").make_preferred())),
       std::string::npos)
       << run.err;
 

@@ -68,7 +68,7 @@ TEST_F(PublishCli, WritesBothSetsWithTheSampleStyleSheetAndSoundLinks) {
   EXPECT_EQ(run.out, expected);
   // The sample sheet is copied beside the local set, said so and linked relatively.
   EXPECT_EQ(run.err, Utf8FromPath(minutes) + ": copied the sample style sheet to " +
-                         Utf8FromPath(local / "css/minutes.css") + "\n");
+                         Utf8FromPath((local / "css/minutes.css").make_preferred()) + "\n");
   const std::string css = ReadFileBytes(local / "css/minutes.css").bytes;
   EXPECT_NE(css.find("#minutescontents-top"), std::string::npos);
   for (const fs::path& dir : {local, web}) {
@@ -256,7 +256,8 @@ TEST_F(PublishCli, TemporariesAnEarlierRunLeftAreNamedAndTheOldOnesRemoved) {
   EXPECT_NE(run.err.find(Utf8FromPath(local / ".r1-n.html.Ab12Cd") + " (30 hours old); removed"),
             std::string::npos)
       << run.err;
-  EXPECT_NE(run.err.find(Utf8FromPath(local / "css/.minutes.css.Zz9Yy8")), std::string::npos)
+  EXPECT_NE(run.err.find(Utf8FromPath((local / "css/.minutes.css.Zz9Yy8").make_preferred())),
+            std::string::npos)
       << run.err;
 }
 
@@ -359,7 +360,8 @@ TEST_F(PublishCli, NamesShiftJisCannotHoldAreReported) {
               std::string::npos)
         << run.err;
     // The output is written all the same.
-    EXPECT_TRUE(fs::exists(out / (command == "publish" ? "会議〓-n.html" : "会議〓.html")))
+    EXPECT_TRUE(
+        fs::exists(out / PathFromUtf8(command == "publish" ? "会議〓-n.html" : "会議〓.html")))
         << command;
   }
 }

@@ -112,10 +112,10 @@ TEST(IniSettingsTest, EverySavedSettingSurvivesARoundTrip) {
   }
   EXPECT_EQ(loadedDoc.DefaultFolder, original.SavedDefaultFolder);
   EXPECT_EQ(loadedDoc.MinutesFileName, original.SavedMinutesFileName);
-  EXPECT_EQ(loaded.LabelLocalCSSbsoluteRelativePath,
-            original.BtnEdit3FileFolder + "sub/BtnEditLocalCSSFile.html");
-  EXPECT_EQ(loaded.LabelLocalReturn2listPath,
-            original.BtnEdit3FileFolder + "sub/BtnEditLocalReturn2list.html");
+  EXPECT_EQ(ToFsPath(loaded.LabelLocalCSSbsoluteRelativePath),
+            ToFsPath(original.BtnEdit3FileFolder + "sub/BtnEditLocalCSSFile.html"));
+  EXPECT_EQ(ToFsPath(loaded.LabelLocalReturn2listPath),
+            ToFsPath(original.BtnEdit3FileFolder + "sub/BtnEditLocalReturn2list.html"));
 }
 
 struct RuleCase {
@@ -257,7 +257,7 @@ TEST(IniSettingsTest, RelativePathsResolveAgainstTheThreeFileFolder) {
     const std::string label = c.expectedLabel == "UP"   ? tmp.Folder("set") + "up.css"
                               : c.expectedLabel.empty() ? ""
                                                         : three + c.expectedLabel;
-    EXPECT_EQ(s.LabelLocalCSSbsoluteRelativePath, label) << c.name;
+    EXPECT_EQ(ToFsPath(s.LabelLocalCSSbsoluteRelativePath), ToFsPath(label)) << c.name;
   }
 }
 
