@@ -280,8 +280,8 @@ TEST_F(PublishCli, LinksThatLeadNowhereAreNamedPerFileOfEachSet) {
     for (int set = 0; set < 2; ++set) {
       for (const char* ending : {"-n.html", "-v.html", "-h.html"}) {
         for (const char* href : {"#どこにもない", "zz-h.html"}) {
-          expected +=
-              minutes.string() + ": r1" + ending + ": the link \"" + href + "\" leads nowhere\n";
+          expected += Utf8FromPath(minutes) + ": r1" + ending + ": the link \"" + href +
+                      "\" leads nowhere\n";
         }
       }
     }
