@@ -181,8 +181,8 @@ class TAMainForm : public QMainWindow {
   Settings settings_;
   Document doc_;
   DialogPrompter dialogPrompter_;
-  PosixProcessLauncher launcher_;
-  XdgHtmlOpener opener_;
+  SystemProcessLauncher launcher_;
+  DesktopHtmlOpener opener_;
   WindowUi ui_;
 
   std::unique_ptr<PageHost> pageHost_;  // the settings pages

@@ -9,6 +9,7 @@
 #include "cli/minutes_input.h"
 #include "text/codec.h"
 #include "text/literal.h"
+#include "text/path_text.h"
 #include "text/sjis.h"
 #include "text/string_helpers.h"
 
@@ -79,7 +80,7 @@ int RunCheck(CliContext& ctx, CommandArgs args) {
   int status = kExitDone;
   for (const std::string& file : files) {
     Document doc;
-    const auto report = LoadMinutesInput(ctx, doc, file);
+    const auto report = LoadMinutesInput(ctx, doc, PathFromUtf8(file));
     if (!report) {
       status = kExitInputProblem;
       continue;

@@ -49,11 +49,12 @@ ConvertOptions ParseConvertOptions(CommandArgs& args) {
 
 // Points the empty output-folder settings at `dir` (created when missing).
 // False, with a message, when the folder cannot be made.
-bool UseOutputFolder(CliContext& ctx, const std::string& dir) {
+bool UseOutputFolder(CliContext& ctx, const std::string& dirUtf8) {
   std::error_code ec;
+  const std::filesystem::path dir = PathFromUtf8(dirUtf8);
   std::filesystem::create_directories(dir, ec);
   if (!std::filesystem::is_directory(dir)) {
-    ctx.ui.Error("cannot create the output folder " + dir +
+    ctx.ui.Error("cannot create the output folder " + dirUtf8 +
                  (ec ? ": " + ec.message() : ": a file of that name is in the way"));
     return false;
   }
@@ -107,7 +108,8 @@ bool ProvideStyleSheet(CliContext& ctx) {
     return false;
   }
   if (copy.copied) {
-    ctx.ui.Note("copied the sample style sheet to " + Cp932ToUtf8Lossy(folder + relative));
+    ctx.ui.Note("copied the sample style sheet to " +
+                Utf8FromPath(ToFsPath(folder + relative).make_preferred()));
   }
   s.BtnEditLocalCSSFile = relative;
   s.LabelLocalCSSbsoluteRelativePath = folder + relative;
@@ -126,8 +128,8 @@ int ConvertOne(CliContext& ctx, const ConvertOptions& options, const std::string
   // A plain save needs neither the table nor the body afterwards: the
   // document is made in one pass from the lines.
   const bool onePass = !options.trial && !options.nav;
-  const auto input =
-      LoadMinutesInput(ctx, doc, file, onePass ? OpenKeeps::TextOnly : OpenKeeps::LinesAndAnalysis);
+  const auto input = LoadMinutesInput(ctx, doc, PathFromUtf8(file),
+                                      onePass ? OpenKeeps::TextOnly : OpenKeeps::LinesAndAnalysis);
   s.BtnEditHTMLSaveFolder = htmlFolder;
   if (!input) return kExitInputProblem;
   if (input->lineCount == 0) {

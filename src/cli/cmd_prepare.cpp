@@ -11,6 +11,7 @@
 #include "prepare/prepare.h"
 #include "session/files.h"
 #include "text/codec.h"
+#include "text/path_text.h"
 #include "text/sjis.h"
 
 namespace korva::cli {
@@ -78,12 +79,12 @@ bool Write(CliContext& ctx, const fs::path& path, std::string_view bytes) {
     ctx.ui.Error("not written: " + error->Describe());
     return false;
   }
-  ctx.ui.Detail("written: " + path.string());
+  ctx.ui.Detail("written: " + Utf8FromPath(path));
   return true;
 }
 
 int PrepareOne(CliContext& ctx, const PrepareOptions& options, const fs::path& file) {
-  ctx.ui.SetSubject(file.string());
+  ctx.ui.SetSubject(Utf8FromPath(file));
   ReadResult read = ReadFileBytes(file);
   if (read.error) {
     ctx.ui.Error("cannot read the minutes file: " + read.error->reason);
@@ -106,13 +107,13 @@ int PrepareOne(CliContext& ctx, const PrepareOptions& options, const fs::path& f
   }
 
   const PrepareResult result = PrepareMinutes(lines, ctx.settings);
-  PrintResult(file.string(), result);
+  PrintResult(Utf8FromPath(file), result);
   if (options.dryRun) return kExitDone;
 
   const std::string prepared = ApplyPrepareChangesToText(
       text, result.changes, std::vector<bool>(result.changes.size(), true));
   if (options.outDir) {
-    const fs::path target = fs::path(*options.outDir) / file.filename();
+    const fs::path target = PathFromUtf8(*options.outDir) / file.filename();
     std::error_code ec;
     if (fs::equivalent(target, file, ec)) {
       ctx.ui.Error("--out names the file's own folder; use --in-place to prepare it there");
@@ -126,9 +127,9 @@ int PrepareOne(CliContext& ctx, const PrepareOptions& options, const fs::path& f
   backup += ".orig";
   std::error_code ec;
   if (fs::is_regular_file(backup, ec)) {
-    ctx.ui.Note("the backup " + backup.string() + " already exists and is kept as it is");
+    ctx.ui.Note("the backup " + Utf8FromPath(backup) + " already exists and is kept as it is");
   } else if (fs::exists(backup, ec)) {
-    ctx.ui.Error(backup.string() + " is in the way of the backup; the file was left as it is");
+    ctx.ui.Error(Utf8FromPath(backup) + " is in the way of the backup; the file was left as it is");
     return kExitInputProblem;
   } else if (!Write(ctx, backup, read.bytes)) {
     ctx.ui.Error("without a backup the file was left as it is");
@@ -152,7 +153,7 @@ int RunPrepare(CliContext& ctx, CommandArgs args) {
   }
   int status = kExitDone;
   for (const std::string& file : options.files) {
-    if (PrepareOne(ctx, options, file) != kExitDone) status = kExitInputProblem;
+    if (PrepareOne(ctx, options, PathFromUtf8(file)) != kExitDone) status = kExitInputProblem;
   }
   std::fflush(stdout);
   return status;

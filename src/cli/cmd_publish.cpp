@@ -38,12 +38,13 @@ std::string U8(const std::string& cp932) {
 // Creates `dir` and gives back its folder text (CP932, ending with "/").
 std::optional<std::string> MakeFolder(CliUi& ui, const std::string& dirUtf8) {
   std::error_code ec;
-  fs::create_directories(dirUtf8, ec);
-  if (ec || !fs::is_directory(dirUtf8)) {
+  const fs::path dir = PathFromUtf8(dirUtf8);
+  fs::create_directories(dir, ec);
+  if (ec || !fs::is_directory(dir)) {
     ui.Error("cannot create the folder " + dirUtf8 + ": " + ec.message());
     return std::nullopt;
   }
-  return IncludeTrailingSeparator(FromFsPath(fs::absolute(dirUtf8)));
+  return IncludeTrailingSeparator(FromFsPath(fs::absolute(dir)));
 }
 
 // Fills the folder settings the settings file left empty with DIR; then every
@@ -90,7 +91,9 @@ bool PrepareStyleSheet(CliContext& ctx, Settings& s) {
     ui.Error(*copy.error + "; name a style sheet with --set BtnEditLocalCSSFile=...");
     return false;
   }
-  if (copy.copied) ui.Note("copied the sample style sheet to " + U8(target));
+  if (copy.copied) {
+    ui.Note("copied the sample style sheet to " + Utf8FromPath(ToFsPath(target).make_preferred()));
+  }
   s.BtnEditLocalCSSFile = relative;
   s.LabelLocalCSSbsoluteRelativePath = target;
   return true;
@@ -142,7 +145,7 @@ int PublishOne(CliContext& ctx, const Settings& base, const std::string& file,
   ctx.settings.BtnEditHTMLSaveFolder.clear();
   // The sets need the body and the lists of the analysis, never its table:
   // the analysis goes row by row into the body conversion.
-  const auto report = LoadMinutesInput(ctx, doc, file, OpenKeeps::Lines);
+  const auto report = LoadMinutesInput(ctx, doc, PathFromUtf8(file), OpenKeeps::Lines);
   ctx.settings.BtnEditHTMLSaveFolder = base.BtnEditHTMLSaveFolder;
   if (!report) return kExitInputProblem;
   if (report->lineCount == 0) {

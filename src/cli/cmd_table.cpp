@@ -7,6 +7,7 @@
 #include "cli/cli_context.h"
 #include "cli/minutes_input.h"
 #include "text/codec.h"
+#include "text/path_text.h"
 
 namespace korva::cli {
 
@@ -77,7 +78,7 @@ int RunTable(CliContext& ctx, CommandArgs args) {
   const std::vector<std::string> files = args.Positionals();
   if (files.size() != 1) throw UsageError{"table needs exactly one minutes file"};
   Document doc;
-  const auto report = LoadMinutesInput(ctx, doc, files.front(), OpenKeeps::TextOnly);
+  const auto report = LoadMinutesInput(ctx, doc, PathFromUtf8(files.front()), OpenKeeps::TextOnly);
   if (!report) return kExitInputProblem;
   if (report->lineCount == 0) return kExitInputProblem;
 

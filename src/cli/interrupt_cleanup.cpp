@@ -1,26 +1,15 @@
 #include "cli/interrupt_cleanup.h"
 
-#include <pthread.h>
-#include <signal.h>
-#include <unistd.h>
-
+#include <string>
 #include <string_view>
-#include <thread>
 
+#include "platform/program.h"
 #include "session/files.h"
+#include "text/path_text.h"
 
 namespace korva::cli {
 
 namespace {
-
-sigset_t StopSignals() {
-  sigset_t set;
-  sigemptyset(&set);
-  sigaddset(&set, SIGINT);
-  sigaddset(&set, SIGTERM);
-  sigaddset(&set, SIGHUP);
-  return set;
-}
 
 std::string Age(std::chrono::seconds age) {
   const long long s = age.count();
@@ -33,23 +22,7 @@ std::string Age(std::chrono::seconds age) {
 }  // namespace
 
 void RemoveTemporariesOnInterrupt() {
-  // Blocked here, the signals are inherited blocked by every later thread and
-  // reach only the waiting one, which may take locks as no handler may.
-  const sigset_t set = StopSignals();
-  pthread_sigmask(SIG_BLOCK, &set, nullptr);
-  std::thread([set] {
-    int sig = 0;
-    if (sigwait(&set, &sig) != 0) return;
-    RemoveOpenTemporaries();
-    // End as the signal asks, so the caller sees how the program ended.
-    ::signal(sig, SIG_DFL);
-    sigset_t one;
-    sigemptyset(&one);
-    sigaddset(&one, sig);
-    pthread_sigmask(SIG_UNBLOCK, &one, nullptr);
-    ::raise(sig);
-    ::_exit(128 + sig);
-  }).detach();
+  platform::CallOnStopRequest(RemoveOpenTemporaries);
 }
 
 void CleanStaleTemporariesIn(const CliUi& ui, const std::vector<std::filesystem::path>& folders) {
@@ -57,8 +30,8 @@ void CleanStaleTemporariesIn(const CliUi& ui, const std::vector<std::filesystem:
   for (const std::filesystem::path& folder : folders) {
     for (const StaleTemporary& t :
          CleanStaleTemporaries(folder, kWritten, std::chrono::hours(24))) {
-      const std::string what = "an interrupted run left the temporary file " + t.path.string() +
-                               " (" + Age(t.age) + " old)";
+      const std::string what = "an interrupted run left the temporary file " +
+                               Utf8FromPath(t.path) + " (" + Age(t.age) + " old)";
       if (t.removed) {
         ui.Note(what + "; removed");
       } else if (!t.error.empty()) {

@@ -9,9 +9,9 @@
 
 namespace korva::cli {
 
-// From now on SIGINT, SIGTERM and SIGHUP remove the open temporaries and then
-// end the program by that signal. Call once at start-up, before any other
-// thread exists: the signals are taken by a thread of their own.
+// From now on a request to stop (Ctrl-C, kill, a closed terminal) removes the
+// open temporaries and then ends the program as asked. Call once at start-up,
+// before any other thread exists.
 void RemoveTemporariesOnInterrupt();
 
 // Names the temporaries an interrupted run left in `folders`, and removes

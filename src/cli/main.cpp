@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "cli/interrupt_cleanup.h"
 #include "cli/settings_source.h"
+#include "platform/program.h"
 #include "settings/settings_table.h"
 #include "text/codec.h"
 
@@ -55,7 +56,8 @@ void ApplySet(Settings& settings, const std::string& assignment) {
   if (auto error = SetSettingFromText(settings, *row, value)) throw UsageError{"--set: " + *error};
 }
 
-int Run(int argc, char** argv) {
+int Run(const std::vector<std::string>& argv) {
+  const int argc = static_cast<int>(argv.size());
   std::vector<std::string> rest;
   std::vector<std::string> assignments;
   Settings scratch;  // checks each --set as it comes, so bad usage fails before anything runs
@@ -97,9 +99,10 @@ int Run(int argc, char** argv) {
   }
   if (rest.empty()) throw UsageError{"no command given (see korva-cli --help)"};
 
+  const char* argv0 = argc > 0 ? argv[0].c_str() : nullptr;
   CliContext ctx{Settings{}, CliUi(verbosity), encoding,
-                 ExecutablePath(argc > 0 ? argv[0] : nullptr).parent_path()};
-  LoadCliSettings(ctx, settingsFile, projectFile, argc > 0 ? argv[0] : nullptr);
+                 platform::ProgramPath(argv0).parent_path()};
+  LoadCliSettings(ctx, settingsFile, projectFile, argv0);
   // --set applies after any settings file.
   for (const auto& assignment : assignments) ApplySet(ctx.settings, assignment);
 
@@ -116,8 +119,9 @@ int Run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   korva::cli::RemoveTemporariesOnInterrupt();
+  korva::platform::UseBinaryStandardOutput();
   try {
-    return korva::cli::Run(argc, argv);
+    return korva::cli::Run(korva::platform::Utf8Arguments(argc, argv));
   } catch (const korva::cli::UsageError& e) {
     std::cerr << "korva-cli: " << e.message << '\n';
     return korva::cli::kExitUsage;

@@ -110,7 +110,7 @@ std::string DecodeMinutesBytes(std::string bytes, InputEncoding encoding,
 std::optional<MinutesInputReport> LoadMinutesInput(CliContext& ctx, Document& doc,
                                                    const std::filesystem::path& file,
                                                    OpenKeeps keeps) {
-  ctx.ui.SetSubject(file.string());
+  ctx.ui.SetSubject(Utf8FromPath(file));
   ReadResult read = ReadFileBytes(file);
   if (read.error) {
     ctx.ui.Error("cannot read the minutes file: " + read.error->reason);
@@ -140,7 +140,7 @@ std::optional<MinutesInputReport> LoadMinutesInput(CliContext& ctx, Document& do
   }
   if (report.hasNulBytes) ctx.ui.Error("the file holds NUL bytes: is it a binary file?");
   // Two such names could come out the same; the output is still written.
-  report.unmappableNameChars = UnmappableChars(file.filename().string());
+  report.unmappableNameChars = UnmappableChars(Utf8FromPath(file.filename()));
   if (report.HasNameProblem()) {
     std::string chars;
     for (const std::string& c : report.unmappableNameChars) {

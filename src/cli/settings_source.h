@@ -11,9 +11,6 @@
 
 namespace korva::cli {
 
-// The running program's own path (from /proc, else from argv[0]).
-std::filesystem::path ExecutablePath(const char* argv0);
-
 // Reads the chosen settings into ctx.settings. A file named on the command
 // line that does not exist or cannot be read is an input problem (throws
 // std::runtime_error); the program's own file is optional.

@@ -3,12 +3,13 @@
 #include <cstdio>
 
 #include "session/files.h"
+#include "text/path_text.h"
 
 namespace korva::cli {
 
 std::optional<std::string> ReadToolInput(CliContext& ctx, const std::string& file) {
   ctx.ui.SetSubject(file);
-  ReadResult read = ReadFileBytes(file);
+  ReadResult read = ReadFileBytes(PathFromUtf8(file));
   if (read.error) {
     ctx.ui.Error("cannot read the file: " + read.error->reason);
     return std::nullopt;

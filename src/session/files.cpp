@@ -1,36 +1,27 @@
 #include "session/files.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <fstream>
+#include <memory>
 #include <mutex>
 #include <system_error>
 #include <vector>
+
+#include "platform/os_error.h"
+#include "platform/output_file.h"
+#include "text/path_text.h"
 
 namespace korva {
 namespace {
 
 namespace fs = std::filesystem;
 
-FileError ErrorFor(const fs::path& path, int err) {
-  return FileError{path.string(), std::strerror(err)};
+FileError ErrorFor(const fs::path& path, const std::error_code& error) {
+  return FileError{Utf8FromPath(path), platform::ErrorText(error)};
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return true;
+FileError ErrorFor(const fs::path& path, int err) {
+  return ErrorFor(path, std::error_code(err, std::generic_category()));
 }
 
 // The temporary files the writers have open, so that a program being
@@ -38,10 +29,10 @@ bool WriteAll(int fd, std::string_view bytes) {
 // them: a set is renamed whole before a removal runs, or not at all.
 struct Temporaries {
   std::mutex mutex;
-  std::vector<std::string> open;
+  std::vector<fs::path> open;
   bool closed = false;  // after RemoveOpenTemporaries no write starts
 
-  void Forget(const std::string& temp) { std::erase(open, temp); }
+  void Forget(const fs::path& temp) { std::erase(open, temp); }
 };
 
 // Never destroyed: a stop signal may still be handled while the program exits.
@@ -63,23 +54,6 @@ fs::path WriteTarget(const fs::path& path) {
   return target;
 }
 
-// A file that is replaced keeps its mode, owner and group as far as this
-// process may set them; a new one gets what the umask allows. (mkstemp
-// creates 0600, and published files are for others to read too.)
-void TakeOverMode(int fd, const fs::path& target) {
-  struct stat old {};
-  if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
-    if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
-      // Not ours to give away: the new file stays the writer's.
-    }
-    ::fchmod(fd, old.st_mode & 07777);
-    return;
-  }
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  ::fchmod(fd, 0666 & ~mask);
-}
-
 thread_local FileSet* collecting = nullptr;
 thread_local WriteInterception* intercepting = nullptr;
 
@@ -98,7 +72,7 @@ ReadResult ReadFileBytes(const fs::path& path) {
   ReadResult result;
   std::error_code ec;
   if (fs::is_directory(path, ec)) {
-    result.error = FileError{path.string(), "is a folder, not a file"};
+    result.error = FileError{Utf8FromPath(path), "is a folder, not a file"};
     return result;
   }
   std::ifstream in(path, std::ios::binary);
@@ -121,23 +95,18 @@ std::optional<FileError> ReadFileInPieces(const std::filesystem::path& path,
                                           const PieceWriter& take) {
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec))
-    return FileError{path.string(), "is a folder, not a file"};
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return ErrorFor(path, errno);
+    return FileError{Utf8FromPath(path), "is a folder, not a file"};
+  errno = 0;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return ErrorFor(path, errno ? errno : ENOENT);
   std::string block(kReadPieceSize, '\0');
-  std::optional<FileError> error;
   for (;;) {
-    const ssize_t n = ::read(fd, block.data(), block.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      error = ErrorFor(path, errno);
-      break;
-    }
-    if (n == 0) break;
-    take(std::string_view(block.data(), static_cast<std::size_t>(n)));
+    in.read(block.data(), static_cast<std::streamsize>(block.size()));
+    const auto n = in.gcount();
+    if (n > 0) take(std::string_view(block.data(), static_cast<std::size_t>(n)));
+    if (in.bad()) return ErrorFor(path, errno ? errno : EIO);
+    if (!in) return std::nullopt;
   }
-  ::close(fd);
-  return error;
 }
 
 std::optional<FileError> WriteFileAtomically(const fs::path& path, std::string_view bytes) {
@@ -159,34 +128,30 @@ std::optional<FileError> WriteFileAtomicallyInPieces(
   }
   const fs::path target = WriteTarget(path);
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-  std::vector<char> name(pattern.begin(), pattern.end());
-  name.push_back('\0');
   Temporaries& temporaries = OpenTemporaries();
-  int fd = -1;
+  platform::TemporaryFile file;
   {
     std::lock_guard lock(temporaries.mutex);
-    if (temporaries.closed) return FileError{path.string(), kInterrupted};
-    fd = ::mkstemp(name.data());
-    if (fd < 0) return ErrorFor(path, errno);
-    temporaries.open.emplace_back(name.data());
+    if (temporaries.closed) return FileError{Utf8FromPath(path), kInterrupted};
+    if (const auto error = file.Create(folder, target.filename())) return ErrorFor(path, error);
+    temporaries.open.push_back(file.path());
   }
-  const std::string tempPath(name.data());
+  const fs::path tempPath = file.path();
 
   auto discard = [&] {
-    if (fd >= 0) ::close(fd);
+    file.Close();
     std::lock_guard lock(temporaries.mutex);
-    ::unlink(tempPath.c_str());
+    platform::RemoveFile(tempPath);
     temporaries.Forget(tempPath);
   };
-  auto fail = [&](int err) {
+  auto fail = [&](const std::error_code& error) {
     discard();
-    return ErrorFor(path, err);
+    return ErrorFor(path, error);
   };
   // After the first failed write the rest is skipped; the error is kept.
-  int writeError = 0;
+  std::error_code writeError;
   const PieceWriter write = [&](std::string_view piece) {
-    if (writeError == 0 && !WriteAll(fd, piece)) writeError = errno ? errno : EIO;
+    if (!writeError) writeError = file.Write(piece);
   };
   bool keep = false;
   try {
@@ -197,28 +162,23 @@ std::optional<FileError> WriteFileAtomicallyInPieces(
   }
   if (!keep) {
     discard();
-    return FileError{path.string(), kNothingWritten};
+    return FileError{Utf8FromPath(path), kNothingWritten};
   }
-  if (writeError != 0) return fail(writeError);
-  if (::fsync(fd) != 0) return fail(errno);
-  TakeOverMode(fd, target);
-  const int closed = ::close(fd);
-  fd = -1;
-  if (closed != 0) return fail(errno);
+  if (writeError) return fail(writeError);
+  if (const auto error = file.Finish(target)) return fail(error);
   if (collecting) {
     // What would stop the rename at the end stops the set now, before any
     // of its files is replaced.
     std::error_code ec;
-    if (fs::is_directory(target, ec)) return fail(EISDIR);
-    collecting->staged_.push_back({tempPath, target, path.string()});
+    if (fs::is_directory(target, ec)) return fail(std::make_error_code(std::errc::is_a_directory));
+    collecting->staged_.push_back({tempPath, target, Utf8FromPath(path)});
     return std::nullopt;
   }
   std::lock_guard lock(temporaries.mutex);
   temporaries.Forget(tempPath);
-  if (::rename(tempPath.c_str(), target.c_str()) != 0) {
-    const int err = errno;
-    ::unlink(tempPath.c_str());
-    return ErrorFor(path, err);
+  if (const auto error = platform::MoveFileOver(tempPath, target)) {
+    platform::RemoveFile(tempPath);
+    return ErrorFor(path, error);
   }
   return std::nullopt;
 }
@@ -244,7 +204,7 @@ void FileSet::Discard(std::size_t from) {
   Temporaries& temporaries = OpenTemporaries();
   std::lock_guard lock(temporaries.mutex);
   for (std::size_t i = from; i < staged_.size(); ++i) {
-    ::unlink(staged_[i].temp.c_str());
+    platform::RemoveFile(staged_[i].temp);
     temporaries.Forget(staged_[i].temp);
   }
   staged_.resize(std::min(from, staged_.size()));
@@ -258,8 +218,8 @@ std::optional<FileError> FileSet::Commit() {
     std::lock_guard lock(temporaries.mutex);
     for (; renamed < staged_.size(); ++renamed) {
       const Staged& file = staged_[renamed];
-      if (::rename(file.temp.c_str(), file.target.c_str()) != 0) {
-        error = FileError{file.path, std::strerror(errno)};
+      if (const auto failed = platform::MoveFileOver(file.temp, file.target)) {
+        error = FileError{file.path, platform::ErrorText(failed)};
         break;
       }
       temporaries.Forget(file.temp);
@@ -277,7 +237,7 @@ bool FileSet::Collecting() {
 void RemoveOpenTemporaries() {
   Temporaries& temporaries = OpenTemporaries();
   std::lock_guard lock(temporaries.mutex);
-  for (const std::string& temp : temporaries.open) ::unlink(temp.c_str());
+  for (const fs::path& temp : temporaries.open) platform::RemoveFile(temp);
   temporaries.open.clear();
   temporaries.closed = true;
 }
@@ -291,7 +251,7 @@ std::vector<StaleTemporary> CleanStaleTemporaries(const fs::path& folder,
   if (ec) return found;
   const auto now = fs::file_time_type::clock::now();
   for (const auto& entry : it) {
-    const std::string name = entry.path().filename().string();
+    const std::string name = Utf8FromPath(entry.path().filename());
     // "." + the name of the file being written + "." + six letters or digits.
     if (name.size() < 9 || name[0] != '.' ||
         !IsTemporarySuffix(std::string_view(name).substr(name.size() - 7))) {

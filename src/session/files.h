@@ -37,8 +37,9 @@ std::optional<FileError> ReadFileInPieces(const std::filesystem::path& path,
                                           const PieceWriter& take);
 
 // Writes `bytes` to `path` atomically (temporary file ".NAME.XXXXXX" beside
-// it, fsync, rename). A symbolic link is written through to the file it
-// names, and a file that is replaced keeps its mode.
+// it, flushed to the disk, then moved over the target). A symbolic link is
+// written through to the file it names, and on POSIX a file that is replaced
+// keeps its mode.
 std::optional<FileError> WriteFileAtomically(const std::filesystem::path& path,
                                              std::string_view bytes);
 
@@ -74,7 +75,7 @@ class FileSet {
   friend std::optional<FileError> WriteFileAtomicallyInPieces(
       const std::filesystem::path&, const std::function<bool(const PieceWriter&)>&);
   struct Staged {
-    std::string temp;
+    std::filesystem::path temp;
     std::filesystem::path target;
     std::string path;  // as the writer was given it, for messages
   };

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "platform/program.h"
 #include "session/captions.h"
 #include "settings/path_rules.h"
 #include "settings/settings_table.h"
@@ -274,7 +275,7 @@ std::filesystem::path GetInf(const std::filesystem::path& folder, std::string_vi
   // File names are UTF-8 here, where ASCII folding never touches a multi-byte character.
   const std::string prefix = lower(std::string(baseName));
   for (const auto& entry : it) {
-    const std::string name = lower(entry.path().filename().string());
+    const std::string name = lower(Utf8FromPath(entry.path().filename()));
     if (name.size() < prefix.size() + 4 || name.compare(0, prefix.size(), prefix) != 0 ||
         name.compare(name.size() - 4, 4, ".inf") != 0) {
       continue;
@@ -288,13 +289,7 @@ std::filesystem::path GetInf(const std::filesystem::path& folder, std::string_vi
 }
 
 std::optional<std::filesystem::path> UserConfigFolder() {
-  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
-    return std::filesystem::path(xdg) / "korva";
-  }
-  if (const char* home = std::getenv("HOME"); home && *home) {
-    return std::filesystem::path(home) / ".config" / "korva";
-  }
-  return std::nullopt;
+  return platform::UserSettingsFolder();
 }
 
 std::optional<std::filesystem::path> FindSettingsFile(

@@ -62,7 +62,8 @@ int SaveIniSettings(const std::string& path, Settings& settings, Document& doc, 
 // name is `baseName` + anything + ".inf"; empty when none.
 std::filesystem::path GetInf(const std::filesystem::path& folder, std::string_view baseName);
 
-// The per-user settings folder: $XDG_CONFIG_HOME/korva, else ~/.config/korva.
+// The per-user settings folder: $XDG_CONFIG_HOME/korva, else ~/.config/korva;
+// %APPDATA%\korva on Windows.
 std::optional<std::filesystem::path> UserConfigFolder();
 
 // GetInf in the program's folder, then in the per-user folder.

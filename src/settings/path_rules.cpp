@@ -130,7 +130,7 @@ std::string RelativeToFolder(const std::string& folder, const std::string& path)
   const fs::path base = ToFsPath(Slashed(folder)).lexically_normal();
   const fs::path target = ToFsPath(Slashed(path)).lexically_normal();
   const fs::path relative = target.lexically_relative(base);
-  return Slashed(FromFsPath(relative.generic_string()));
+  return Slashed(FromFsPath(relative));
 }
 
 bool IsInsideFolder(const std::string& root, const std::string& path) {

@@ -190,7 +190,8 @@ class EncodeTable {
     const auto* it = std::lower_bound(
         first, last, static_cast<std::uint32_t>(cp),
         [](const cp932::EncodeException& e, std::uint32_t c) { return e.codePoint < c; });
-    return it != last && it->codePoint == cp ? it->bytes : cp932::kRefused;
+    return it != last && it->codePoint == static_cast<std::uint32_t>(cp) ? it->bytes
+                                                                         : cp932::kRefused;
   }
 
  private:

@@ -107,15 +107,25 @@ std::string IncludeTrailingSeparator(std::string_view folder) {
   if (folder.empty() || sjis::EndsWith(folder, "/") || sjis::EndsWith(folder, "\\")) {
     return std::string(folder);
   }
-  return std::string(folder) + "/";
+  // A separator the program adds is the system's; what the user wrote stays.
+  return std::string(folder) + static_cast<char>(std::filesystem::path::preferred_separator);
+}
+
+std::filesystem::path PathFromUtf8(std::string_view utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string Utf8FromPath(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
 }
 
 std::filesystem::path ToFsPath(std::string_view cp932Path) {
-  return std::filesystem::path(Cp932ToUtf8Lossy(cp932Path));
+  return PathFromUtf8(Cp932ToUtf8Lossy(cp932Path));
 }
 
 std::string FromFsPath(const std::filesystem::path& path) {
-  return Utf8ToCp932(path.string());
+  return Utf8ToCp932(Utf8FromPath(path));
 }
 
 }  // namespace korva

@@ -20,7 +20,8 @@ std::string ExtractFileExt(std::string_view path);
 std::string ExtractBaseName(std::string_view path);
 // `path` with its extension replaced by `ext` (which includes the dot).
 std::string ChangeFileExt(std::string_view path, std::string_view ext);
-// `folder` with a '/' appended unless it already ends with a separator or is empty.
+// `folder` with the system's separator ('/', on Windows '\') appended unless
+// it already ends with a separator or is empty.
 std::string IncludeTrailingSeparator(std::string_view folder);
 
 // A file name or relative path (CP932) as the value of an href or src
@@ -31,6 +32,12 @@ bool NeedsLinkEncoding(std::string_view path);
 std::string EncodeLinkTarget(std::string_view path);
 // The reverse: every "%" and two hex digits becomes the byte they stand for.
 std::string PercentDecode(std::string_view text);
+
+// UTF-8 text <-> file-system path: the one boundary for every path that is
+// built from or turned into a std::string. A narrow std::string would be read
+// in the ANSI code page on Windows; char8_t text is UTF-8 everywhere.
+std::filesystem::path PathFromUtf8(std::string_view utf8);
+std::string Utf8FromPath(const std::filesystem::path& path);
 
 // CP932 text <-> file-system path.
 std::filesystem::path ToFsPath(std::string_view cp932Path);

@@ -5,6 +5,7 @@
 
 #include "session/files.h"
 #include "text/codec.h"
+#include "text/path_text.h"
 #include "text/sjis.h"
 
 namespace korva {
@@ -71,7 +72,7 @@ std::string ExpandOtherFieldCodes(std::string_view arg) {
 }
 
 bool IsChromiumFamily(const std::string& program) {
-  const std::string name = std::filesystem::path(program).filename().string();
+  const std::string name = Utf8FromPath(PathFromUtf8(program).filename());
   return name.find("chrom") != std::string::npos;
 }
 
@@ -240,6 +241,10 @@ void XdgHtmlOpener::CloseIE() {
   if (!lastStarted_) return;
   if (launcher_.IsRunning(*lastStarted_)) launcher_.Close(*lastStarted_);
   lastStarted_.reset();
+}
+
+bool ShellHtmlOpener::OpenWithHTMLHandler(const std::string& fullPath) {
+  return platform::OpenWithDefaultProgram(ToFsPath(fullPath));
 }
 
 bool XdgHtmlOpener::OpenInChrome(const std::string& fullPath) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "tools/process_launcher.h"
@@ -63,5 +64,17 @@ class XdgHtmlOpener : public HtmlOpener {
   XdgDirs dirs_;
   std::optional<ProcessId> lastStarted_;
 };
+
+// Windows: the shell opens a file with the program associated with it;
+// Chrome is found and started as above.
+class ShellHtmlOpener : public XdgHtmlOpener {
+ public:
+  using XdgHtmlOpener::XdgHtmlOpener;
+  bool OpenWithHTMLHandler(const std::string& fullPath) override;
+};
+
+// The opener of the system the program runs on.
+using DesktopHtmlOpener =
+    std::conditional_t<platform::kShellOpensFiles, ShellHtmlOpener, XdgHtmlOpener>;
 
 }  // namespace korva

@@ -7,15 +7,17 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/processes.h"
+
 namespace korva {
 
-using ProcessId = int;
+using ProcessId = platform::ProcessId;
 
 class ProcessLauncher {
  public:
   virtual ~ProcessLauncher() = default;
-  // Starts argv[0] (a path, or a name looked up on PATH) in a session of its
-  // own, with its standard streams on /dev/null.
+  // Starts argv[0] (a path, or a name looked up on PATH) on its own, with its
+  // standard streams on the null device.
   virtual std::optional<ProcessId> Start(const std::vector<std::string>& argv) = 0;
   // Runs a program to its end and returns what it wrote to standard output,
   // or nothing when it could not start, failed or ran too long.
@@ -27,11 +29,11 @@ class ProcessLauncher {
   virtual std::optional<std::string> FindProgram(std::string_view name) = 0;
 };
 
-// fork/exec through posix_spawn; reaps the programs it started.
-class PosixProcessLauncher : public ProcessLauncher {
+// The system's own way of starting programs; reaps the programs it started.
+class SystemProcessLauncher : public ProcessLauncher {
  public:
-  explicit PosixProcessLauncher(int captureTimeoutMs = 5000) : timeoutMs_(captureTimeoutMs) {}
-  ~PosixProcessLauncher() override;
+  explicit SystemProcessLauncher(int captureTimeoutMs = 5000) : timeoutMs_(captureTimeoutMs) {}
+  ~SystemProcessLauncher() override;
 
   std::optional<ProcessId> Start(const std::vector<std::string>& argv) override;
   std::optional<std::string> Capture(const std::vector<std::string>& argv) override;

@@ -10,6 +10,7 @@
 #include "analysis_support.h"
 #include "reference_analysis.h"
 #include "session/files.h"
+#include "text/path_text.h"
 #include "text/sjis.h"
 
 namespace korva {
@@ -95,8 +96,8 @@ void ExpectSameAnalysis(const std::vector<std::string>& lines, int category,
 
 TEST(AnalysisDifferential, RealMinutesInEveryCategory) {
   const std::filesystem::path source = KORVA_SOURCE_DIR;
-  std::vector<std::filesystem::path> files = {source / "examples" /
-                                              "令和６年第１回定例会「本会議」@r0612t1-1.txt"};
+  std::vector<std::filesystem::path> files = {
+      source / "examples" / PathFromUtf8("令和６年第１回定例会「本会議」@r0612t1-1.txt")};
   for (const auto& entry : std::filesystem::directory_iterator(source / "tests/data/corpus")) {
     if (entry.path().extension() == ".txt") files.push_back(entry.path());
   }
@@ -106,7 +107,7 @@ TEST(AnalysisDifferential, RealMinutesInEveryCategory) {
     ASSERT_FALSE(read.error) << file;
     const std::vector<std::string> lines = sjis::SplitLines(read.bytes);
     for (int category = 0; category <= 7; ++category) {
-      ExpectSameAnalysis(lines, category, file.filename().string());
+      ExpectSameAnalysis(lines, category, Utf8FromPath(file.filename()));
     }
   }
 }

@@ -10,6 +10,7 @@
 #include "session/files.h"
 #include "text/codec.h"
 #include "text/literal.h"
+#include "text/path_text.h"
 #include "text/sjis.h"
 
 namespace korva {
@@ -34,7 +35,8 @@ TEST(OnePassBody, SameBodyListsAndMarksAsTheTable) {
     ASSERT_FALSE(read.error) << file;
     const std::vector<std::string> lines = sjis::SplitLines(read.bytes);
     for (int category = 0; category <= 7; ++category) {
-      const std::string where = file.filename().string() + ", category " + std::to_string(category);
+      const std::string where =
+          Utf8FromPath(file.filename()) + ", category " + std::to_string(category);
       Settings settings;
       settings.RadioGroupCategory = category;
       // Alternate colours count speakers across the body: state a second pass must reset.

@@ -28,7 +28,7 @@ const char* kSample =
 
 TEST(CliMinutes, TablePrintsOneRowPerLine) {
   TempFolder temp;
-  const std::string file = (temp.path() / "t@n.txt").string();
+  const std::string file = Utf8FromPath(temp.path() / "t@n.txt");
   temp.File("t@n.txt", Sj(kSample));
   const CliRun r = RunCli("table " + ShellQuote(file));
   EXPECT_EQ(r.status, 0) << r.err;

@@ -174,7 +174,7 @@ TEST(PrepareCorpus, HtmlHasNoEmptyHeadingOrNavigationEntry) {
                                                 testing::ShellQuote(temp.path() / "out") + " " +
                                                 testing::ShellQuote(CorpusPath(file.name)));
     ASSERT_EQ(run.status, 0) << file.name << ": " << run.err;
-    const std::string base = std::filesystem::path(file.name).stem().string();
+    const std::string base = Utf8FromPath(std::filesystem::path(file.name).stem());
     const std::string body = Cp932ToUtf8Lossy(temp.Read("out/" + base + ".html"));
     const std::string nav = Cp932ToUtf8Lossy(temp.Read("out/" + base + "-nav.html"));
     const auto headings = ElementTexts(body, heading);

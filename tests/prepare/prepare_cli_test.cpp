@@ -1,10 +1,11 @@
 // korva-cli prepare, and --prepare for convert and publish, run as a script would.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
+#include <filesystem>
 
 #include <string>
 
+#include "platform/program.h"
 #include "prepare_support.h"
 #include "support/run_cli.h"
 #include "support/temp_folder.h"
@@ -12,7 +13,9 @@
 
 namespace korva {
 namespace {
+namespace fs = std::filesystem;
 using testing::CliRun;
+using testing::kWindows;
 using testing::RunCli;
 using testing::ShellQuote;
 using testing::TempFolder;
@@ -118,13 +121,14 @@ TEST(PrepareCli, NoBackupNoInPlaceWrite) {
 }
 
 TEST(PrepareCli, AnUnwritableFolderIsReportedAndTheFileKept) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+  if (kWindows) GTEST_SKIP() << "Windows has no folder modes; its ACLs are not set up here";
+  if (platform::RunsAsSuperUser()) GTEST_SKIP() << "root writes into read-only folders";
   TempFolder temp;
   const std::string original = testing::SjText(kExported, "\r\n", true);
   temp.Write("ro/m.txt", original);
-  ::chmod((temp.path() / "ro").c_str(), 0555);
+  fs::permissions(temp.path() / "ro", fs::perms(0555));
   const CliRun r = RunCli("prepare --in-place " + ShellQuote(temp.path() / "ro" / "m.txt"));
-  ::chmod((temp.path() / "ro").c_str(), 0755);
+  fs::permissions(temp.path() / "ro", fs::perms(0755));
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("left as it is"), std::string::npos) << r.err;
   EXPECT_EQ(temp.Read("ro/m.txt"), original);

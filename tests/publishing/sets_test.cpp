@@ -304,7 +304,7 @@ TEST_F(SetsTest, FailedWriteLeavesTheWholeOldSetAndIsReportedNotSaved) {
   // No temporary file is left behind beside the others.
   std::vector<std::string> names;
   for (const auto& entry : std::filesystem::directory_iterator(temp.path() / "root/three")) {
-    names.push_back(entry.path().filename().string());
+    names.push_back(Utf8FromPath(entry.path().filename()));
   }
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<std::string>{"css", "h2612t4-1-h.html", "h2612t4-1-n.html",

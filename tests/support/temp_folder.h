@@ -2,7 +2,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -10,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/processes.h"
 #include "session/files.h"
 #include "text/literal.h"
 #include "text/path_text.h"
@@ -20,7 +20,7 @@ class TempFolder {
  public:
   TempFolder() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = "korva-test-" + std::to_string(::getpid()) + "-" +
+    std::string name = "korva-test-" + std::to_string(platform::CurrentProcessId()) + "-" +
                        (info ? std::string(info->test_suite_name()) + "-" + info->name() : "x");
     for (char& c : name) {
       if (c == '/') c = '_';
@@ -40,35 +40,44 @@ class TempFolder {
   TempFolder& operator=(const TempFolder&) = delete;
 
   const std::filesystem::path& path() const { return path_; }
-  // A sub-folder (created) as folder settings hold it: CP932 path text ending with "/".
-  std::string Folder(const std::string& sub = "") const {
-    auto p = sub.empty() ? path_ : path_ / sub;
+
+  // A name inside the folder: UTF-8 text (never read in the ANSI code page)
+  // or a path.
+  struct Name {
+    Name(const char* utf8) : path(PathFromUtf8(utf8)) {}
+    Name(const std::string& utf8) : path(PathFromUtf8(utf8)) {}
+    Name(std::filesystem::path p) : path(std::move(p)) {}
+    std::filesystem::path path;
+  };
+
+  // A sub-folder (created) as folder settings hold it: CP932 path text ending
+  // with the system's separator.
+  std::string Folder(const Name& sub = Name("")) const {
+    const auto p = sub.path.empty() ? path_ : path_ / sub.path;
     std::filesystem::create_directories(p);
-    return FromFsPath(p) + "/";
+    return IncludeTrailingSeparator(FromFsPath(p));
   }
   // Creates a file (and its folders) and returns its CP932 path text.
-  std::string File(const std::string& relative, const std::string& bytes = "x") const {
+  std::string File(const Name& relative, const std::string& bytes = "x") const {
     Write(relative, bytes);
-    return FromFsPath(path_ / relative);
+    return FromFsPath(path_ / relative.path);
   }
-  void Write(const std::filesystem::path& relative, const std::string& bytes) const {
-    std::filesystem::create_directories((path_ / relative).parent_path());
-    std::ofstream(path_ / relative, std::ios::binary) << bytes;
+  void Write(const Name& relative, const std::string& bytes) const {
+    std::filesystem::create_directories((path_ / relative.path).parent_path());
+    std::ofstream(path_ / relative.path, std::ios::binary) << bytes;
   }
   // Writes UTF-8 lines as a CP932 minutes file with CR LF breaks; gives its path.
-  std::filesystem::path WriteMinutes(const std::string& relative,
+  std::filesystem::path WriteMinutes(const Name& relative,
                                      const std::vector<std::string>& utf8Lines) const {
     std::string bytes;
     for (const std::string& line : utf8Lines) bytes += Sj(line) + "\r\n";
     Write(relative, bytes);
-    return path_ / relative;
+    return path_ / relative.path;
   }
-  std::string Read(const std::filesystem::path& relative) const {
-    return ReadFileBytes(path_ / relative).bytes;
+  std::string Read(const Name& relative) const {
+    return ReadFileBytes(path_ / relative.path).bytes;
   }
-  bool Exists(const std::filesystem::path& relative) const {
-    return std::filesystem::exists(path_ / relative);
-  }
+  bool Exists(const Name& relative) const { return std::filesystem::exists(path_ / relative.path); }
 
  private:
   std::filesystem::path path_;

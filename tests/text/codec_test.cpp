@@ -25,6 +25,13 @@ TEST(Codec, UsesCp932WhereItDiffersFromShiftJis) {
   }
 }
 
+// The wave dash and the minus sign encode as the full-width tilde and hyphen
+// do (as glibc maps them; the Windows code-page API differs), and decode as those.
+TEST(Codec, WaveDashAndMinusJoinTheirFullWidthForms) {
+  EXPECT_EQ(Utf8ToCp932("〜−"), "\x81\x60\x81\x7C");
+  EXPECT_EQ(Cp932ToUtf8("\x81\x60\x81\x7C"), "～－");
+}
+
 TEST(Codec, StrictDecodingNamesTheOffsetOfTheBadByte) {
   const std::string bad = std::string("ab") + "\x81\x20" + "c";
   try {

@@ -1,11 +1,11 @@
 #include "tools/browser_commands.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 
+#include "platform/processes.h"
 #include "support/recording_ui.h"
 #include "text/literal.h"
 #include "text/path_text.h"
@@ -33,7 +33,8 @@ class FakeOpener : public HtmlOpener {
 class BrowserCommands : public ::testing::Test {
  protected:
   void SetUp() override {
-    base_ = fs::temp_directory_path() / ("korva-preview-" + std::to_string(::getpid()));
+    base_ = fs::temp_directory_path() /
+            ("korva-preview-" + std::to_string(platform::CurrentProcessId()));
     root_ = FromFsPath(base_) + "/" + "議事録 公開"_sj + "/";
     fs::create_directories(ToFsPath(root_ + "html/"));
     fs::create_directories(ToFsPath(root_ + "set/"));

@@ -67,7 +67,7 @@ TEST(SOTSource, WriteOnlyIntoAnExistingFile) {
   EXPECT_TRUE(ui.warnings.empty());
 
   const FileWriter failing = [](const std::filesystem::path& target, std::string_view) {
-    return std::optional<FileError>(FileError{target.string(), "Read-only file system"});
+    return std::optional<FileError>(FileError{Utf8FromPath(target), "Read-only file system"});
   };
   EXPECT_EQ(sbAppearanceThisPositionClick(ini, kDesigner, ui, failing), -1);
   ASSERT_EQ(ui.warnings.size(), 1u);

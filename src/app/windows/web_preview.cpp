@@ -1,12 +1,11 @@
 #include "app/windows/web_preview.h"
 
-#include <unistd.h>
-
 #include <QtWebEngineCore/qtwebenginecoreglobal.h>
 #include <QCoreApplication>
 #include <QWebEngineView>
 
 #include "app/windows/preview_panes.h"
+#include "platform/program.h"
 
 namespace korva::app {
 
@@ -22,7 +21,7 @@ class WebPreview : public QWebEngineView, public PreviewView {
 }  // namespace
 
 void PrepareWebEngine() {
-  if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
+  if (platform::RunsAsSuperUser() && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
   }
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
