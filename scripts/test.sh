@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite: once in the
 # normal build and once under AddressSanitizer + UndefinedBehaviorSanitizer;
-# then fuzzes every target for a short while (KORVA_FUZZ_SECONDS each, 45 by
+# then cross-built for Windows and run under wine; then fuzzes every target for a short while (KORVA_FUZZ_SECONDS each, 45 by
 # default: about five minutes in all).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,5 +19,7 @@ for mode in normal sanitize; do
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"
 done
+echo "== tests (Windows build under wine) ==" >&2
+bash scripts/test-windows.sh
 echo "== fuzzing ==" >&2
 bash scripts/fuzz.sh "${KORVA_FUZZ_SECONDS:-45}"
