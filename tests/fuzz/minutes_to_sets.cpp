@@ -2,9 +2,6 @@
 // Shift_JIS or UTF-8, analysed, converted as the desktop does (the whole
 // line table) and as publish does (one pass), the single document saved, and
 // the local and web sets written. Every write goes to memory.
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -13,6 +10,7 @@
 #include "fuzz_entries.h"
 #include "html/document_html.h"
 #include "intake/open_minutes.h"
+#include "platform/processes.h"
 #include "publishing/local_set.h"
 #include "publishing/web_set.h"
 #include "session/files.h"
@@ -28,13 +26,14 @@ namespace {
 class ScratchFolder {
  public:
   ScratchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "korva-fuzz-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) std::abort();
-    path_ = pattern;
+    // One folder per process: fuzzing jobs run side by side.
+    path_ = std::filesystem::temp_directory_path() /
+            ("korva-fuzz-" + std::to_string(platform::CurrentProcessId()));
+    std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_ / "css");
     std::ofstream(path_ / "css" / "minutes.css") << "p { color: black; }\n";
     std::ofstream(path_ / "tryout.css") << "p { color: blue; }\n";
-    text_ = path_.string() + "/";
+    text_ = Utf8FromPath(path_) + "/";
   }
   ~ScratchFolder() {
     std::error_code ec;
