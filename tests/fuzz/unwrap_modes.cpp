@@ -46,7 +46,10 @@ std::string UnwrapModes(std::string_view input) {
     for (; next < lines.size() && !found; ++next) {
       const std::string& in = lines[next];
       const bool same = line == in;
-      const bool added = !same && line.size() == in.size() + mark.size() &&
+      // Only a line that reaches the line limit is marked: a shorter one
+      // that was dropped must not be taken for the mark's owner.
+      const bool added = !same && static_cast<long long>(in.size()) >= options.lineLimit &&
+                         line.size() == in.size() + mark.size() &&
                          line.compare(0, in.size(), in) == 0 &&
                          line.compare(in.size(), mark.size(), mark) == 0;
       if (!same && !added) continue;
