@@ -4,7 +4,8 @@
 # per target the executions, exec/s and coverage; exits non-zero on any
 # crash, leak, hang (> 2 s an input), memory blow-up or sanitizer report,
 # keeping the crashing input (its path is in the output).
-# FUZZ_TARGETS="a b" runs only those targets.
+# FUZZ_TARGETS="a b" runs only those targets; KORVA_FUZZ_SEED=N repeats the
+# runs of seed N (0, the default, takes a new seed each time).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -42,6 +43,7 @@ for t in "${targets[@]}"; do
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     "$dir/fuzz/fuzz_$t" "$corpus" -max_total_time="$seconds" -timeout=2 -rss_limit_mb=2048 \
     -dict=tests/fuzz/"$t".dict -artifact_prefix="$work/$t/artifacts/" -print_final_stats=1 \
+    -seed="${KORVA_FUZZ_SEED:-0}" \
     >"$log" 2>&1 || status=$?
   # libFuzzer's last status line: "#N<tab>DONE cov: C ft: F corp: ... exec/s: E ...".
   last=$(grep -E '^#[0-9]+[[:space:]]' "$log" | tail -1 || true)
