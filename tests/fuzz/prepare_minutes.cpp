@@ -8,6 +8,7 @@
 
 #include "fuzz_entries.h"
 #include "prepare/prepare.h"
+#include "support/characters.h"
 #include "text/codec.h"
 #include "text/literal.h"
 #include "text/sjis.h"
@@ -16,20 +17,7 @@
 namespace korva::fuzz {
 
 using namespace literals;
-
-namespace {
-
-std::vector<std::string> Characters(const std::vector<std::string>& lines) {
-  std::vector<std::string> out;
-  for (const std::string& line : lines) {
-    for (std::size_t pos = 0; pos < line.size(); pos += sjis::CharLength(line, pos)) {
-      out.emplace_back(line.substr(pos, sjis::CharLength(line, pos)));
-    }
-  }
-  return out;
-}
-
-}  // namespace
+using testing::Characters;
 
 // Input: the meeting category (0..7), then the minutes text.
 std::string PrepareMinutesText(std::string_view input) {

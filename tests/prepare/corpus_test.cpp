@@ -9,6 +9,7 @@
 
 #include "prepare_support.h"
 #include "settings/ini_settings.h"
+#include "support/characters.h"
 #include "support/recording_ui.h"
 #include "support/run_cli.h"
 #include "support/temp_folder.h"
@@ -17,6 +18,7 @@
 namespace korva {
 namespace {
 using namespace literals;
+using testing::Characters;
 using testing::CorpusPath;
 using testing::kCorpus;
 using testing::ReadLines;
@@ -32,17 +34,6 @@ Settings DefaultSettings() {
 
 std::vector<std::string> Prepared(const std::vector<std::string>& lines, const Settings& settings) {
   return ApplyPrepareChanges(lines, PrepareMinutes(lines, settings).changes);
-}
-
-// Every character, in order; line breaks are no characters here.
-std::vector<std::string> Characters(const std::vector<std::string>& lines) {
-  std::vector<std::string> out;
-  for (const std::string& line : lines) {
-    for (std::size_t pos = 0; pos < line.size(); pos += sjis::CharLength(line, pos)) {
-      out.emplace_back(line.substr(pos, sjis::CharLength(line, pos)));
-    }
-  }
-  return out;
 }
 
 TEST(PrepareCorpus, TheDefaultSettingsKnowTheWardTitles) {
