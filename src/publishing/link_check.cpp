@@ -1,6 +1,7 @@
 #include "publishing/link_check.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <unordered_set>
 #include <utility>
@@ -13,49 +14,54 @@ namespace korva {
 
 namespace {
 
-// Where a scan of `text` for one attribute name stopped.
+// Where a scan of `text` for attribute names stopped.
 struct ScanStop {
   bool complete;       // every value in `text` was taken
-  std::size_t resume;  // else: where the unclosed value's name starts
+  std::size_t resume;  // else: where the first unclosed value's name starts
 };
 
-// Calls `take` with the value of every `name="..."` attribute of `text`
-// from byte `from` on (a character boundary; a byte before it is only looked
-// at), in document order. Every such attribute ends in `="`, which a byte
-// search finds quickly; the name before it (letter case ignored) must start
-// a character and stand alone: "grid=" is not "id=". Stops at a value that
-// does not close.
-template <typename Take>
-ScanStop ScanAttributeValues(std::string_view text, std::size_t from, std::string_view name,
-                             Take take) {
-  std::size_t pos = from;
-  std::size_t known = from;  // a character boundary at or before every candidate to come
-  for (std::size_t q = text.find("=\"", from + name.size()); q != std::string_view::npos;
+// Calls `take(k, value)` with the value of every `names[k]="..."` attribute
+// of `text` from byte `from` on (a character boundary; a byte before it is
+// only looked at), in document order. Every such attribute ends in `="`,
+// which one byte search finds for all the names; the name before it (letter
+// case ignored) must start a character and stand alone: "grid=" is not
+// "id=". Each name is read as if scanned alone: the value of one name hides
+// no attribute from another. Stops at a value that does not close.
+template <std::size_t N, typename Take>
+ScanStop ScanAttributeValues(std::string_view text, std::size_t from,
+                             const std::array<std::string_view, N>& names, Take take) {
+  std::array<std::size_t, N> pos, known;  // per name: where it may match next; a boundary
+  pos.fill(from);
+  known.fill(from);
+  std::size_t shortest = text.size();
+  for (std::string_view name : names) shortest = std::min(shortest, name.size());
+  for (std::size_t q = text.find("=\"", from + shortest); q != std::string_view::npos;
        q = text.find("=\"", q + 1)) {
-    const std::size_t at = q - name.size();
-    if (at < pos) continue;
-    bool same = true;
-    for (std::size_t i = 0; i < name.size() && same; ++i) {
-      same = sjis::AsciiLower(text[at + i]) == sjis::AsciiLower(name[i]);
+    for (std::size_t k = 0; k < N; ++k) {
+      const std::string_view name = names[k];
+      if (q < from + name.size()) continue;
+      const std::size_t at = q - name.size();
+      if (at < pos[k]) continue;
+      bool same = true;
+      for (std::size_t i = 0; i < name.size() && same; ++i) {
+        same = sjis::AsciiLower(text[at + i]) == sjis::AsciiLower(name[i]);
+      }
+      if (!same || !sjis::StartsCharacter(text, known[k], at)) continue;
+      const bool alone = at == 0 || text[at - 1] == ' ' || text[at - 1] == '\t' ||
+                         text[at - 1] == '\n' || text[at - 1] == '\r';
+      const std::size_t start = q + 2;
+      // '"' is below 0x40, never the second byte of a character. A value
+      // that does not close leaves no later value closed either.
+      const std::size_t end = text.find('"', start);
+      if (end == std::string_view::npos) return {false, at};
+      if (alone) take(k, text.substr(start, end - start));
+      pos[k] = end + 1;
     }
-    if (!same || !sjis::StartsCharacter(text, known, at)) continue;
-    const bool alone = at == 0 || text[at - 1] == ' ' || text[at - 1] == '\t' ||
-                       text[at - 1] == '\n' || text[at - 1] == '\r';
-    const std::size_t start = q + 2;
-    // '"' is below 0x40, never the second byte of a character.
-    const std::size_t end = text.find('"', start);
-    if (end == std::string_view::npos) return {false, at};
-    if (alone) take(text.substr(start, end - start));
-    pos = end + 1;
-    q = end;
   }
   return {true, text.size()};
 }
 
-template <typename Take>
-void ForEachAttributeValue(std::string_view html, std::string_view name, Take take) {
-  ScanAttributeValues(html, 0, name, take);
-}
+constexpr std::array<std::string_view, 2> kIdAndHref = {"id", "href"};
 
 bool EndsWith(std::string_view s, std::string_view tail) {
   return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
@@ -89,27 +95,9 @@ bool LeadsSomewhere(std::string_view href, const HasId& hasId,
 
 std::vector<std::string> ExtractAttributeValues(const std::string& html, const std::string& name) {
   std::vector<std::string> values;
-  ForEachAttributeValue(html, name, [&](std::string_view value) { values.emplace_back(value); });
+  ScanAttributeValues(html, 0, std::array<std::string_view, 1>{name},
+                      [&](std::size_t, std::string_view value) { values.emplace_back(value); });
   return values;
-}
-
-void AttributeStream::Scan(std::string_view text, bool last, const Take& take) {
-  // Only whole lines are scanned before the end: a line break stands
-  // between attributes, and the byte after it starts a character.
-  const std::size_t limit = last ? text.size() : text.rfind('\n', text.size()) + 1;
-  if (limit <= start_ + skip_ && !last) return;
-  const std::string_view lines = text.substr(0, limit);
-  const ScanStop stop = ScanAttributeValues(lines.substr(start_), skip_, name_, take);
-  if (stop.complete || last) {
-    start_ = limit;
-    skip_ = 0;
-    return;
-  }
-  // The unclosed value is scanned again with more text, from its name; the
-  // byte before the name still tells whether the name stands alone.
-  const std::size_t at = start_ + stop.resume;
-  skip_ = at > 0 ? 1 : 0;
-  start_ = at - skip_;
 }
 
 void LinkChecker::Feed(std::string_view piece) {
@@ -134,19 +122,34 @@ std::vector<LinkProblem> LinkChecker::Finish(const std::set<std::string>& fileNa
 }
 
 void LinkChecker::Scan(std::string_view text, bool last) {
-  ids_.Scan(text, last, [&](std::string_view id) { AddId(id); });
-  hrefs_.Scan(text, last, [&](std::string_view href) {
-    links_.emplace_back(linkText_.size(), href.size());
-    linkText_.append(href);
-  });
-  // What both have scanned is let go.
-  const std::size_t done = std::min(ids_.Start(), hrefs_.Start());
-  ids_.Shift(done);
-  hrefs_.Shift(done);
+  // Only whole lines are scanned before the end: a line break stands
+  // between attributes, and the byte after it starts a character.
+  const std::size_t limit = last ? text.size() : text.rfind('\n', text.size()) + 1;
+  std::size_t kept = 0;  // where the text still to be scanned starts
+  if (limit > skip_ || last) {
+    const ScanStop stop = ScanAttributeValues(
+        text.substr(0, limit), skip_, kIdAndHref, [&](std::size_t k, std::string_view value) {
+          if (k == 0) {
+            AddId(value);
+          } else {
+            links_.emplace_back(linkText_.size(), value.size());
+            linkText_.append(value);
+          }
+        });
+    if (stop.complete || last) {
+      kept = limit;
+      skip_ = 0;
+    } else {
+      // The unclosed value is scanned again with more text, from its name;
+      // the byte before the name still tells whether the name stands alone.
+      skip_ = stop.resume > 0 ? 1 : 0;
+      kept = stop.resume - skip_;
+    }
+  }
   if (text.data() == text_.data()) {
-    text_.erase(0, done);
+    text_.erase(0, kept);
   } else {
-    text_.assign(text.substr(done));
+    text_.assign(text.substr(kept));
   }
 }
 
@@ -156,8 +159,18 @@ std::uint64_t IdHash(std::string_view id) {
   return std::hash<std::string_view>{}(id);
 }
 
-std::string_view StoredId(const std::string& idText, std::uint64_t slot) {
-  const std::size_t at = slot - 1;
+// A slot holds the offset of an id in the id text (+1; 0 is a free slot) in
+// its low bits and the top bits of the id's hash above them: most slots that
+// hold another id are passed over without reading the id text, which lies
+// elsewhere in memory.
+constexpr int kOffsetBits = 48;
+constexpr std::uint64_t kOffsetMask = (std::uint64_t{1} << kOffsetBits) - 1;
+
+std::uint64_t Tag(std::uint64_t hash) {
+  return hash & ~kOffsetMask;
+}
+
+std::string_view StoredIdAt(const std::string& idText, std::size_t at) {
   std::uint64_t size;
   std::memcpy(&size, idText.data() + at, sizeof size);
   return std::string_view(idText).substr(at + sizeof size, size);
@@ -171,27 +184,33 @@ bool LinkChecker::HasId(std::string_view id) const {
 
 std::size_t LinkChecker::FindSlot(std::string_view id, std::uint64_t hash) const {
   const std::size_t mask = idSlots_.size() - 1;
-  std::size_t i = hash & mask;
-  while (idSlots_[i] != 0 && StoredId(idText_, idSlots_[i]) != id) i = (i + 1) & mask;
-  return i;
+  const std::uint64_t tag = Tag(hash);
+  for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+    const std::uint64_t slot = idSlots_[i];
+    if (slot == 0) return i;
+    if (Tag(slot) == tag && StoredIdAt(idText_, (slot & kOffsetMask) - 1) == id) return i;
+  }
 }
 
 void LinkChecker::AddId(std::string_view id) {
-  const std::uint64_t hash = IdHash(id);
-  if (!idSlots_.empty() && idSlots_[FindSlot(id, hash)] != 0) return;
   // Kept at most half full, so that a search ends soon at a free slot.
   if (2 * (idCount_ + 1) > idSlots_.size()) {
-    std::vector<std::uint64_t> old(std::max<std::size_t>(64, idSlots_.size() * 2), 0);
-    old.swap(idSlots_);
+    // The ids are taken again in the order they came, from their one text.
+    idSlots_.assign(std::max<std::size_t>(64, idSlots_.size() * 2), 0);
     const std::size_t mask = idSlots_.size() - 1;
-    for (const std::uint64_t slot : old) {
-      if (slot == 0) continue;
-      std::size_t i = IdHash(StoredId(idText_, slot)) & mask;
+    for (std::size_t at = 0; at < idText_.size();) {
+      const std::string_view stored = StoredIdAt(idText_, at);
+      const std::uint64_t hash = IdHash(stored);
+      std::size_t i = hash & mask;
       while (idSlots_[i] != 0) i = (i + 1) & mask;
-      idSlots_[i] = slot;
+      idSlots_[i] = Tag(hash) | (at + 1);
+      at += sizeof(std::uint64_t) + stored.size();
     }
   }
-  idSlots_[FindSlot(id, hash)] = idText_.size() + 1;
+  const std::uint64_t hash = IdHash(id);
+  std::uint64_t& slot = idSlots_[FindSlot(id, hash)];
+  if (slot != 0) return;
+  slot = Tag(hash) | (idText_.size() + 1);
   const std::uint64_t size = id.size();
   idText_.append(reinterpret_cast<const char*>(&size), sizeof size).append(id);
   ++idCount_;
@@ -200,12 +219,15 @@ void LinkChecker::AddId(std::string_view id) {
 std::vector<LinkProblem> FindBrokenLinksInFile(const std::string& name, std::string_view text,
                                                const std::set<std::string>& fileNames) {
   std::unordered_set<std::string_view> ids;
-  ForEachAttributeValue(text, "id", [&](std::string_view id) { ids.insert(id); });
+  std::vector<std::string_view> hrefs;
+  ScanAttributeValues(text, 0, kIdAndHref, [&](std::size_t k, std::string_view value) {
+    k == 0 ? void(ids.insert(value)) : hrefs.push_back(value);
+  });
   std::vector<LinkProblem> problems;
   const auto hasId = [&](const std::string& id) { return ids.count(id) > 0; };
-  ForEachAttributeValue(text, "href", [&](std::string_view href) {
+  for (std::string_view href : hrefs) {
     if (!LeadsSomewhere(href, hasId, fileNames)) problems.push_back({name, std::string(href)});
-  });
+  }
   return problems;
 }
 

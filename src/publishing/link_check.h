@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -30,25 +29,6 @@ struct LinkProblem {
 std::vector<LinkProblem> FindBrokenLinksInFile(const std::string& name, std::string_view text,
                                                const std::set<std::string>& fileNames);
 
-// The values of one attribute name in a text that grows at its end: each
-// call scans the lines added since the last, and keeps the place of a value
-// that has not closed yet.
-class AttributeStream {
- public:
-  using Take = std::function<void(std::string_view)>;
-  explicit AttributeStream(std::string_view name) : name_(name) {}
-  // `last`: the text is complete, its last line included.
-  void Scan(std::string_view text, bool last, const Take& take);
-  // Where the text still to be scanned starts; the text before it may go.
-  std::size_t Start() const { return start_; }
-  void Shift(std::size_t dropped) { start_ -= dropped; }
-
- private:
-  std::string_view name_;
-  std::size_t start_ = 0;
-  std::size_t skip_ = 0;  // 1 when the byte at start_ is only the one before a name
-};
-
 // FindBrokenLinksInFile for a file seen in pieces of any size, once, as it
 // is written. Only the lines not yet scanned are held, with the links and
 // the ids: the ids in one text, without a string each.
@@ -72,13 +52,14 @@ class LinkChecker {
 
   std::string name_;
   std::string text_;
-  AttributeStream ids_{"id"}, hrefs_{"href"};
+  // The held text is what is still to be scanned; `skip_` is 1 when its
+  // first byte is only the one before an attribute name.
+  std::size_t skip_ = 0;
   // Every href, in order, as (offset, length) in one text.
   std::string linkText_;
   std::vector<std::pair<std::size_t, std::size_t>> links_;
   // Every id, each as its length (8 bytes) and its bytes in one text,
-  // found through an open-addressed table of offsets into it (+1; 0 is a
-  // free slot).
+  // found through an open-addressed table of offsets into it.
   std::string idText_;
   std::vector<std::uint64_t> idSlots_;
   std::size_t idCount_ = 0;

@@ -34,12 +34,15 @@ TEST(FindBrokenLinks, ReportsMissingTargetsPerFile) {
       // Ids of other files do not count.
       {"b-v.html", "<a href=\"#rb-line-0003\"></a><p id=\"lt-line-0003\"></p>"},
       {"b-h.html", "<p id=\"rb-line-0003\"></p>"},
+      // Each name is read as if alone: an href's value hides no id, nor the reverse.
+      {"c-n.html", "<a href=\"#x id=\"y\"><a href=\"#y\"><p id=\"z href=\"#w\">"},
   };
   const std::vector<LinkProblem> problems = FindBrokenLinks(files);
   std::vector<std::string> seen;
   for (const LinkProblem& p : problems) seen.push_back(p.file + " " + p.href);
   EXPECT_EQ(seen, (std::vector<std::string>{"a-n.html #gone", "a-n.html a-h.html", "a-n.html #",
-                                            "a-v.html #x", "b-v.html #rb-line-0003"}));
+                                            "a-v.html #x", "b-v.html #rb-line-0003",
+                                            "c-n.html #x id=", "c-n.html #w"}));
 }
 
 // A browser takes the file up to the first "#" and decodes "%XX": a raw "#"
