@@ -36,8 +36,10 @@ bool MatchesIgnoringCase(std::string_view s, std::size_t pos, std::string_view w
   return true;
 }
 
-void ReplaceFirstInPlace(std::string& s, std::string_view from, std::string_view to) {
-  const std::size_t at = sjis::Find(s, from);
+// Replaces the first `from` of `s` at or after `begin`, a character start.
+void ReplaceFirstInPlace(std::string& s, std::size_t begin, std::string_view from,
+                         std::string_view to) {
+  const std::size_t at = sjis::Find(s, from, begin);
   if (at != sjis::npos) s.replace(at, from.size(), to);
 }
 
@@ -123,45 +125,44 @@ void AddTwoPaneNavLines(LineSink& out, const std::string& line, bool duplicate) 
     out.Add(line);
     return;
   }
-  std::string first = line;
-  ReplaceFirstInPlace(first, "rb-", "lt-");
-  out.Add(first);
-  if (sjis::Contains(first, "lf-top") || sjis::Contains(first, "lf-bottom")) return;
-  std::string& second = first;
-  ReplaceFirstInPlace(second, "▼"_sj, "　　"_sj);
-  ReplaceFirstInPlace(second, "▽"_sj, "　　"_sj);
+  // Each line is edited where it is written: the list is written once per
+  // file, and a copy per line would cost an allocation each time.
+  std::string& first = out.StartLine();
+  std::size_t begin = first.size();
+  first.append(line);
+  ReplaceFirstInPlace(first, begin, "rb-", "lt-");
+  const std::string_view firstLine = std::string_view(first).substr(begin);
+  if (sjis::Contains(firstLine, "lf-top") || sjis::Contains(firstLine, "lf-bottom")) return;
+  std::string& second = out.StartLine();
+  begin = second.size();
+  second.append(line);
+  ReplaceFirstInPlace(second, begin, "rb-", "lt-");
+  ReplaceFirstInPlace(second, begin, "▼"_sj, "　　"_sj);
+  ReplaceFirstInPlace(second, begin, "▽"_sj, "　　"_sj);
   constexpr std::string_view kNumberEnd = ".&nbsp;";
-  const std::size_t at = sjis::Find(second, kNumberEnd);
-  if (at != sjis::npos) second.replace(0, at + kNumberEnd.size(), "　　　　　　"_sj);
-  ReplaceFirstInPlace(second, "lt-", "rb-");
-  out.Add(second);
+  const std::size_t at = sjis::Find(second, kNumberEnd, begin);
+  if (at != sjis::npos) second.replace(begin, at + kNumberEnd.size() - begin, "　　　　　　"_sj);
+  ReplaceFirstInPlace(second, begin, "lt-", "rb-");
 }
 
 namespace {
 
-// What both files of a set take alike from the body and the list: where each
-// body line changes (both panes change it at the same places, whatever the
-// prefixes) and the navigation lines as written. Found once for the two
-// files, as is whether a body line needs the placeholder substitution
-// (BodyPlainLines).
+// What both files of a set take alike from the body: where each body line
+// changes (both panes change it at the same places, whatever the prefixes).
+// Found once for the two files, as is whether a body line needs the
+// placeholder substitution (BodyPlainLines).
 struct PaneSources {
   std::vector<std::size_t> edits;
   std::vector<std::size_t> editsEnd;  // per body line: where its edits end
-  StringList navLines;
 };
 
-PaneSources FindPaneSources(const Settings& settings, const Document& doc) {
+PaneSources FindPaneSources(const Document& doc) {
   const StringList& body = doc.BodyHTMLList;
   PaneSources sources;
   sources.editsEnd.resize(body.size());
   for (std::size_t i = 0; i < body.size(); ++i) {
     FindPaneEdits(body[i], sources.edits);
     sources.editsEnd[i] = sources.edits.size();
-  }
-
-  ListAppend nav(sources.navLines);
-  for (const std::string& line : doc.TwoPaneListHTMLList) {
-    AddTwoPaneNavLines(nav, line, settings.CheckBoxLeftLinkDuplicate);
   }
   return sources;
 }
@@ -212,7 +213,11 @@ void Make2PaneList(const Settings& settings, const Document& doc, const PaneSour
   AppendLines(part, {"</div><!-- contents -->", "</div><!-- container -->",
                      "<div id=\"leftnormallink\">", "<div class=\"lf-main\">"});
   out.AddAll(part);
-  out.AddAll(sources.navLines);
+  // Written again for each file rather than held: the list is as long as
+  // the body has speeches.
+  for (const std::string& line : doc.TwoPaneListHTMLList) {
+    AddTwoPaneNavLines(out, line, settings.CheckBoxLeftLinkDuplicate);
+  }
   part.clear();
   AppendLines(part, {"</div><!-- // lf-main -->", "</div><!-- // leftnormallink -->",
                      "</div><!-- wrapper -->"});
@@ -224,7 +229,7 @@ void Make2PaneList(const Settings& settings, const Document& doc, const PaneSour
 
 int SaveTwoPaneFiles(const Settings& settings, Document& doc, const TwoPaneSet& set) {
   const PlainBodyLines plain(doc);
-  const PaneSources sources = FindPaneSources(settings, doc);
+  const PaneSources sources = FindPaneSources(doc);
   const auto file = [&](int mode, const PaneFrame& first, const PaneFrame& second) {
     return [&, mode](LineSink& out) {
       Make2PaneList(settings, doc, sources, out, set.headList, mode, first, second,
