@@ -154,8 +154,10 @@ int PublishOne(CliContext& ctx, const Settings& base, const std::string& file,
   }
   BlockMarkCheck marks;
   ConvertBodyInOnePass(ctx.settings, doc, &marks);
-  // The sets are made from the body and the lists alone.
+  // The sets are made from the body and the lists alone; the agenda list box
+  // is the window's.
   doc.ReleaseMinutesLines();
+  StringList().swap(doc.ListBoxGidaiHatsugen);
   // Unbalanced block marks are reported, and the sets are still written.
   const bool unbalanced = ReportBlockMarks(ctx, marks.Problems());
   Settings& s = ctx.settings;
