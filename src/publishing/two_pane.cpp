@@ -120,20 +120,25 @@ void AppendTwoPaneBodyLine(std::string& out, std::string_view line, int mode,
   ApplyPaneEdits(out, line, edits, mode, idPrefix);
 }
 
-void AddTwoPaneNavLines(LineSink& out, const std::string& line, bool duplicate) {
+void AddTwoPaneNavLines(LineSink& out, const std::string& line, bool duplicate, bool plain) {
+  // The edits replace whole characters by characters without "@", "￣" or
+  // "＼", so the lines made from a plain line are plain.
+  const auto start = [&]() -> std::string& {
+    return plain ? out.StartPlainLine() : out.StartLine();
+  };
   if (!duplicate) {
-    out.Add(line);
+    start().append(line);
     return;
   }
   // Each line is edited where it is written: the list is written once per
   // file, and a copy per line would cost an allocation each time.
-  std::string& first = out.StartLine();
+  std::string& first = start();
   std::size_t begin = first.size();
   first.append(line);
   ReplaceFirstInPlace(first, begin, "rb-", "lt-");
   const std::string_view firstLine = std::string_view(first).substr(begin);
   if (sjis::Contains(firstLine, "lf-top") || sjis::Contains(firstLine, "lf-bottom")) return;
-  std::string& second = out.StartLine();
+  std::string& second = start();
   begin = second.size();
   second.append(line);
   ReplaceFirstInPlace(second, begin, "rb-", "lt-");
@@ -147,13 +152,14 @@ void AddTwoPaneNavLines(LineSink& out, const std::string& line, bool duplicate) 
 
 namespace {
 
-// What both files of a set take alike from the body: where each body line
-// changes (both panes change it at the same places, whatever the prefixes).
-// Found once for the two files, as is whether a body line needs the
-// placeholder substitution (BodyPlainLines).
+// What both files of a set take alike from the body and the list: where each
+// body line changes (both panes change it at the same places, whatever the
+// prefixes) and which list lines need no placeholder substitution. Found
+// once for the two files, as is whether a body line needs it (BodyPlainLines).
 struct PaneSources {
   std::vector<std::size_t> edits;
   std::vector<std::size_t> editsEnd;  // per body line: where its edits end
+  std::vector<bool> navPlain;         // per line of TwoPaneListHTMLList
 };
 
 PaneSources FindPaneSources(const Document& doc) {
@@ -164,6 +170,9 @@ PaneSources FindPaneSources(const Document& doc) {
     FindPaneEdits(body[i], sources.edits);
     sources.editsEnd[i] = sources.edits.size();
   }
+  const StringList& nav = doc.TwoPaneListHTMLList;
+  sources.navPlain.resize(nav.size());
+  for (std::size_t i = 0; i < nav.size(); ++i) sources.navPlain[i] = !MayNeedSubstitution(nav[i]);
   return sources;
 }
 
@@ -215,8 +224,9 @@ void Make2PaneList(const Settings& settings, const Document& doc, const PaneSour
   out.AddAll(part);
   // Written again for each file rather than held: the list is as long as
   // the body has speeches.
-  for (const std::string& line : doc.TwoPaneListHTMLList) {
-    AddTwoPaneNavLines(out, line, settings.CheckBoxLeftLinkDuplicate);
+  const StringList& nav = doc.TwoPaneListHTMLList;
+  for (std::size_t i = 0; i < nav.size(); ++i) {
+    AddTwoPaneNavLines(out, nav[i], settings.CheckBoxLeftLinkDuplicate, sources.navPlain[i]);
   }
   part.clear();
   AppendLines(part, {"</div><!-- // lf-main -->", "</div><!-- // leftnormallink -->",

@@ -33,8 +33,9 @@ void ApplyPaneEdits(std::string& out, std::string_view line, std::span<const std
 // One two-pane navigation line as written into the file: unchanged when
 // `duplicate` is false; otherwise the line linking into the first pane and,
 // except for the head and end lines, a copy without its number linking into
-// the second pane.
-void AddTwoPaneNavLines(LineSink& out, const std::string& line, bool duplicate);
+// the second pane. `plain`: the line holds no "@", "￣" or "＼" (nor then do
+// the lines made from it), so they are written as plain lines.
+void AddTwoPaneNavLines(LineSink& out, const std::string& line, bool duplicate, bool plain = false);
 
 struct PaneFrame {
   std::string open, close;

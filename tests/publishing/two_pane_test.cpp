@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "publishing/line_substitution.h"
 #include "text/literal.h"
+#include "text/sjis.h"
 
 namespace korva {
 namespace {
@@ -71,16 +73,33 @@ TEST(AddTwoPaneNavLines, DuplicateRule) {
       {"", {"", ""}},
       {"<pre class=\"leftnav\">", {"<pre class=\"leftnav\">", "<pre class=\"leftnav\">"}},
   };
+  // Written through the file writer after an earlier line, as the files are:
+  // each line is edited where it is written, behind what the piece holds.
   const auto written = [](const std::string& line, bool duplicate) {
-    StringList lines;
-    ListAppend sink(lines);
-    AddTwoPaneNavLines(sink, line, duplicate);
+    const bool plain = !MayNeedSubstitution(line);
+    std::string file;
+    SubstitutingLineWriter writer([](std::string_view text) { return std::string(text) + "!"; },
+                                  [&](std::string_view piece) { file += piece; });
+    // The earlier line holds every pattern the edits look for.
+    const std::string earlier = "<a href=\"#rb-a\" id=\"lf-top\">1.&nbsp;▼▽lt-"_sj;
+    writer.Add(earlier);
+    AddTwoPaneNavLines(writer, line, duplicate, plain);
+    writer.Finish();
+    StringList lines = sjis::SplitLines(file);
+    EXPECT_EQ(lines.front(), earlier);
+    lines.erase(lines.begin());
+    // A plain line makes plain lines: none was substituted (marked "!").
+    for (const std::string& made : lines) EXPECT_EQ(plain, !MayNeedSubstitution(made)) << made;
     return lines;
   };
   for (const Case& c : cases) {
     EXPECT_EQ(written(c.line, true), c.expected) << c.line;
     EXPECT_EQ(written(c.line, false), StringList{c.line}) << c.line;
   }
+  // Lines that need substitution go through it, each of them.
+  EXPECT_EQ(written("&nbsp;1.&nbsp;<a href=\"#rb-x\">@title@</a>", true),
+            (StringList{"&nbsp;1.&nbsp;<a href=\"#lt-x\">@title@</a>!",
+                        "　　　　　　<a href=\"#rb-x\">@title@</a>!"_sj}));
 }
 
 }  // namespace
