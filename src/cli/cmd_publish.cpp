@@ -143,9 +143,10 @@ int PublishOne(CliContext& ctx, const Settings& base, const std::string& file,
   Document doc;
   // Opening checks for the try-out style sheet, which no published file uses.
   ctx.settings.BtnEditHTMLSaveFolder.clear();
-  // The sets need the body and the lists of the analysis, never its table:
-  // the analysis goes row by row into the body conversion.
-  const auto report = LoadMinutesInput(ctx, doc, PathFromUtf8(file), OpenKeeps::Lines);
+  // The sets need the body and the lists of the analysis, never its table
+  // nor a list of the lines: the analysis of the text goes row by row into
+  // the body conversion.
+  const auto report = LoadMinutesInput(ctx, doc, PathFromUtf8(file), OpenKeeps::TextOnly);
   ctx.settings.BtnEditHTMLSaveFolder = base.BtnEditHTMLSaveFolder;
   if (!report) return kExitInputProblem;
   if (report->lineCount == 0) {
@@ -156,7 +157,7 @@ int PublishOne(CliContext& ctx, const Settings& base, const std::string& file,
   ConvertBodyInOnePass(ctx.settings, doc, &marks);
   // The sets are made from the body and the lists alone; the agenda list box
   // is the window's.
-  doc.ReleaseMinutesLines();
+  doc.ReleaseMinutes();
   StringList().swap(doc.ListBoxGidaiHatsugen);
   // Unbalanced block marks are reported, and the sets are still written.
   const bool unbalanced = ReportBlockMarks(ctx, marks.Problems());

@@ -214,7 +214,9 @@ std::size_t ConvertBodyInOnePass(Settings& settings, Document& doc, RowConsumer*
   std::vector<RowConsumer*> consumers = {&converter};
   if (alsoRows) consumers.push_back(alsoRows);
   RowFanOut rows(std::move(consumers));
-  const std::size_t count = StreamMinutesAnalysis(settings, doc, rows);
+  const std::size_t count = doc.MinutesTextList.empty()
+                                ? StreamMinutesAnalysis(settings, doc, doc.EditorMinutesText, rows)
+                                : StreamMinutesAnalysis(settings, doc, rows);
   converter.Finish();
   if (!doc.BodyHTMLList.empty()) doc.BodyHTMLList.back().shrink_to_fit();
   doc.BodyHTMLList.shrink_to_fit();

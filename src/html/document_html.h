@@ -53,9 +53,10 @@ int MenuTextMakeBodyOnlyClick(Settings& settings, Document& doc, Ui& ui);
 int tbMakeHTMLGoClick(Settings& settings, Document& doc, Ui& ui);
 
 // The body of MakeHTMLBody made in advance, right after a document was
-// opened without its analysis (OpenKeeps::Lines), for a batch that goes on
-// to publish: the analysis of MinutesTextList runs row by row straight into
-// the body conversion, so that the table is never held. Fills the lists of
+// opened without its analysis (OpenKeeps::Lines or TextOnly), for a batch
+// that goes on to publish: the analysis of MinutesTextList (or, when no
+// lines are held, of EditorMinutesText) runs row by row straight into the
+// body conversion, so that the table is never held. Fills the lists of
 // the analysis and BodyHTMLList; GeneratedHTMLText stays empty. `alsoRows`,
 // when given, sees every row too. Returns the number of rows.
 std::size_t ConvertBodyInOnePass(Settings& settings, Document& doc,

@@ -9,7 +9,7 @@ namespace korva {
 void FileReset(Document& doc, Ui& ui, int mode) {
   StatusbarClearSaveMessage(doc, ui);
   doc.StringListAllClear();
-  doc.MinutesLinesReleased = false;
+  doc.MinutesReleased = false;
   // Labels and list boxes.
   for (auto& label : doc.IncludeFileLabels) label.clear();
   doc.LabelRightTab04CSSFilename.clear();

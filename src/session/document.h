@@ -120,13 +120,15 @@ struct Document {
   std::string SavedHTMLPath;
 
   // True while minutes are open: their lines are held, or a batch that
-  // needed nothing more of them than their conversion has let them go.
-  bool HasMinutes() const { return !MinutesTextList.empty() || MinutesLinesReleased; }
-  void ReleaseMinutesLines() {
-    MinutesLinesReleased = !MinutesTextList.empty();
+  // needed nothing more of them than their conversion has let them and
+  // their text go.
+  bool HasMinutes() const { return !MinutesTextList.empty() || MinutesReleased; }
+  void ReleaseMinutes() {
+    MinutesReleased = !MinutesTextList.empty() || !EditorMinutesText.empty();
     StringList().swap(MinutesTextList);
+    std::string().swap(EditorMinutesText);
   }
-  bool MinutesLinesReleased = false;
+  bool MinutesReleased = false;
 
   // Empties every list derived from the text: not the work lists of body
   // conversion, the include lists (read from the clerk's files, so a new
