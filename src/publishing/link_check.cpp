@@ -63,6 +63,19 @@ ScanStop ScanAttributeValues(std::string_view text, std::size_t from,
 
 constexpr std::array<std::string_view, 2> kIdAndHref = {"id", "href"};
 
+std::uint64_t IdHash(std::string_view id) {
+  return std::hash<std::string_view>{}(id);
+}
+
+// Asks for the memory at `p` to be brought into the cache.
+void Prefetch(const void* p) {
+#if defined(__GNUC__)
+  __builtin_prefetch(p);
+#else
+  (void)p;
+#endif
+}
+
 bool EndsWith(std::string_view s, std::string_view tail) {
   return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
 }
@@ -112,8 +125,23 @@ void LinkChecker::Feed(std::string_view piece) {
 
 std::vector<LinkProblem> LinkChecker::Finish(const std::set<std::string>& fileNames) {
   Scan(text_, true);
+  // The hashes of the ids the links ask for come first, so that each slot
+  // is fetched a few lookups ahead, as the ids were added.
+  std::vector<std::uint64_t> asked;
+  const auto ask = [&](const std::string& id) {
+    asked.push_back(IdHash(id));
+    return true;
+  };
+  for (const auto& link : links_) LeadsSomewhere(Link(link), ask, fileNames);
+  constexpr std::size_t kAhead = 8;
+  std::size_t next = 0;
+  const auto hasId = [&](const std::string& id) {
+    if (idSlots_.empty()) return false;
+    const std::size_t mask = idSlots_.size() - 1;
+    if (next + kAhead < asked.size()) Prefetch(&idSlots_[asked[next + kAhead] & mask]);
+    return idSlots_[FindSlot(id, asked[next++])] != 0;
+  };
   std::vector<LinkProblem> problems;
-  const auto hasId = [&](const std::string& id) { return HasId(id); };
   for (const auto& link : links_) {
     const std::string_view href = Link(link);
     if (!LeadsSomewhere(href, hasId, fileNames)) problems.push_back({name_, std::string(href)});
@@ -130,12 +158,13 @@ void LinkChecker::Scan(std::string_view text, bool last) {
     const ScanStop stop = ScanAttributeValues(
         text.substr(0, limit), skip_, kIdAndHref, [&](std::size_t k, std::string_view value) {
           if (k == 0) {
-            AddId(value);
+            pendingIds_.emplace_back(value, IdHash(value));
           } else {
             links_.emplace_back(linkText_.size(), value.size());
             linkText_.append(value);
           }
         });
+    AddPendingIds();
     if (stop.complete || last) {
       kept = limit;
       skip_ = 0;
@@ -154,10 +183,6 @@ void LinkChecker::Scan(std::string_view text, bool last) {
 }
 
 namespace {
-
-std::uint64_t IdHash(std::string_view id) {
-  return std::hash<std::string_view>{}(id);
-}
 
 // A slot holds the offset of an id in the id text (+1; 0 is a free slot) in
 // its low bits and the top bits of the id's hash above them: most slots that
@@ -178,10 +203,6 @@ std::string_view StoredIdAt(const std::string& idText, std::size_t at) {
 
 }  // namespace
 
-bool LinkChecker::HasId(std::string_view id) const {
-  return !idSlots_.empty() && idSlots_[FindSlot(id, IdHash(id))] != 0;
-}
-
 std::size_t LinkChecker::FindSlot(std::string_view id, std::uint64_t hash) const {
   const std::size_t mask = idSlots_.size() - 1;
   const std::uint64_t tag = Tag(hash);
@@ -192,28 +213,39 @@ std::size_t LinkChecker::FindSlot(std::string_view id, std::uint64_t hash) const
   }
 }
 
-void LinkChecker::AddId(std::string_view id) {
-  // Kept at most half full, so that a search ends soon at a free slot.
-  if (2 * (idCount_ + 1) > idSlots_.size()) {
-    // The ids are taken again in the order they came, from their one text.
-    idSlots_.assign(std::max<std::size_t>(64, idSlots_.size() * 2), 0);
-    const std::size_t mask = idSlots_.size() - 1;
-    for (std::size_t at = 0; at < idText_.size();) {
-      const std::string_view stored = StoredIdAt(idText_, at);
-      const std::uint64_t hash = IdHash(stored);
-      std::size_t i = hash & mask;
-      while (idSlots_[i] != 0) i = (i + 1) & mask;
-      idSlots_[i] = Tag(hash) | (at + 1);
-      at += sizeof(std::uint64_t) + stored.size();
-    }
+void LinkChecker::Grow() {
+  // The ids are taken again in the order they came, from their one text.
+  idSlots_.assign(std::max<std::size_t>(64, idSlots_.size() * 2), 0);
+  const std::size_t mask = idSlots_.size() - 1;
+  for (std::size_t at = 0; at < idText_.size();) {
+    const std::string_view stored = StoredIdAt(idText_, at);
+    const std::uint64_t hash = IdHash(stored);
+    std::size_t i = hash & mask;
+    while (idSlots_[i] != 0) i = (i + 1) & mask;
+    idSlots_[i] = Tag(hash) | (at + 1);
+    at += sizeof(std::uint64_t) + stored.size();
   }
-  const std::uint64_t hash = IdHash(id);
-  std::uint64_t& slot = idSlots_[FindSlot(id, hash)];
-  if (slot != 0) return;
-  slot = Tag(hash) | (idText_.size() + 1);
-  const std::uint64_t size = id.size();
-  idText_.append(reinterpret_cast<const char*>(&size), sizeof size).append(id);
-  ++idCount_;
+}
+
+void LinkChecker::AddPendingIds() {
+  // Kept at most half full, so that a search ends soon at a free slot.
+  while (2 * (idCount_ + pendingIds_.size()) > idSlots_.size()) Grow();
+  // The slots of the ids a few places on are fetched while this one goes
+  // in: a large file's table is not in the cache, and each id would
+  // otherwise wait for its slot in turn.
+  constexpr std::size_t kAhead = 8;
+  const std::size_t mask = idSlots_.size() - 1;
+  for (std::size_t i = 0; i < pendingIds_.size(); ++i) {
+    if (i + kAhead < pendingIds_.size()) Prefetch(&idSlots_[pendingIds_[i + kAhead].second & mask]);
+    const auto& [id, hash] = pendingIds_[i];
+    std::uint64_t& slot = idSlots_[FindSlot(id, hash)];
+    if (slot != 0) continue;
+    slot = Tag(hash) | (idText_.size() + 1);
+    const std::uint64_t size = id.size();
+    idText_.append(reinterpret_cast<const char*>(&size), sizeof size).append(id);
+    ++idCount_;
+  }
+  pendingIds_.clear();
 }
 
 std::vector<LinkProblem> FindBrokenLinksInFile(const std::string& name, std::string_view text,

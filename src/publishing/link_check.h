@@ -42,10 +42,12 @@ class LinkChecker {
  private:
   // Scans `text` (the held lines and a new piece) and keeps what is left.
   void Scan(std::string_view text, bool last);
-  bool HasId(std::string_view id) const;
   // The slot that holds `id`, else the free one where it would go.
   std::size_t FindSlot(std::string_view id, std::uint64_t hash) const;
-  void AddId(std::string_view id);
+  // Adds the ids the last scan found (pendingIds_).
+  void AddPendingIds();
+  // Doubles the table of ids.
+  void Grow();
   std::string_view Link(const std::pair<std::size_t, std::size_t>& link) const {
     return std::string_view(linkText_).substr(link.first, link.second);
   }
@@ -63,6 +65,8 @@ class LinkChecker {
   std::string idText_;
   std::vector<std::uint64_t> idSlots_;
   std::size_t idCount_ = 0;
+  // The ids of one scan, with their hashes, until they go into the table.
+  std::vector<std::pair<std::string_view, std::uint64_t>> pendingIds_;
 };
 // The same for every file of `files` (bare file name -> text).
 std::vector<LinkProblem> FindBrokenLinks(const std::map<std::string, std::string>& files);
