@@ -98,8 +98,12 @@ int MakeUniteHTML(Settings& settings, Document& doc, Ui& ui) {
   doc.VerticalFileName = p.verticalName;
   doc.HorizontalFileName = p.horizontalName;
   // The page is made as it is written: a copy of the body would double the memory.
-  return SaveFrameHTML(settings, doc, ui, doc.ThreeFileNormalPath,
-                       [&](LineSink& out) { MakeNormalFile(settings, doc, kHeadLocal, out); });
+  const int result = SaveFrameHTML(settings, doc, ui, doc.ThreeFileNormalPath, [&](LineSink& out) {
+    MakeNormalFile(settings, doc, kHeadLocal, out);
+  });
+  // Only the normal file shows this list; the two-pane files have their own.
+  StringList().swap(doc.NavHTMLList);
+  return result;
 }
 
 int LocalBuild2Pane(const Settings& settings, Document& doc, Ui& ui) {

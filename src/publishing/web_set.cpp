@@ -95,8 +95,12 @@ int MakeWebUniteHTML(Settings& settings, Document& doc, Ui& ui) {
   doc.NormalFileName = p.normalName;
   doc.VerticalFileName = p.verticalName;
   doc.HorizontalFileName = p.horizontalName;
-  return SaveWebFrameHTML(settings, doc, ui, doc.WebNormalPath,
-                          [&](LineSink& out) { MakeWebNormalFile(settings, doc, kHeadWeb, out); });
+  const int result = SaveWebFrameHTML(settings, doc, ui, doc.WebNormalPath, [&](LineSink& out) {
+    MakeWebNormalFile(settings, doc, kHeadWeb, out);
+  });
+  // Only the normal file shows this list; the two-pane files have their own.
+  StringList().swap(doc.NavHTMLList);
+  return result;
 }
 
 int WebBuild2Pane(const Settings& settings, Document& doc, Ui& ui) {
