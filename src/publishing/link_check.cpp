@@ -92,15 +92,33 @@ bool IsSiblingFile(std::string_view href) {
 // the first "#", percent-decoded. A raw "#" inside a file name
 // ("h26#1-n.html") leaves "h26" for the file. "#" is ASCII below 0x40, never
 // the second byte of a character.
+// A percent-decoded text: most links hold no "%", and are taken as they are.
+class Decoded {
+ public:
+  explicit Decoded(std::string_view text) : view_(text) {
+    if (text.find('%') == std::string_view::npos) return;
+    decoded_ = PercentDecode(text);
+    view_ = decoded_;
+  }
+  Decoded(const Decoded&) = delete;
+  Decoded& operator=(const Decoded&) = delete;
+  std::string_view view() const { return view_; }
+
+ private:
+  std::string_view view_;
+  std::string decoded_;
+};
+
 template <typename HasId>
 bool LeadsSomewhere(std::string_view href, const HasId& hasId,
                     const std::set<std::string>& fileNames) {
   const std::size_t hash = href.find('#');
-  const std::string file = PercentDecode(href.substr(0, hash));
+  const Decoded decodedFile(href.substr(0, hash));
+  const std::string_view file = decodedFile.view();
   if (file.empty()) {
-    return hash == std::string_view::npos || hasId(PercentDecode(href.substr(hash + 1)));
+    return hash == std::string_view::npos || hasId(Decoded(href.substr(hash + 1)).view());
   }
-  if (IsSiblingFile(href) || IsSiblingFile(file)) return fileNames.count(file) > 0;
+  if (IsSiblingFile(href) || IsSiblingFile(file)) return fileNames.count(std::string(file)) > 0;
   return true;
 }
 
@@ -128,14 +146,14 @@ std::vector<LinkProblem> LinkChecker::Finish(const std::set<std::string>& fileNa
   // The hashes of the ids the links ask for come first, so that each slot
   // is fetched a few lookups ahead, as the ids were added.
   std::vector<std::uint64_t> asked;
-  const auto ask = [&](const std::string& id) {
+  const auto ask = [&](std::string_view id) {
     asked.push_back(IdHash(id));
     return true;
   };
   for (const auto& link : links_) LeadsSomewhere(Link(link), ask, fileNames);
   constexpr std::size_t kAhead = 8;
   std::size_t next = 0;
-  const auto hasId = [&](const std::string& id) {
+  const auto hasId = [&](std::string_view id) {
     if (idSlots_.empty()) return false;
     const std::size_t mask = idSlots_.size() - 1;
     if (next + kAhead < asked.size()) Prefetch(&idSlots_[asked[next + kAhead] & mask]);
@@ -256,7 +274,7 @@ std::vector<LinkProblem> FindBrokenLinksInFile(const std::string& name, std::str
     k == 0 ? void(ids.insert(value)) : hrefs.push_back(value);
   });
   std::vector<LinkProblem> problems;
-  const auto hasId = [&](const std::string& id) { return ids.count(id) > 0; };
+  const auto hasId = [&](std::string_view id) { return ids.count(id) > 0; };
   for (std::string_view href : hrefs) {
     if (!LeadsSomewhere(href, hasId, fileNames)) problems.push_back({name, std::string(href)});
   }

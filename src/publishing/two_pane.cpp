@@ -39,6 +39,9 @@ bool MatchesIgnoringCase(std::string_view s, std::size_t pos, std::string_view w
 // Replaces the first `from` of `s` at or after `begin`, a character start.
 void ReplaceFirstInPlace(std::string& s, std::size_t begin, std::string_view from,
                          std::string_view to) {
+  // Bytes that are not there at all are not there as characters either; a
+  // byte search says so far sooner.
+  if (std::string_view(s).find(from, begin) == std::string_view::npos) return;
   const std::size_t at = sjis::Find(s, from, begin);
   if (at != sjis::npos) s.replace(at, from.size(), to);
 }
@@ -137,7 +140,10 @@ void AddTwoPaneNavLines(LineSink& out, const std::string& line, bool duplicate, 
   first.append(line);
   ReplaceFirstInPlace(first, begin, "rb-", "lt-");
   const std::string_view firstLine = std::string_view(first).substr(begin);
-  if (sjis::Contains(firstLine, "lf-top") || sjis::Contains(firstLine, "lf-bottom")) return;
+  if (firstLine.find("lf-") != std::string_view::npos &&
+      (sjis::Contains(firstLine, "lf-top") || sjis::Contains(firstLine, "lf-bottom"))) {
+    return;
+  }
   std::string& second = start();
   begin = second.size();
   second.append(line);
@@ -145,8 +151,10 @@ void AddTwoPaneNavLines(LineSink& out, const std::string& line, bool duplicate, 
   ReplaceFirstInPlace(second, begin, "▼"_sj, "　　"_sj);
   ReplaceFirstInPlace(second, begin, "▽"_sj, "　　"_sj);
   constexpr std::string_view kNumberEnd = ".&nbsp;";
-  const std::size_t at = sjis::Find(second, kNumberEnd, begin);
-  if (at != sjis::npos) second.replace(begin, at + kNumberEnd.size() - begin, "　　　　　　"_sj);
+  // "." is below 0x40, never the second byte of a character: a byte search finds it.
+  const std::size_t at = std::string_view(second).find(kNumberEnd, begin);
+  if (at != std::string_view::npos)
+    second.replace(begin, at + kNumberEnd.size() - begin, "　　　　　　"_sj);
   ReplaceFirstInPlace(second, begin, "lt-", "rb-");
 }
 
