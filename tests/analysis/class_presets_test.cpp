@@ -143,20 +143,10 @@ TEST(ClassPresets, ComboItems) {
     const auto& marks = MarkComboItems(slot.key);
     EXPECT_NE(std::find(marks.begin(), marks.end(), slot.defaultMark), marks.end());
   }
-  auto u8 = [](const std::vector<std::string>& items) {
-    std::vector<std::string> out;
-    for (const auto& item : items) out.push_back(U8(item));
-    return out;
-  };
   EXPECT_EQ(ClassComboItems("WSC"), (std::vector<std::string>{"chairperson", "chairman",
                                                               "chairwoman", "chair", "judge", ""}));
-  EXPECT_EQ(ClassComboItems("WDC")[12], "representative");
-  EXPECT_EQ(ClassComboItems("WRL")[6], "prosecutor");
-  EXPECT_EQ(u8(MarkComboItems("WRL")).back(), "∇");
-  EXPECT_EQ(u8(MarkComboItems("BFC")).front(), "＠");
-  EXPECT_EQ(u8(MarkComboItems("BTD")), std::vector<std::string>{"▼"});
-  EXPECT_EQ(u8(MarkComboItems("WTD")), std::vector<std::string>{"▽"});
-  EXPECT_EQ(MarkComboItems("WSC").size(), 11u);
+  EXPECT_EQ(testing::ToU8(MarkComboItems("BTD")), std::vector<std::string>{"▼"});
+  EXPECT_EQ(testing::ToU8(MarkComboItems("WTD")), std::vector<std::string>{"▽"});
   EXPECT_TRUE(ClassComboItems("XYZ").empty());
 }
 
