@@ -1,4 +1,5 @@
 // korva-cli table and check, run as a script would run them.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,6 +11,8 @@
 namespace korva {
 namespace {
 using testing::CliRun;
+using ::testing::HasSubstr;
+using ::testing::Not;
 using testing::RunCli;
 using testing::ShellQuote;
 using testing::TempFolder;
@@ -26,11 +29,19 @@ std::vector<std::string> Lines(const std::string& text) {
 const char* kSample =
     "会議録\r\n■開議\r\n○議長（山田太郎君）　開会します。\r\n　続けます。\r\n午後２時散会\r\n";
 
-TEST(CliMinutes, TablePrintsOneRowPerLine) {
+class CliMinutes : public ::testing::Test {
+ protected:
   TempFolder temp;
-  const std::string file = Utf8FromPath(temp.path() / "t@n.txt");
-  temp.File("t@n.txt", Sj(kSample));
-  const CliRun r = RunCli("table " + ShellQuote(file));
+
+  // Writes UTF-8 `text` as CP932 to `name` and runs `command` on that file.
+  CliRun RunOn(const std::string& command, const char* name, const std::string& text) {
+    temp.File(name, Sj(text));
+    return RunCli(command + " " + ShellQuote(temp.path() / name));
+  }
+};
+
+TEST_F(CliMinutes, TablePrintsOneRowPerLine) {
+  const CliRun r = RunOn("table", "t@n.txt", kSample);
   EXPECT_EQ(r.status, 0) << r.err;
   const auto lines = Lines(r.out);
   ASSERT_EQ(lines.size(), 5u);
@@ -38,8 +49,7 @@ TEST(CliMinutes, TablePrintsOneRowPerLine) {
   EXPECT_EQ(lines[4], "   5\t\t午後２時散会\t8\t\t\t9\t");
 }
 
-TEST(CliMinutes, Utf8InputIsConvertedAndReplacementsAreReported) {
-  TempFolder temp;
+TEST_F(CliMinutes, Utf8InputIsConvertedAndReplacementsAreReported) {
   // "𠮷" has no Shift_JIS code.
   temp.File("u@n.txt", "■開議\n○議長（山田𠮷郎君）　開会します。\n");
   const std::string file = ShellQuote(temp.path() / "u@n.txt");
@@ -49,16 +59,15 @@ TEST(CliMinutes, Utf8InputIsConvertedAndReplacementsAreReported) {
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 2u) << encoding;
     EXPECT_EQ(lines[1], "   2\t○議長（山田〓郎君）\t　開会します。\t2\t1\t3\t\t発言者") << encoding;
-    EXPECT_NE(r.err.find("line(s) 2"), std::string::npos) << r.err;
-    EXPECT_NE(r.err.find("u@n.txt"), std::string::npos) << r.err;
+    EXPECT_THAT(r.err, HasSubstr("line(s) 2"));
+    EXPECT_THAT(r.err, HasSubstr("u@n.txt"));
   }
   // Read as CP932, the UTF-8 bytes are kept and named as not Shift_JIS.
   const CliRun raw = RunCli("table " + file);
-  EXPECT_NE(raw.err.find("not Shift_JIS"), std::string::npos) << raw.err;
+  EXPECT_THAT(raw.err, HasSubstr("not Shift_JIS"));
 }
 
-TEST(CliMinutes, CheckReportsCountsSpeakersAndProblems) {
-  TempFolder temp;
+TEST_F(CliMinutes, CheckReportsCountsSpeakersAndProblems) {
   temp.File("ok@n.txt", Sj(kSample));
   temp.File("bad@n.txt", Sj("■開議\r\n【【\r\n引用\r\n】】\r\n「「\r\n議案第１号\r\n"));
   const std::string ok = ShellQuote(temp.path() / "ok@n.txt");
@@ -66,26 +75,23 @@ TEST(CliMinutes, CheckReportsCountsSpeakersAndProblems) {
 
   CliRun r = RunCli("check " + ok);
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_NE(r.out.find("    議長（山田太郎君）\n"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("problems (0)"), std::string::npos) << r.out;
+  EXPECT_THAT(r.out, HasSubstr("    議長（山田太郎君）\n"));
+  EXPECT_THAT(r.out, HasSubstr("problems (0)"));
 
   r = RunCli("check " + ok + " " + bad);
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.out.find("「「 」」  1 / 0  (unbalanced)"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("【【 】】  1 / 1\n"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("line 5: \"「「\" is not closed by \"」」\""), std::string::npos) << r.out;
+  EXPECT_THAT(r.out, HasSubstr("「「 」」  1 / 0  (unbalanced)"));
+  EXPECT_THAT(r.out, HasSubstr("【【 】】  1 / 1\n"));
+  EXPECT_THAT(r.out, HasSubstr("line 5: \"「「\" is not closed by \"」」\""));
 
   // Designations alone on their lines never open the proceedings without a "■" line.
-  temp.File("plain@n.txt", Sj("◯議長（高瀬博文）\r\n　報告します。\r\n"));
-  r = RunCli("check " + ShellQuote(temp.path() / "plain@n.txt"));
+  r = RunOn("check", "plain@n.txt", "◯議長（高瀬博文）\r\n　報告します。\r\n");
   EXPECT_EQ(r.status, 0);
-  EXPECT_NE(r.out.find("no speaker line found"), std::string::npos) << r.out;
+  EXPECT_THAT(r.out, HasSubstr("no speaker line found"));
 }
 
-TEST(CliMinutes, TableEscapesTabsAndBackSlashesInFields) {
-  TempFolder temp;
-  temp.File("tab@n.txt", Sj("■開議\r\n　開会\tします。表\\ソ\r\n"));
-  const CliRun r = RunCli("table " + ShellQuote(temp.path() / "tab@n.txt"));
+TEST_F(CliMinutes, TableEscapesTabsAndBackSlashesInFields) {
+  const CliRun r = RunOn("table", "tab@n.txt", "■開議\r\n　開会\tします。表\\ソ\r\n");
   EXPECT_EQ(r.status, 0) << r.err;
   const auto lines = Lines(r.out);
   ASSERT_EQ(lines.size(), 2u);
@@ -99,25 +105,20 @@ TEST(CliMinutes, TableEscapesTabsAndBackSlashesInFields) {
   EXPECT_EQ(fields[2], "　開会\\tします。表\\\\ソ");
 }
 
-TEST(CliMinutes, CheckNamesTheExtraOpeningMarkAndKnowsAProceedingsMark) {
-  TempFolder temp;
-  temp.File("twice@n.txt", Sj("「「\r\n「「\r\n」」\r\n"));
-  CliRun r = RunCli("check " + ShellQuote(temp.path() / "twice@n.txt"));
+TEST_F(CliMinutes, CheckNamesTheExtraOpeningMarkAndKnowsAProceedingsMark) {
+  CliRun r = RunOn("check", "twice@n.txt", "「「\r\n「「\r\n」」\r\n");
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.out.find("line 2: \"「「\" opens a block while the one opened on line 1 is still "
-                       "open (no \"」」\" between them)"),
-            std::string::npos)
-      << r.out;
-  EXPECT_EQ(r.out.find("line 1:"), std::string::npos) << r.out;
+  EXPECT_THAT(r.out,
+              HasSubstr("line 2: \"「「\" opens a block while the one opened on line 1 is still "
+                        "open (no \"」」\" between them)"));
+  EXPECT_THAT(r.out, Not(HasSubstr("line 1:")));
 
-  temp.File("marked@n.txt", Sj("会議録\r\n■開議\r\n　本日は晴天なり。\r\n"));
-  r = RunCli("check " + ShellQuote(temp.path() / "marked@n.txt"));
-  EXPECT_NE(r.out.find("no speaker line found after the \"■\" line 2"), std::string::npos) << r.out;
-  EXPECT_EQ(r.out.find("mark where the proceedings begin"), std::string::npos) << r.out;
+  r = RunOn("check", "marked@n.txt", "会議録\r\n■開議\r\n　本日は晴天なり。\r\n");
+  EXPECT_THAT(r.out, HasSubstr("no speaker line found after the \"■\" line 2"));
+  EXPECT_THAT(r.out, Not(HasSubstr("mark where the proceedings begin")));
 }
 
-TEST(CliMinutes, BadFiles) {
-  TempFolder temp;
+TEST_F(CliMinutes, BadFiles) {
   struct Case {
     const char* name;
     std::string bytes;  // empty name: the file is not created
@@ -136,9 +137,9 @@ TEST(CliMinutes, BadFiles) {
     if (std::string(c.name) != "missing") temp.File(name, c.bytes);
     const CliRun r = RunCli("table " + ShellQuote(temp.path() / name));
     EXPECT_EQ(r.status, c.status) << c.name << ": " << r.err;
-    EXPECT_NE(r.err.find(c.message), std::string::npos) << c.name << ": " << r.err;
+    EXPECT_THAT(r.err, HasSubstr(c.message)) << c.name;
     if (c.status != 0) {
-      EXPECT_NE(r.err.find(name), std::string::npos) << c.name << ": " << r.err;
+      EXPECT_THAT(r.err, HasSubstr(name)) << c.name;
     }
   }
   EXPECT_EQ(RunCli("table").status, 2);

@@ -1,5 +1,6 @@
 #include "intake/open_minutes.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "intake/file_reset.h"
@@ -10,6 +11,7 @@
 
 namespace korva {
 namespace {
+using ::testing::HasSubstr;
 using testing::RecordingUi;
 using testing::TempFolder;
 using namespace literals;
@@ -38,6 +40,13 @@ class OpenMinutes : public ::testing::Test {
   void SetHTMLSaveFolderWithTryout() {
     settings.BtnEditHTMLSaveFolder = temp.Folder("html");
     temp.File("html/tryout.css", "p { color: red; }\r\n");
+  }
+  // Opens the short minutes as t@n.txt; gives the file's name.
+  std::string OpenShort() {
+    SetHTMLSaveFolderWithTryout();
+    const std::string name = temp.File("t@n.txt", Minutes(kShort));
+    EXPECT_EQ(OpenFile(settings, doc, ui, name), 0);
+    return name;
   }
 };
 
@@ -100,15 +109,13 @@ TEST_F(OpenMinutes, TryOutCssCheck) {
 }
 
 TEST_F(OpenMinutes, UnreadableFileChangesNothing) {
-  SetHTMLSaveFolderWithTryout();
-  const std::string good = temp.File("t@good.txt", Minutes(kShort));
-  ASSERT_EQ(OpenFile(settings, doc, ui, good), 0);
+  const std::string good = OpenShort();
   const std::string missing = FromFsPath(temp.path() / "gone@x.txt");
   const std::string folder = temp.Folder("a-folder@y.txt");
   for (const std::string& name : {missing, folder}) {
     EXPECT_EQ(OpenFile(settings, doc, ui, name), -1);
     ASSERT_FALSE(ui.warnings.empty());
-    EXPECT_NE(ui.warnings.back().find(name), std::string::npos) << "the message names the file";
+    EXPECT_THAT(ui.warnings.back(), HasSubstr(name)) << "the message names the file";
     EXPECT_EQ(doc.MinutesFileName, good);
     EXPECT_EQ(doc.MinutesTextStringGrid.RowCount(), 5u);
   }
@@ -187,9 +194,7 @@ TEST_F(OpenMinutes, OpenCommandStopsOnUnbalancedMarks) {
 }
 
 TEST_F(OpenMinutes, ReReadPicksUpChanges) {
-  SetHTMLSaveFolderWithTryout();
-  const std::string name = temp.File("t@n.txt", Minutes(kShort));
-  ASSERT_EQ(OpenFile(settings, doc, ui, name), 0);
+  OpenShort();
   temp.File("t@n.txt", Minutes({"会議録", "■開議"}));
   int generated = 0;
   tbOpenOldClick(settings, doc, ui, [&](Settings&, Document&, Ui&) { ++generated; });
@@ -243,8 +248,7 @@ TEST_F(OpenMinutes, ClipboardLimit) {
 }
 
 TEST_F(OpenMinutes, ResetModes) {
-  SetHTMLSaveFolderWithTryout();
-  ASSERT_EQ(OpenFile(settings, doc, ui, temp.File("t@n.txt", Minutes(kShort))), 0);
+  OpenShort();
   doc.EditorMainText = "edited";
   doc.LoadedLineCount = 7;
   doc.MarkCounts.EnumStartCount = 3;
@@ -295,8 +299,7 @@ TEST_F(OpenMinutes, EditTracking) {
 }
 
 TEST_F(OpenMinutes, NewForgetsTheMinutes) {
-  SetHTMLSaveFolderWithTryout();
-  ASSERT_EQ(OpenFile(settings, doc, ui, temp.File("t@n.txt", Minutes(kShort))), 0);
+  OpenShort();
   doc.GeneratedHTMLText = "<html>";
   doc.NavOnePaneHTMLText = "<ul>";
   Filenew(doc, ui);
