@@ -5,23 +5,16 @@
 namespace korva {
 namespace {
 
-struct Expected {
-  const char* page;
-  std::optional<int> width;
-  const char* rightPage;
-  const char* colour;
-  const char* margins;
-};
-
-void Check(const TabChangeEffect& effect, const Expected& e) {
-  EXPECT_EQ(effect.leftWidth, e.width) << e.page;
-  EXPECT_EQ(effect.showRightPage, e.rightPage) << e.page;
-  EXPECT_EQ(effect.colourPane, e.colour) << e.page;
-  EXPECT_EQ(effect.marginPane, e.margins) << e.page;
-}
-
-TEST(TabLayout, LeftPagesSetTheWidthAndTheirRightPage) {
-  const Expected cases[] = {
+// A left page also folds the option panel; a right page leaves it alone.
+TEST(TabLayout, PagesSetTheWidthTheirRightPageAndTheirPanes) {
+  struct Case {
+    const char* page;
+    std::optional<int> width;
+    const char* rightPage;
+    const char* colour;
+    const char* margins;
+  };
+  const Case cases[] = {
       {"PGLeftTab02Project", 950, "", "", ""},
       {"PGLeftTab03LocalSetting", 1000, "", "", ""},
       {"PGLeftTab05WebHEAD", 1000, "", "", ""},
@@ -31,16 +24,6 @@ TEST(TabLayout, LeftPagesSetTheWidthAndTheirRightPage) {
       {"PGLeftTab11MWarningAndError", 1100, "PGRightTab06MinutesText", "", "EditorMinutesText"},
       {"PGLeftTab13HTMLHEAD", 1100, "PGRightTab03SpeakerSettings", "", ""},
       {"PGLeftTab14Doc", std::nullopt, "", "", ""},
-  };
-  for (const Expected& e : cases) {
-    const TabChangeEffect effect = PGLeftChange(e.page);
-    Check(effect, e);
-    EXPECT_EQ(effect.optionPanelHeight, 10) << "every left change folds the option panel";
-  }
-}
-
-TEST(TabLayout, RightPagesSetTheLeftWidth) {
-  const Expected cases[] = {
       {"PGRightTab01HTML", std::nullopt, "", "EditorHTML", "EditorHTML"},
       {"PGRightTab03SpeakerSettings", 300, "", "", ""},
       {"PGRightTab04CSSJS", 800, "", "", "EditorCSS"},
@@ -50,10 +33,15 @@ TEST(TabLayout, RightPagesSetTheLeftWidth) {
       {"PGRightTab06MinutesText", 600, "", "", "EditorMinutesText"},
       {"PGRightTab02TextGrid", std::nullopt, "", "", ""},
   };
-  for (const Expected& e : cases) {
-    const TabChangeEffect effect = PGRightChange(e.page);
-    Check(effect, e);
-    EXPECT_FALSE(effect.optionPanelHeight) << e.page;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.page);
+    const bool left = std::string_view(c.page).starts_with("PGLeft");
+    const TabChangeEffect effect = left ? PGLeftChange(c.page) : PGRightChange(c.page);
+    EXPECT_EQ(effect.leftWidth, c.width);
+    EXPECT_EQ(effect.showRightPage, c.rightPage);
+    EXPECT_EQ(effect.colourPane, c.colour);
+    EXPECT_EQ(effect.marginPane, c.margins);
+    EXPECT_EQ(effect.optionPanelHeight, left ? std::optional<int>(10) : std::nullopt);
   }
 }
 
