@@ -1,4 +1,5 @@
 // korva-cli prepare, and --prepare for convert and publish, run as a script would.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -15,7 +16,9 @@ namespace korva {
 namespace {
 namespace fs = std::filesystem;
 using testing::CliRun;
+using ::testing::HasSubstr;
 using testing::kWindows;
+using ::testing::Not;
 using testing::RunCli;
 using testing::ShellQuote;
 using testing::TempFolder;
@@ -26,38 +29,39 @@ const std::vector<std::string> kExported = {"午前１０時開議", "<PAGE=\"2\
 const std::vector<std::string> kPrepared = {"■午前１０時開議", "◯議長（高瀬博文）　報告します。",
                                             "■"};
 
-TEST(PrepareCli, WritesThePreparedTextWithTheInputsLineEnds) {
+class PrepareCli : public ::testing::Test {
+ protected:
+  TempFolder temp;
+  const std::string original = testing::SjText(kExported, "\r\n", true);
+};
+
+TEST_F(PrepareCli, WritesThePreparedTextWithTheInputsLineEnds) {
   struct Case {
     std::string lineBreak;
     bool finalBreak;
   };
   for (const Case& c :
        {Case{"\r\n", true}, Case{"\n", true}, Case{"\r", false}, Case{"\n", false}}) {
-    TempFolder temp;
     temp.Write("m.txt", testing::SjText(kExported, c.lineBreak, c.finalBreak));
     const CliRun r = RunCli("prepare " + ShellQuote(temp.path() / "m.txt") + " --out " +
                             ShellQuote(temp.path() / "out"));
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(temp.Read("out/m.txt"), testing::SjText(kPrepared, c.lineBreak, c.finalBreak));
     // The changes are printed, in UTF-8, with their lines.
-    EXPECT_NE(r.out.find("m.txt:2: ページ区切りの印"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("  - <PAGE=\"2\">"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("  + ◯議長（高瀬博文）　報告します。"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("3 change(s), 1 page marker(s) removed; speaker marks: ◯ 1"),
-              std::string::npos)
-        << r.out;
+    EXPECT_THAT(r.out, HasSubstr("m.txt:2: ページ区切りの印"));
+    EXPECT_THAT(r.out, HasSubstr("  - <PAGE=\"2\">"));
+    EXPECT_THAT(r.out, HasSubstr("  + ◯議長（高瀬博文）　報告します。"));
+    EXPECT_THAT(r.out, HasSubstr("3 change(s), 1 page marker(s) removed; speaker marks: ◯ 1"));
   }
 }
 
-TEST(PrepareCli, InPlaceKeepsTheFirstBackupAndDryRunWritesNothing) {
-  TempFolder temp;
-  const std::string original = testing::SjText(kExported, "\r\n", true);
+TEST_F(PrepareCli, InPlaceKeepsTheFirstBackupAndDryRunWritesNothing) {
   temp.Write("m.txt", original);
   const std::string file = ShellQuote(temp.path() / "m.txt");
 
   const CliRun dry = RunCli("prepare --dry-run " + file);
   EXPECT_EQ(dry.status, 0) << dry.err;
-  EXPECT_NE(dry.out.find("3 change(s)"), std::string::npos);
+  EXPECT_THAT(dry.out, HasSubstr("3 change(s)"));
   EXPECT_EQ(temp.Read("m.txt"), original);
   EXPECT_FALSE(temp.Exists("m.txt.orig"));
 
@@ -69,19 +73,18 @@ TEST(PrepareCli, InPlaceKeepsTheFirstBackupAndDryRunWritesNothing) {
   // Nothing left to do: nothing written, the backup stays the first one.
   const CliRun again = RunCli("prepare --in-place " + file);
   EXPECT_EQ(again.status, 0) << again.err;
-  EXPECT_NE(again.out.find("0 change(s)"), std::string::npos);
+  EXPECT_THAT(again.out, HasSubstr("0 change(s)"));
   temp.Write("m.txt", testing::SjText({"午前１０時開議", "◯議長（高瀬博文）", "　報告します。"},
                                       "\r\n", true));
   const CliRun third = RunCli("prepare --in-place " + file);
   EXPECT_EQ(third.status, 0) << third.err;
-  EXPECT_NE(third.err.find("already exists and is kept"), std::string::npos) << third.err;
+  EXPECT_THAT(third.err, HasSubstr("already exists and is kept"));
   EXPECT_EQ(temp.Read("m.txt.orig"), original);
   EXPECT_EQ(temp.Read("m.txt"), testing::SjText(kPrepared, "\r\n", true));
 }
 
-TEST(PrepareCli, BadUsageAndBadFilesAreSaidAndLoseNothing) {
-  TempFolder temp;
-  temp.Write("m.txt", testing::SjText(kExported, "\r\n", true));
+TEST_F(PrepareCli, BadUsageAndBadFilesAreSaidAndLoseNothing) {
+  temp.Write("m.txt", original);
   temp.Write("empty.txt", "");
   temp.Write("binary.txt", std::string("\x00\x01\x02 abc", 7));
   const std::string m = ShellQuote(temp.path() / "m.txt");
@@ -102,70 +105,63 @@ TEST(PrepareCli, BadUsageAndBadFilesAreSaidAndLoseNothing) {
   for (const Case& c : cases) {
     const CliRun r = RunCli(c.args);
     EXPECT_EQ(r.status, c.status) << c.args << "\n" << r.err;
-    EXPECT_NE(r.err.find(c.message), std::string::npos) << c.args << "\n" << r.err;
+    EXPECT_THAT(r.err, HasSubstr(c.message)) << c.args << "\n" << r.err;
   }
-  EXPECT_EQ(temp.Read("m.txt"), testing::SjText(kExported, "\r\n", true));
+  EXPECT_EQ(temp.Read("m.txt"), original);
   EXPECT_EQ(temp.Read("binary.txt"), std::string("\x00\x01\x02 abc", 7));
   EXPECT_FALSE(temp.Exists("binary.txt.orig"));
 }
 
-TEST(PrepareCli, NoBackupNoInPlaceWrite) {
-  TempFolder temp;
-  const std::string original = testing::SjText(kExported, "\r\n", true);
+TEST_F(PrepareCli, NoBackupNoInPlaceWrite) {
   temp.Write("m.txt", original);
   std::filesystem::create_directories(temp.path() / "m.txt.orig");
   const CliRun r = RunCli("prepare --in-place " + ShellQuote(temp.path() / "m.txt"));
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.err.find("in the way of the backup"), std::string::npos) << r.err;
+  EXPECT_THAT(r.err, HasSubstr("in the way of the backup"));
   EXPECT_EQ(temp.Read("m.txt"), original);
 }
 
-TEST(PrepareCli, AnUnwritableFolderIsReportedAndTheFileKept) {
+TEST_F(PrepareCli, AnUnwritableFolderIsReportedAndTheFileKept) {
   if (kWindows) GTEST_SKIP() << "Windows has no folder modes; its ACLs are not set up here";
   if (platform::RunsAsSuperUser()) GTEST_SKIP() << "root writes into read-only folders";
-  TempFolder temp;
-  const std::string original = testing::SjText(kExported, "\r\n", true);
   temp.Write("ro/m.txt", original);
   fs::permissions(temp.path() / "ro", fs::perms(0555));
   const CliRun r = RunCli("prepare --in-place " + ShellQuote(temp.path() / "ro" / "m.txt"));
   fs::permissions(temp.path() / "ro", fs::perms(0755));
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.err.find("left as it is"), std::string::npos) << r.err;
+  EXPECT_THAT(r.err, HasSubstr("left as it is"));
   EXPECT_EQ(temp.Read("ro/m.txt"), original);
 }
 
 // convert and publish take --prepare; the file itself stays as it was.
-TEST(PrepareCli, ConvertAndPublishPrepareFirst) {
-  TempFolder temp;
-  const std::string original = testing::SjText(kExported, "\r\n", true);
+TEST_F(PrepareCli, ConvertAndPublishPrepareFirst) {
   temp.Write("t@m.txt", original);
   const std::string file = ShellQuote(temp.path() / "t@m.txt");
   const CliRun convert =
       RunCli("convert --prepare " + file + " --out " + ShellQuote(temp.path() / "c"));
   EXPECT_EQ(convert.status, 0) << convert.err;
-  EXPECT_NE(convert.err.find("prepared: 3 change(s)"), std::string::npos) << convert.err;
+  EXPECT_THAT(convert.err, HasSubstr("prepared: 3 change(s)"));
   const std::string html = Cp932ToUtf8Lossy(temp.Read("c/m.html"));
-  EXPECT_NE(html.find("<span class=\"speaker\">議長（高瀬博文）【1】</span>"), std::string::npos)
-      << html;
-  EXPECT_EQ(html.find("PAGE"), std::string::npos);
+  EXPECT_THAT(html, HasSubstr("<span class=\"speaker\">議長（高瀬博文）【1】</span>"));
+  EXPECT_THAT(html, Not(HasSubstr("PAGE")));
 
   const CliRun publish =
       RunCli("publish --prepare " + file + " --out " + ShellQuote(temp.path() / "p"));
   EXPECT_EQ(publish.status, 0) << publish.err;
-  EXPECT_NE(Cp932ToUtf8Lossy(temp.Read("p/m-n.html")).find("議長（高瀬博文）"), std::string::npos);
+  EXPECT_THAT(Cp932ToUtf8Lossy(temp.Read("p/m-n.html")), HasSubstr("議長（高瀬博文）"));
   EXPECT_EQ(temp.Read("t@m.txt"), original);
 
   // Without it the designation alone is no speaker line: the document says so.
   const CliRun plain = RunCli("convert " + file + " --out " + ShellQuote(temp.path() / "plain"));
-  EXPECT_EQ(Cp932ToUtf8Lossy(temp.Read("plain/m.html")).find("<span class=\"speaker\">"),
-            std::string::npos);
+  EXPECT_THAT(Cp932ToUtf8Lossy(temp.Read("plain/m.html")),
+              Not(HasSubstr("<span class=\"speaker\">")));
 }
 
-TEST(PrepareCli, HelpNamesTheCommand) {
+TEST_F(PrepareCli, HelpNamesTheCommand) {
   const CliRun r = RunCli("--help");
-  EXPECT_NE(r.out.find("korva-cli prepare MINUTES... [--out DIR | --in-place] [--dry-run]"),
-            std::string::npos);
-  EXPECT_NE(r.out.find("[--prepare]"), std::string::npos);
+  EXPECT_THAT(r.out,
+              HasSubstr("korva-cli prepare MINUTES... [--out DIR | --in-place] [--dry-run]"));
+  EXPECT_THAT(r.out, HasSubstr("[--prepare]"));
 }
 
 }  // namespace
