@@ -1,4 +1,5 @@
 // End to end: korva-cli publish and convert --nav on minutes written here.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
@@ -23,7 +24,9 @@
 namespace korva {
 namespace {
 using testing::CliRun;
+using ::testing::HasSubstr;
 using testing::kWindows;
+using ::testing::Not;
 using testing::RunCli;
 using testing::RunShell;
 using testing::ShellQuote;
@@ -41,6 +44,16 @@ class PublishCli : public ::testing::Test {
     return n;
   }
 
+  // korva-cli [options] publish FILES --out LOCAL [--web WEB].
+  static CliRun Publish(std::initializer_list<fs::path> files, const fs::path& local,
+                        const fs::path& web = {}, const std::string& options = "") {
+    std::string args = options + "publish";
+    for (const fs::path& file : files) args += " " + ShellQuote(file);
+    args += " --out " + ShellQuote(local);
+    if (!web.empty()) args += " --web " + ShellQuote(web);
+    return RunCli(args);
+  }
+
   const std::vector<std::string> meeting = {
       "令和６年第１回定例会会議録",
       "▼開議",
@@ -56,8 +69,7 @@ class PublishCli : public ::testing::Test {
 TEST_F(PublishCli, WritesBothSetsWithTheSampleStyleSheetAndSoundLinks) {
   const auto minutes = temp.WriteMinutes("本会議@r0612t1-1.txt", meeting);
   const auto local = temp.path() / "site", web = temp.path() / "web";
-  const CliRun run = RunCli("publish " + ShellQuote(minutes) + " --out " + ShellQuote(local) +
-                            " --web " + ShellQuote(web));
+  const CliRun run = Publish({minutes}, local, web);
   ASSERT_EQ(run.status, 0) << run.err;
   std::string expected;
   for (const fs::path& dir : {local, web}) {
@@ -70,7 +82,7 @@ TEST_F(PublishCli, WritesBothSetsWithTheSampleStyleSheetAndSoundLinks) {
   EXPECT_EQ(run.err, Utf8FromPath(minutes) + ": copied the sample style sheet to " +
                          Utf8FromPath((local / "css/minutes.css").make_preferred()) + "\n");
   const std::string css = ReadFileBytes(local / "css/minutes.css").bytes;
-  EXPECT_NE(css.find("#minutescontents-top"), std::string::npos);
+  EXPECT_THAT(css, HasSubstr("#minutescontents-top"));
   for (const fs::path& dir : {local, web}) {
     std::map<std::string, std::string> files;
     for (const char* ending : {"-n.html", "-v.html", "-h.html"}) {
@@ -79,10 +91,10 @@ TEST_F(PublishCli, WritesBothSetsWithTheSampleStyleSheetAndSoundLinks) {
     }
     EXPECT_TRUE(FindBrokenLinks(files).empty()) << dir;
   }
-  EXPECT_NE(ReadFileBytes(local / "r0612t1-1-n.html").bytes.find("href=\"css/minutes.css\""),
-            std::string::npos);
-  EXPECT_NE(ReadFileBytes(web / "r0612t1-1-n.html").bytes.find("href=\"../css/minutes.css\""),
-            std::string::npos);
+  EXPECT_THAT(ReadFileBytes(local / "r0612t1-1-n.html").bytes,
+              HasSubstr("href=\"css/minutes.css\""));
+  EXPECT_THAT(ReadFileBytes(web / "r0612t1-1-n.html").bytes,
+              HasSubstr("href=\"../css/minutes.css\""));
 }
 
 TEST_F(PublishCli, ProblemsAreNamedAndNothingIsWritten) {
@@ -111,7 +123,7 @@ TEST_F(PublishCli, ProblemsAreNamedAndNothingIsWritten) {
   for (const Case& c : cases) {
     const CliRun run = RunCli(c.args);
     EXPECT_EQ(run.status, c.status) << c.args << "\n" << run.err;
-    EXPECT_NE(run.err.find(c.message), std::string::npos) << c.args << "\n" << run.err;
+    EXPECT_THAT(run.err, HasSubstr(c.message)) << c.args << "\n" << run.err;
     EXPECT_EQ(FileCount(temp.path() / "site"), 0u) << c.args;
   }
 }
@@ -123,22 +135,20 @@ TEST_F(PublishCli, ABatchNeverReplacesASetItWroteItself) {
   const auto second = temp.WriteMinutes("二@same.txt", {"▼別の会議", "○議長（甲君）　開きます。"});
   const auto plain = temp.WriteMinutes("plain.txt", meeting);
   const auto site = temp.path() / "site";
-  const CliRun run = RunCli("publish " + ShellQuote(first) + " " + ShellQuote(second) + " " +
-                            ShellQuote(plain) + " --out " + ShellQuote(site));
+  const CliRun run = Publish({first, second, plain}, site);
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("same-n.html"), std::string::npos) << run.err;
-  EXPECT_NE(run.err.find("line 5"), std::string::npos) << run.err;
+  EXPECT_THAT(run.err, HasSubstr("same-n.html"));
+  EXPECT_THAT(run.err, HasSubstr("line 5"));
   // The first file's set stands although a block was left open; the file
   // without "@" is named after itself.
-  EXPECT_NE(ReadFileBytes(site / "same-n.html").bytes.find(Sj("一般質問")), std::string::npos);
+  EXPECT_THAT(ReadFileBytes(site / "same-n.html").bytes, HasSubstr(Sj("一般質問")));
   EXPECT_TRUE(fs::exists(site / "plain-n.html"));
 }
 
 TEST_F(PublishCli, ABatchOfFilesWithoutAtGivesEachWebSetItsOwnName) {
   const auto a = temp.WriteMinutes("a.txt", meeting), b = temp.WriteMinutes("b.txt", meeting);
   const auto local = temp.path() / "site", web = temp.path() / "web";
-  const CliRun run = RunCli("publish " + ShellQuote(a) + " " + ShellQuote(b) + " --out " +
-                            ShellQuote(local) + " --web " + ShellQuote(web));
+  const CliRun run = Publish({a, b}, local, web);
   ASSERT_EQ(run.status, 0) << run.err;
   for (const char* name : {"a", "b"}) {
     for (const char* ending : {"-n.html", "-v.html", "-h.html"}) {
@@ -147,21 +157,19 @@ TEST_F(PublishCli, ABatchOfFilesWithoutAtGivesEachWebSetItsOwnName) {
   }
   EXPECT_FALSE(fs::exists(web / "dummy-n.html"));
   // A web folder that is the local one would replace the set just written.
-  const CliRun same = RunCli("publish " + ShellQuote(a) + " --out " + ShellQuote(local) +
-                             " --web " + ShellQuote(local));
+  const CliRun same = Publish({a}, local, local);
   EXPECT_EQ(same.status, 1);
-  EXPECT_NE(same.err.find("already wrote " + Utf8FromPath(local / "a-n.html")), std::string::npos)
-      << same.err;
+  EXPECT_THAT(same.err, HasSubstr("already wrote " + Utf8FromPath(local / "a-n.html")));
 }
 
 TEST_F(PublishCli, TheClerksStyleSheetIsKept) {
   const auto minutes = temp.WriteMinutes("本会議@r1.txt", meeting);
   const auto local = temp.path() / "site";
   temp.Write("site/css/minutes.css", "p { color: teal; }\r\n");
-  const CliRun run = RunCli("publish " + ShellQuote(minutes) + " --out " + ShellQuote(local));
+  const CliRun run = Publish({minutes}, local);
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(ReadFileBytes(local / "css/minutes.css").bytes, "p { color: teal; }\r\n");
-  EXPECT_EQ(run.err.find("copied"), std::string::npos) << run.err;
+  EXPECT_THAT(run.err, Not(HasSubstr("copied")));
 }
 
 TEST_F(PublishCli, AStyleSheetFolderThatCannotBeMadeIsReportedWithTheRealReason) {
@@ -176,14 +184,13 @@ TEST_F(PublishCli, AStyleSheetFolderThatCannotBeMadeIsReportedWithTheRealReason)
   std::error_code why;
   fs::create_directory(local / "probe", why);
   CliRun run;
-  if (why) run = RunCli("publish " + ShellQuote(minutes) + " --out " + ShellQuote(local));
+  if (why) run = Publish({minutes}, local);
   if (immutable) std::system(("chattr -i " + ShellQuote(local)).c_str());
   fs::permissions(local, fs::perms::owner_all);
   if (!why) GTEST_SKIP() << "cannot make a folder unwritable here";
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find(Utf8FromPath(local / "css") + ": " + why.message()), std::string::npos)
-      << run.err;
-  EXPECT_EQ(run.err.find("No such file or directory"), std::string::npos) << run.err;
+  EXPECT_THAT(run.err, HasSubstr(Utf8FromPath(local / "css") + ": " + why.message()));
+  EXPECT_THAT(run.err, Not(HasSubstr("No such file or directory")));
 }
 
 // True when `folder` holds a hidden temporary of the writer (".NAME.XXXXXX").
@@ -249,16 +256,14 @@ TEST_F(PublishCli, TemporariesAnEarlierRunLeftAreNamedAndTheOldOnesRemoved) {
   temp.Write("site/css/.minutes.css.Zz9Yy8", "another run's");
   fs::last_write_time(local / ".r1-n.html.Ab12Cd",
                       fs::file_time_type::clock::now() - std::chrono::hours(30));
-  const CliRun run = RunCli("publish " + ShellQuote(minutes) + " --out " + ShellQuote(local));
+  const CliRun run = Publish({minutes}, local);
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_FALSE(fs::exists(local / ".r1-n.html.Ab12Cd"));
   EXPECT_TRUE(fs::exists(local / "css/.minutes.css.Zz9Yy8"));
-  EXPECT_NE(run.err.find(Utf8FromPath(local / ".r1-n.html.Ab12Cd") + " (30 hours old); removed"),
-            std::string::npos)
-      << run.err;
-  EXPECT_NE(run.err.find(Utf8FromPath((local / "css/.minutes.css.Zz9Yy8").make_preferred())),
-            std::string::npos)
-      << run.err;
+  EXPECT_THAT(run.err,
+              HasSubstr(Utf8FromPath(local / ".r1-n.html.Ab12Cd") + " (30 hours old); removed"));
+  EXPECT_THAT(run.err,
+              HasSubstr(Utf8FromPath((local / "css/.minutes.css.Zz9Yy8").make_preferred())));
 }
 
 // Links that lead nowhere are named per file, in the order the files are
@@ -271,11 +276,10 @@ TEST_F(PublishCli, LinksThatLeadNowhereAreNamedPerFileOfEachSet) {
   for (const char* charset : {"0", "1"}) {
     SCOPED_TRACE(charset);
     const auto local = temp.path() / charset / "site", web = temp.path() / charset / "web";
-    const CliRun run =
-        RunCli("--set BtnEditLocalHeadInclude=" + ShellQuote(head) +
-               " --set BtnEditWebHeadInclude=" + ShellQuote(head) +
-               " --set RadioGroupSaveCharSet=" + charset + " publish " + ShellQuote(minutes) +
-               " --out " + ShellQuote(local) + " --web " + ShellQuote(web));
+    const CliRun run = Publish({minutes}, local, web,
+                               "--set BtnEditLocalHeadInclude=" + ShellQuote(head) +
+                                   " --set BtnEditWebHeadInclude=" + ShellQuote(head) +
+                                   " --set RadioGroupSaveCharSet=" + charset + " ");
     std::string expected;
     for (int set = 0; set < 2; ++set) {
       for (const char* ending : {"-n.html", "-v.html", "-h.html"}) {
@@ -303,18 +307,16 @@ TEST_F(PublishCli, TopFrameAndSideLinkIncludesReachBothSets) {
                            "BtnEditWebTopframeInclude", "BtnEditWebSidelinkInclude"}) {
     const std::string file =
         temp.File(std::string(name) + ".txt", "<div id=\"" + std::string(name) + "\"></div>\r\n");
-    args += " --set " + std::string(name) + "=" + ShellQuote(file);
+    args += "--set " + std::string(name) + "=" + ShellQuote(file) + " ";
   }
   const auto local = temp.path() / "site", web = temp.path() / "web";
-  const CliRun run = RunCli(args.substr(1) + " publish " + ShellQuote(minutes) + " --out " +
-                            ShellQuote(local) + " --web " + ShellQuote(web));
+  const CliRun run = Publish({minutes}, local, web, args);
   ASSERT_EQ(run.status, 0) << run.err;
   for (const auto& [dir, prefix] : {std::pair{local, "BtnEditLocal"}, {web, "BtnEditWeb"}}) {
     for (const char* ending : {"-n.html", "-v.html", "-h.html"}) {
       const std::string page = testing::ReadAll(dir / (std::string("r2") + ending));
       const std::string topFrame = prefix + std::string(dir == local ? "TopFrame" : "Topframe");
-      EXPECT_NE(page.find("<div id=\"" + topFrame + "Include\">"), std::string::npos)
-          << dir << ending;
+      EXPECT_THAT(page, HasSubstr("<div id=\"" + topFrame + "Include\">")) << dir << ending;
       EXPECT_EQ(
           page.find("<div id=\"" + std::string(prefix) + "SidelinkInclude\">") != std::string::npos,
           std::string(ending) == "-n.html")
@@ -327,25 +329,22 @@ TEST_F(PublishCli, TopFrameAndSideLinkIncludesReachBothSets) {
 TEST_F(PublishCli, NamesWithHashPercentOrSpacesAreLinkedEncoded) {
   const auto minutes = temp.WriteMinutes("h26#1 100%.txt", meeting);
   const auto local = temp.path() / "site", web = temp.path() / "web";
-  const CliRun run = RunCli("publish " + ShellQuote(minutes) + " --out " + ShellQuote(local) +
-                            " --web " + ShellQuote(web));
+  const CliRun run = Publish({minutes}, local, web);
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.err.find("leads nowhere"), std::string::npos) << run.err;
+  EXPECT_THAT(run.err, Not(HasSubstr("leads nowhere")));
   for (const fs::path& dir : {local, web}) {
     const std::string normal = ReadFileBytes(dir / "h26#1 100%-n.html").bytes;
     for (const char* ending : {"-n.html", "-v.html", "-h.html"}) {
-      EXPECT_NE(normal.find(std::string("href=\"h26%231%20100%25") + ending + "\""),
-                std::string::npos)
+      EXPECT_THAT(normal, HasSubstr(std::string("href=\"h26%231%20100%25") + ending + "\""))
           << dir << ending;
     }
-    EXPECT_EQ(normal.find("href=\"h26#"), std::string::npos) << dir;
+    EXPECT_THAT(normal, Not(HasSubstr("href=\"h26#"))) << dir;
   }
   const CliRun nav = RunCli("convert --nav " + ShellQuote(minutes) + " --out " +
                             ShellQuote(temp.path() / "single"));
   ASSERT_EQ(nav.status, 0) << nav.err;
-  EXPECT_NE(ReadFileBytes(temp.path() / "single/h26#1 100%-nav.html")
-                .bytes.find("href=\"h26%231%20100%25.html#"),
-            std::string::npos);
+  EXPECT_THAT(ReadFileBytes(temp.path() / "single/h26#1 100%-nav.html").bytes,
+              HasSubstr("href=\"h26%231%20100%25.html#"));
 }
 
 // A name Shift_JIS cannot hold becomes "〓": two such names could meet.
@@ -355,10 +354,9 @@ TEST_F(PublishCli, NamesShiftJisCannotHoldAreReported) {
     const auto out = temp.path() / command;
     const CliRun run = RunCli(command + " " + ShellQuote(minutes) + " --out " + ShellQuote(out));
     EXPECT_EQ(run.status, 1) << command;
-    EXPECT_NE(run.err.find("会議😀.txt: the file name holds characters that Shift_JIS cannot hold "
-                           "(\"😀\")"),
-              std::string::npos)
-        << run.err;
+    EXPECT_THAT(run.err,
+                HasSubstr("会議😀.txt: the file name holds characters that Shift_JIS cannot hold "
+                          "(\"😀\")"));
     // The output is written all the same.
     EXPECT_TRUE(
         fs::exists(out / PathFromUtf8(command == "publish" ? "会議〓-n.html" : "会議〓.html")))
@@ -393,10 +391,8 @@ TEST_F(PublishCli, TheSampleStyleSheetIsFoundBesideTheProgramOrWhereItIsInstalle
       EXPECT_EQ(ReadFileBytes(out / "css/minutes.css").bytes, c.text);
     } else {
       EXPECT_EQ(run.status, 1);
-      EXPECT_NE(run.err.find("the sample style sheet minutes.css is neither in " +
-                             Utf8FromPath(bin / "css")),
-                std::string::npos)
-          << run.err;
+      EXPECT_THAT(run.err, HasSubstr("the sample style sheet minutes.css is neither in " +
+                                     Utf8FromPath(bin / "css")));
     }
   }
   // The build puts both samples beside the program.
@@ -420,7 +416,7 @@ TEST_F(PublishCli, ConvertWritesTheNavigationFileBesideTheDocument) {
   for (const std::string& href : ExtractAttributeValues(nav, "href")) {
     if (href.rfind("r0612t1-1.html#", 0) != 0) continue;
     ++links;
-    EXPECT_NE(document.find("id=\"" + href.substr(15) + "\""), std::string::npos) << href;
+    EXPECT_THAT(document, HasSubstr("id=\"" + href.substr(15) + "\"")) << href;
   }
   EXPECT_EQ(links, 5u);  // two agenda items, chair, member, mayor; the vice-chair is left out
 }

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,6 +17,8 @@
 namespace korva {
 namespace {
 using namespace literals;
+using ::testing::HasSubstr;
+using ::testing::Not;
 using testing::RecordingUi;
 using testing::TempFolder;
 using Command = int (*)(Settings&, Document&, Ui&);
@@ -109,18 +112,18 @@ TEST_F(SetsTest, EverySetIsCompleteAndItsLinksResolve) {
       ASSERT_FALSE(text.empty());
       // The files link to each other by bare name.
       for (const char* ending : {"-n.html", "-v.html", "-h.html"}) {
-        EXPECT_NE(text.find("href=\"" + c.base + ending + "\""), std::string::npos) << ending;
+        EXPECT_THAT(text, HasSubstr("href=\"" + c.base + ending + "\"")) << ending;
       }
       // Nothing of the program's own mark-up reaches a saved file.
       for (const std::string leftover : {"%hol%", "@css@", "@n-html@", "@home@", "@t-caption@"}) {
-        EXPECT_EQ(text.find(leftover), std::string::npos) << leftover;
+        EXPECT_THAT(text, Not(HasSubstr(leftover))) << leftover;
       }
       EXPECT_EQ(Count(text, "￣"_sj) + Count(text, "＼"_sj), 0u);
-      EXPECT_NE(text.find("href=\"" + c.css + "\""), std::string::npos);
+      EXPECT_THAT(text, HasSubstr("href=\"" + c.css + "\""));
     }
     EXPECT_EQ(Count(files.at(c.base + "-v.html"), "class=\"v2pane-firstparagraph\""), 6u);
     EXPECT_EQ(Count(files.at(c.base + "-h.html"), "class=\"h2pane-subject\""), 4u);
-    EXPECT_NE(files.at(c.base + "-n.html").find("class=\"firstparagraph\""), std::string::npos);
+    EXPECT_THAT(files.at(c.base + "-n.html"), HasSubstr("class=\"firstparagraph\""));
   }
   EXPECT_EQ(doc.NormalFileName, "dummy-n.html");
 }
@@ -217,8 +220,8 @@ TEST_F(SetsTest, BoundStyleSheetIsTheCheckedFile) {
   settings.CheckBoxBindCSS = true;
   ASSERT_EQ(tbBuildTwoPaneClick(settings, doc, ui), 0);
   for (const auto& [name, text] : Set("three", "h2612t4-1")) {
-    EXPECT_NE(text.find("<style type=\"text/css\">\r\np { color: black; }\r\n</style>\r\n</body>"),
-              std::string::npos)
+    EXPECT_THAT(
+        text, HasSubstr("<style type=\"text/css\">\r\np { color: black; }\r\n</style>\r\n</body>"))
         << name;
   }
 }
@@ -296,7 +299,7 @@ TEST_F(SetsTest, FailedWriteLeavesTheWholeOldSetAndIsReportedNotSaved) {
   temp.Write("root/three/h2612t4-1-h.html", "old horizontal");
   EXPECT_EQ(tbBuildTwoPaneClick(settings, doc, ui), -1);
   ASSERT_EQ(ui.warnings.size(), 1u);
-  EXPECT_NE(ui.warnings[0].find("h2612t4-1-v.html"), std::string::npos);
+  EXPECT_THAT(ui.warnings[0], HasSubstr("h2612t4-1-v.html"));
   // No file of the set stands reported as saved, and none was replaced.
   EXPECT_EQ(ui.panels[1], "");
   EXPECT_EQ(temp.Read("root/three/h2612t4-1-n.html"), "old normal");
@@ -327,12 +330,12 @@ TEST_F(SetsTest, RepeatedRunsWriteOnlyTheCurrentBody) {
       for (const auto& [name, text] : Set(folder, "h2612t4-1")) {
         SCOPED_TRACE(name);
         // The navigation list still links to line 7; only the body lost it.
-        EXPECT_EQ(text.find("line-0007\" class"), std::string::npos);
-        EXPECT_NE(text.find("line-0003\" class"), std::string::npos);
+        EXPECT_THAT(text, Not(HasSubstr("line-0007\" class")));
+        EXPECT_THAT(text, HasSubstr("line-0003\" class"));
         EXPECT_TRUE(sjis::EndsWith(text, "</html>\r\n"));
         EXPECT_EQ(Count(text, "</html>"), 1u);
         const std::string label = charSet == 1 ? "charset=UTF-8" : "charset=Shift_JIS";
-        EXPECT_NE(text.find(label), std::string::npos);
+        EXPECT_THAT(text, HasSubstr(label));
         // This source is UTF-8: its text is found in the UTF-8 files alone.
         EXPECT_EQ(text.find("開きます") != std::string::npos, charSet == 1);
       }
@@ -344,8 +347,8 @@ TEST_F(SetsTest, NormalCommandWritesOnlyTheNormalFile) {
   ASSERT_EQ(MenuTextMakeNormalClick(settings, doc, ui), 0);
   EXPECT_FALSE(temp.Exists("root/three/h2612t4-1-v.html"));
   const std::string n = Three("h2612t4-1-n.html");
-  EXPECT_NE(n.find("<div id=\"minutescontents-normal-right-nav\">"), std::string::npos);
-  EXPECT_NE(n.find("<pre class=\"leftnav\">"), std::string::npos);
+  EXPECT_THAT(n, HasSubstr("<div id=\"minutescontents-normal-right-nav\">"));
+  EXPECT_THAT(n, HasSubstr("<pre class=\"leftnav\">"));
 }
 
 TEST_F(SetsTest, NavigationFileLinksIntoTheSingleDocument) {
@@ -354,8 +357,8 @@ TEST_F(SetsTest, NavigationFileLinksIntoTheSingleDocument) {
   ASSERT_EQ(MenuTextMakeNAVOnePaneClick(settings, doc, ui), 0);
   const std::string nav = temp.Read("root/html/h2612t4-1-nav.html");
   EXPECT_EQ(doc.SavedHTMLPath, settings.BtnEditHTMLSaveFolder + "h2612t4-1-nav.html");
-  EXPECT_NE(nav.find("<a href=\"h2612t4-1.html#line-0005\">"), std::string::npos);
-  EXPECT_EQ(nav.find("@css@"), std::string::npos);
+  EXPECT_THAT(nav, HasSubstr("<a href=\"h2612t4-1.html#line-0005\">"));
+  EXPECT_THAT(nav, Not(HasSubstr("@css@")));
   EXPECT_TRUE(FindBrokenLinks({{"h2612t4-1-nav.html", nav}}).empty());
   EXPECT_TRUE(sjis::StartsWith(nav, "<!DOCTYPE HTML PUBLIC"));
   EXPECT_TRUE(sjis::EndsWith(nav, "</pre>\r\n</body>\r\n</html>\r\n"));
