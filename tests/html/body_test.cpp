@@ -1,5 +1,6 @@
 #include "html/body.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "html_test_support.h"
@@ -7,6 +8,7 @@
 namespace korva {
 namespace {
 using testing::FillTable;
+using ::testing::HasSubstr;
 using testing::Row;
 using testing::ToUtf8;
 using testing::Zs;
@@ -64,21 +66,6 @@ TEST_F(BodyTest, LongParagraphAdvancesTheCounterByItself) {
   EXPECT_EQ(body[1], "<a id=\"line-0002\"></a>　<span class=\"alt\">二。</span></p>");
 }
 
-TEST_F(BodyTest, ContinuationAfterBlankRowOpensContinuationParagraph) {
-  const Lines body = Convert({
-      {"2", "　はい。", "◆１番（佐藤花子君）", "5", "2", ""},
-      {"0", "", "", "", "", ""},
-      {"3", "　次に。", "", "5", "", ""},
-  });
-  EXPECT_EQ(body, (Lines{
-                      "<p id=\"line-0001\" class=\"%hol%firstparagraph\">◆<span "
-                      "class=\"speaker\">１番（佐藤花子君）【2】</span>　<span "
-                      "class=\"member\">はい。</span></p>",
-                      "<p id=\"line-0003\" class=\"%hol%continuation\">　　<span "
-                      "class=\"member\">次に。</span></p>",
-                  }));
-}
-
 TEST_F(BodyTest, ContinuationResumesAfterInterruptingKinds) {
   for (const char* previous : {"4", "8", "0", "72", "73", "92", "95"}) {
     const Lines body =
@@ -123,11 +110,11 @@ TEST_F(BodyTest, SpeakerClassFollowsTheSlots) {
       {"2", "　二。", "話者", "", "", ""},
   });
   ASSERT_EQ(body.size(), 2u);
-  EXPECT_NE(body[0].find("\">◎<span class=\"speaker\">知事</span>　<span class=\"governor\">"),
-            std::string::npos);
+  EXPECT_THAT(body[0],
+              HasSubstr("\">◎<span class=\"speaker\">知事</span>　<span class=\"governor\">"));
   // No category: document text without mark.
-  EXPECT_NE(body[1].find("\"><span class=\"speaker\">話者</span>　<span class=\"sentence\">"),
-            std::string::npos);
+  EXPECT_THAT(body[1],
+              HasSubstr("\"><span class=\"speaker\">話者</span>　<span class=\"sentence\">"));
 }
 
 TEST_F(BodyTest, DocumentColourRotation) {
@@ -201,41 +188,6 @@ TEST_F(BodyTest, HeadingForms) {
     EXPECT_EQ(Convert({{"4", "", c.designation, "", "", ""}}), (Lines{"", c.line}))
         << c.designation;
   }
-}
-
-TEST_F(BodyTest, HeaderBlockClosesAtFirstSpeaker) {
-  const Lines body = Convert({
-      {"1", "令和６年第１回定例会", "", "", "", ""},
-      {"0", "", "", "", "", ""},
-      {"1", "。注記", "", "", "", ""},
-      {"2", "　開会します。", "○議長", "3", "1", ""},
-      {"1", "以上", "", "", "", ""},
-  });
-  ASSERT_EQ(body.size(), 7u);
-  EXPECT_EQ(body[0], "<pre class=\"%hol%content-header\">");
-  EXPECT_EQ(body[1], "令和６年第１回定例会");
-  EXPECT_EQ(body[2], "");  // blank row inside the open pre block
-  EXPECT_EQ(body[3], "");  // a line starting with "。" stays empty
-  EXPECT_EQ(body[4], "</pre>");
-  EXPECT_EQ(body[6], "以上");
-}
-
-TEST_F(BodyTest, RawHtmlAndMinutesTextAreNotEscaped) {
-  const Lines body = Convert({
-      {"1", "見出し＼", "", "", "", ""},
-      {"61", "", "", "", "", ""},
-      {"6", "<td>A&B＼</td>", "", "", "", ""},
-      {"62", "", "", "", "", ""},
-      {"2", "　<b>強調</b>＼です", "○議長", "3", "", ""},
-  });
-  ASSERT_EQ(body.size(), 9u);
-  EXPECT_EQ(body[1], "見出し");
-  EXPECT_EQ(body[2], "</pre>");
-  EXPECT_EQ(body[4], "<div class=\"tableposition\">");
-  EXPECT_EQ(body[5], "<td>A&B＼</td>");  // raw rows keep even the break mark
-  EXPECT_EQ(body[6], "</div>");
-  EXPECT_NE(body[8].find("<span class=\"chairperson\"><b>強調</b>です</span></p>"),
-            std::string::npos);
 }
 
 TEST_F(BodyTest, SpeakerLegendEntries) {
@@ -330,6 +282,44 @@ TEST_F(BodyTest, BlocksAreConvertedWhole) {
        {"", "<ul class=\"enumeration\">", "<li id=\"line-0002\" class=\"%hol%bill\">議案</li>", "",
         quoteOpen, "</blockquote><!--   #### End-Blockquote #### -->",
         "<pre class=\"%hol%content\">", "本文", "</pre>"}},
+      {"a continuation after a blank row opens a continuation paragraph",
+       24,
+       0,
+       {{"2", "　はい。", "◆１番（佐藤花子君）", "5", "2", ""},
+        blank,
+        {"3", "　次に。", "", "5", "", ""}},
+       {"<p id=\"line-0001\" class=\"%hol%firstparagraph\">◆<span "
+        "class=\"speaker\">１番（佐藤花子君）"
+        "【2】</span>　<span class=\"member\">はい。</span></p>",
+        "<p id=\"line-0003\" class=\"%hol%continuation\">　　<span "
+        "class=\"member\">次に。</span></p>"}},
+      // A line starting with "。" stays empty; after the first speaker, no header block.
+      {"the header block closes at the first speaker",
+       24,
+       0,
+       {{"1", "令和６年第１回定例会", "", "", "", ""},
+        blank,
+        {"1", "。注記", "", "", "", ""},
+        {"2", "　開会します。", "○議長", "3", "1", ""},
+        {"1", "以上", "", "", "", ""}},
+       {"<pre class=\"%hol%content-header\">", "令和６年第１回定例会", "", "", "</pre>",
+        "<p id=\"line-0004\" class=\"%hol%firstparagraph\">○<span "
+        "class=\"speaker\">議長【1】</span>"
+        "　<span class=\"chairperson\">開会します。</span></p>",
+        "以上"}},
+      // Raw rows keep even the break mark.
+      {"raw HTML and minutes text are not escaped",
+       24,
+       0,
+       {{"1", "見出し＼", "", "", "", ""},
+        mark("61"),
+        {"6", "<td>A&B＼</td>", "", "", "", ""},
+        mark("62"),
+        {"2", "　<b>強調</b>＼です", "○議長", "3", "", ""}},
+       {"<pre class=\"%hol%content-header\">", "見出し", "</pre>", "",
+        "<div class=\"tableposition\">", "<td>A&B＼</td>", "</div>", "",
+        "<p id=\"line-0005\" class=\"%hol%firstparagraph\">○<span class=\"speaker\">議長</span>"
+        "　<span class=\"chairperson\"><b>強調</b>です</span></p>"}},
       {"roster laid out at its end",
        24,
        0,

@@ -1,4 +1,5 @@
 // End to end: korva-cli convert on minutes files written here.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -15,7 +16,9 @@
 namespace korva {
 namespace {
 using testing::CliRun;
+using ::testing::HasSubstr;
 using testing::kWindows;
+using ::testing::Not;
 using testing::RunCli;
 using testing::ShellQuote;
 using testing::TempFolder;
@@ -73,9 +76,9 @@ TEST_F(ConvertCli, OptionsShapeTheDocument) {
     EXPECT_EQ(IsValidUtf8(saved), c.utf8);
     EXPECT_EQ(saved.rfind("<!DOCTYPE", 0), 0u);
     const std::string html = c.utf8 ? saved : Cp932ToUtf8(saved);
-    for (const std::string& part : c.parts) EXPECT_NE(html.find(part), std::string::npos) << part;
-    EXPECT_EQ(html.find("%hol%"), std::string::npos);
-    EXPECT_EQ(html.find("@css@"), std::string::npos);
+    for (const std::string& part : c.parts) EXPECT_THAT(html, HasSubstr(part)) << part;
+    EXPECT_THAT(html, Not(HasSubstr("%hol%")));
+    EXPECT_THAT(html, Not(HasSubstr("@css@")));
   }
 }
 
@@ -95,20 +98,18 @@ TEST_F(ConvertCli, TheDocumentLinksAStyleSheetThatExists) {
   };
   CliRun run = convert("a/out");
   EXPECT_EQ(link("a/out"), "css/minutes.css");
-  EXPECT_NE(ReadFileBytes(temp.path() / "a/out/css/minutes.css").bytes.find("#toplink"),
-            std::string::npos);
-  EXPECT_NE(
-      run.err.find(
+  EXPECT_THAT(ReadFileBytes(temp.path() / "a/out/css/minutes.css").bytes, HasSubstr("#toplink"));
+  EXPECT_THAT(
+      run.err,
+      HasSubstr(
           "copied the sample style sheet to " +
           Utf8FromPath(
-              std::filesystem::absolute(temp.path() / "a/out/css/minutes.css").make_preferred())),
-      std::string::npos)
-      << run.err;
+              std::filesystem::absolute(temp.path() / "a/out/css/minutes.css").make_preferred())));
 
   temp.Write("b/out/css/minutes.css", "p { color: teal; }");
   run = convert("b/out");
   EXPECT_EQ(ReadFileBytes(temp.path() / "b/out/css/minutes.css").bytes, "p { color: teal; }");
-  EXPECT_EQ(run.err.find("copied"), std::string::npos) << run.err;
+  EXPECT_THAT(run.err, Not(HasSubstr("copied")));
 
   temp.Write("c/css/minutes.css", "p { color: navy; }");
   convert("c/out");
@@ -124,9 +125,9 @@ TEST_F(ConvertCli, UnbalancedBlockStillGivesADocument) {
   const auto out = temp.path() / "out";
   const CliRun run = RunCli("convert " + ShellQuote(minutes) + " --out " + ShellQuote(out));
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("line 4: \"「「\" is left open"), std::string::npos) << run.err;
+  EXPECT_THAT(run.err, HasSubstr("line 4: \"「「\" is left open"));
   const std::string html = Cp932ToUtf8(ReadFileBytes(out / "open.html").bytes);
-  EXPECT_NE(html.find("<li id=\"line-0005\" class=\"bill\">第１号議案</li>"), std::string::npos);
+  EXPECT_THAT(html, HasSubstr("<li id=\"line-0005\" class=\"bill\">第１号議案</li>"));
 }
 
 TEST_F(ConvertCli, BadInputsAreNamed) {
@@ -156,7 +157,7 @@ TEST_F(ConvertCli, BadInputsAreNamed) {
   for (const auto& c : cases) {
     const CliRun run = RunCli(c.args);
     EXPECT_EQ(run.status, c.status) << c.args;
-    EXPECT_NE(run.err.find(c.message), std::string::npos) << c.args << "\n" << run.err;
+    EXPECT_THAT(run.err, HasSubstr(c.message)) << c.args << "\n" << run.err;
     EXPECT_TRUE(run.out.empty()) << c.args;
   }
 }
@@ -185,8 +186,8 @@ TEST_F(ConvertCli, UnwritableFolderKeepsTheEarlierFile) {
     const CliRun run =
         RunCli("convert --utf8 " + ShellQuote(minutes) + " --out " + ShellQuote(out));
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("keep.html 】が 開けません！"), std::string::npos) << run.err;
-    EXPECT_EQ(run.err.find("として保存されました"), std::string::npos);
+    EXPECT_THAT(run.err, HasSubstr("keep.html 】が 開けません！"));
+    EXPECT_THAT(run.err, Not(HasSubstr("として保存されました")));
     EXPECT_TRUE(run.out.empty());
   }
   if (immutable) std::system(("chattr -i " + ShellQuote(out)).c_str());
@@ -208,7 +209,7 @@ TEST_F(ConvertCli, BatchGivesEachFileItsOwnDocument) {
              y = temp.WriteMinutes("y@same.txt", meeting);
   run = RunCli("convert " + ShellQuote(x) + " " + ShellQuote(y) + " --out " + ShellQuote(out));
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("replaced the one an earlier file of this run wrote"), std::string::npos);
+  EXPECT_THAT(run.err, HasSubstr("replaced the one an earlier file of this run wrote"));
 }
 
 }  // namespace

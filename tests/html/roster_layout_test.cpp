@@ -16,27 +16,22 @@ Lines Layout(const Lines& utf8Lines, RosterColumns columns = {}) {
   return ToUtf8(LayoutRosterLines(input, columns));
 }
 
-TEST(RosterLayout, OneAndTwoEntriesToTheByte) {
-  // Title at 4 ideographic spaces, name from column 32, second title from 56,
-  // second name from 68 (columns are bytes).
-  EXPECT_EQ(Layout({"議長｝山田太郎"}), (Lines{Zs(4) + "議長" + Zs(10) + "山田太郎"}));
-  EXPECT_EQ(Layout({"議長｝山田太郎／副議長￥鈴木花子"}),
-            (Lines{Zs(4) + "議長" + Zs(10) + "山田太郎" + Zs(8) + "副議長" + Zs(3) + "鈴木花子"}));
-  EXPECT_EQ(Sj(Layout({"議長｝山田太郎／副議長￥鈴木花子"})[0]).find(Sj("鈴木花子")), 68u);
-}
-
-TEST(RosterLayout, ColumnsFollowTheSettings) {
-  EXPECT_EQ(Layout({"議長｝山田"}, {2, 20, 30, 40}), (Lines{Zs(2) + "議長" + Zs(6) + "山田"}));
-  // A title too long for its column leaves no padding rather than a negative one.
-  EXPECT_EQ(Layout({"総務委員会委員長｝山田"}, {10, 10, 56, 68}),
-            (Lines{Zs(10) + "総務委員会委員長" + "山田"}));
-}
-
+// Default columns: title at 4 ideographic spaces, name from byte 32, second
+// title from 56, second name from 68.
 TEST(RosterLayout, LineForms) {
   struct Case {
     Lines in, out;
+    RosterColumns columns = {};
   };
   const std::vector<Case> cases = {
+      {{"議長｝山田太郎"}, {Zs(4) + "議長" + Zs(10) + "山田太郎"}},
+      {{"議長｝山田太郎／副議長￥鈴木花子"},
+       {Zs(4) + "議長" + Zs(10) + "山田太郎" + Zs(8) + "副議長" + Zs(3) + "鈴木花子"}},
+      {{"議長｝山田太郎／山田花子"},  // a second entry without its marker is kept
+       {Zs(4) + "議長" + Zs(10) + "山田太郎" + Zs(8) + "山田花子" + Zs(2)}},
+      {{"議長｝山田"}, {Zs(2) + "議長" + Zs(6) + "山田"}, {2, 20, 30, 40}},
+      // A title too long for its column leaves no padding rather than a negative one.
+      {{"総務委員会委員長｝山田"}, {Zs(10) + "総務委員会委員長" + "山田"}, {10, 10, 56, 68}},
       {{"。"}, {""}},
       {{"／／メモ", "＼改行"}, {}},
       {{"副市長●"}, {Zs(6) + "副市長"}},
@@ -53,13 +48,7 @@ TEST(RosterLayout, LineForms) {
       {{"■総務課"}, {Zs(4) + "総務課" + "　" + Zs(8)}},
       {{"■総務課", "福祉課長｝松本明"}, {Zs(4) + "総務課" + "　" + Zs(8) + "福祉課長　松本明"}},
   };
-  for (const auto& c : cases) EXPECT_EQ(Layout(c.in), c.out) << c.in.front();
-}
-
-TEST(RosterLayout, SecondEntryWithoutMarkerIsKept) {
-  const Lines out = Layout({"議長｝山田太郎／山田花子"});
-  ASSERT_EQ(out.size(), 1u);
-  EXPECT_EQ(out[0], Zs(4) + "議長" + Zs(10) + "山田太郎" + Zs(8) + "山田花子" + Zs(2));
+  for (const auto& c : cases) EXPECT_EQ(Layout(c.in, c.columns), c.out) << c.in.front();
 }
 
 }  // namespace
