@@ -103,11 +103,14 @@ TEST(ForcedBreaks, HalfWidthSpaceOptions) {
   }
 }
 
-TEST(ForcedBreakCommands, RunAndCopyFlow) {
+class ForcedBreakCommands : public ::testing::Test {
+ protected:
   Settings settings;
   Document doc;
   testing::RecordingUi ui;
+};
 
+TEST_F(ForcedBreakCommands, RunAndCopyFlow) {
   tbDoWordWrapClick(settings, doc, ui);
   tbDoAddBackSlashClick(settings, doc, ui);
   EXPECT_EQ(ui.beeps, 2) << "nothing pasted: both conversions only beep";
@@ -130,22 +133,16 @@ TEST(ForcedBreakCommands, RunAndCopyFlow) {
   EXPECT_EQ(ui.beeps, 3) << "a second copy without a new conversion beeps";
 }
 
-TEST(ForcedBreakCommands, SettingsDriveTheLimits) {
-  Settings settings;
+TEST_F(ForcedBreakCommands, SettingsDriveTheLimits) {
   settings.SpinEditLowerLimit = 0;
   settings.SpinEditLineLimit = 4;
   settings.CheckBoxRemoveHSP = true;
-  Document doc;
-  testing::RecordingUi ui;
   LoadForcedBreakText(doc, "a b\r\nab cd\r\nx");
   tbDoWordWrapClick(settings, doc, ui);
   EXPECT_EQ(doc.ConvertedText, "ab\r\nabcdx\r\n");
 }
 
-TEST(ForcedBreakCommands, PasteConvertCopyAndTheToolPanels) {
-  Settings settings;
-  Document doc;
-  testing::RecordingUi ui;
+TEST_F(ForcedBreakCommands, PasteConvertCopyAndTheToolPanels) {
   doc.MinutesTextList = {"x"};
   doc.GeneratedHTMLText = "<p>x</p>";
   doc.CRLFPanelMode = 1;
