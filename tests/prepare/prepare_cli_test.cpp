@@ -2,11 +2,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include <string>
 
-#include "platform/program.h"
 #include "prepare_support.h"
 #include "support/run_cli.h"
 #include "support/temp_folder.h"
@@ -123,11 +123,19 @@ TEST_F(PrepareCli, NoBackupNoInPlaceWrite) {
 
 TEST_F(PrepareCli, AnUnwritableFolderIsReportedAndTheFileKept) {
   if (kWindows) GTEST_SKIP() << "Windows has no folder modes; its ACLs are not set up here";
-  if (platform::RunsAsSuperUser()) GTEST_SKIP() << "root writes into read-only folders";
   temp.Write("ro/m.txt", original);
-  fs::permissions(temp.path() / "ro", fs::perms(0555));
-  const CliRun r = RunCli("prepare --in-place " + ShellQuote(temp.path() / "ro" / "m.txt"));
-  fs::permissions(temp.path() / "ro", fs::perms(0755));
+  const fs::path folder = temp.path() / "ro";
+  fs::permissions(folder, fs::perms(0555));
+  // Root ignores permissions; an immutable folder stops it where the file system allows.
+  const bool immutable =
+      std::system(("chattr +i " + ShellQuote(folder) + " 2>/dev/null").c_str()) == 0;
+  std::error_code refused;
+  fs::create_directory(folder / "probe", refused);
+  CliRun r;
+  if (refused) r = RunCli("prepare --in-place " + ShellQuote(folder / "m.txt"));
+  if (immutable) std::system(("chattr -i " + ShellQuote(folder)).c_str());
+  fs::permissions(folder, fs::perms(0755));
+  if (!refused) GTEST_SKIP() << "cannot make a folder unwritable here";
   EXPECT_EQ(r.status, 1);
   EXPECT_THAT(r.err, HasSubstr("left as it is"));
   EXPECT_EQ(temp.Read("ro/m.txt"), original);
