@@ -203,6 +203,13 @@ struct Window {
   std::string PaneText(const char* name) const {
     return Cp932ToUtf8Lossy(form->Pane(name)->Cp932Text());
   }
+  // What an edit, combo box, label or memo shows.
+  std::string Text(const char* name) const;
+  // The objectName of the page in front on the tab control `tabs`.
+  std::string Page(const char* tabs) const;
 };
+
+// The value of `key` in the settings file `file`, UTF-8; "<missing>" when absent.
+std::string SavedValue(const std::filesystem::path& file, const char* section, const char* key);
 
 }  // namespace korva::testing

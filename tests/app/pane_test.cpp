@@ -149,8 +149,7 @@ void PaneTest::SearchColoursAndLists() {
 void PaneTest::SearchWordLimitsAndTraps() {
   app::TRichEditEx* pane = window_->Pane("EditorMinutesText");
   struct Case {
-    const char* name;
-    const char* text;
+    const char *name, *text;
     QString words;
     int hits;
   };
@@ -159,8 +158,7 @@ void PaneTest::SearchWordLimitsAndTraps() {
       {"a character twice in a row is found once", "ああ", QStringLiteral("あ"), 1},
       {"~ stands for a blank", "ab a b", QStringLiteral("a~b"), 1},
       {"a trail byte never matches", "表示ソフト", QStringLiteral("\\"), 0},
-      {"@ is not the trail of a full-width space", "　@", QStringLiteral("@"), 1},
-  };
+      {"@ is not the trail of a full-width space", "　@", QStringLiteral("@"), 1}};
   for (const Case& c : cases) {
     pane->SetCp932Text(Sj8(c.text));
     Search("ComboBoxRightTextFindSrc", c.words);

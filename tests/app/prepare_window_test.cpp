@@ -106,12 +106,10 @@ void PrepareWindowTest::ChosenChangesReachThePaneAndTheLineTable() {
   const struct {
     const char* name;
     Answer answer;
-  } cases[] = {
-      {"all, as proposed", Answer::All},
-      {"none, then apply", Answer::None},
-      {"cancelled", Answer::Cancel},
-      {"none, all again, then one join left out", Answer::AllButOneJoin},
-  };
+  } cases[] = {{"all, as proposed", Answer::All},
+               {"none, then apply", Answer::None},
+               {"cancelled", Answer::Cancel},
+               {"none, all again, then one join left out", Answer::AllButOneJoin}};
   const std::string original = ReadFileBytes(Corpus(kOtofuke)).bytes;
   const std::vector<std::string> lines = sjis::SplitLines(original);
   for (const auto& c : cases) {

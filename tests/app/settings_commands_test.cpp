@@ -23,22 +23,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string SavedValue(const fs::path& file, const char* section, const char* key) {
-  const auto value = IniFile::Parse(ReadFileBytes(file).bytes).Get(section, key);
-  return value ? Cp932ToUtf8Lossy(*value) : "<missing>";
-}
-
-std::string Text(const Window& window, const char* name) {
-  if (auto* edit = window.form->findChild<QLineEdit*>(name)) return edit->text().toStdString();
-  return window.form->findChild<QComboBox*>(name)->currentText().toStdString();
-}
-
 void SetText(const Window& window, const char* name, const char* text) {
   window.form->findChild<QComboBox*>(name)->setEditText(QString::fromUtf8(text));
-}
-
-std::string CurrentPage(const Window& window, const char* control) {
-  return window.form->findChild<QTabWidget*>(control)->currentWidget()->objectName().toStdString();
 }
 
 QRadioButton* Category(const Window& window, int index) {
@@ -62,7 +48,6 @@ class SettingsCommandsTest : public QObject {
   void OptionPanelAndSettingsMenu();
   void StandardDialogFilters();
   void MissingFoldersShowTheirWarnings();
-  void PagesReachWhatTheCommandLineSaves();
   void DefaultSettingsKeepEverySpeakersColour();
 };
 
@@ -101,11 +86,11 @@ void SettingsCommandsTest::ProjectCommands() {
 
   // A new project resets the pages and puts the basic settings in front.
   window.Trigger("MenuFileProjectClear");
-  QCOMPARE(Text(window, "ComboBoxClassWSC"), std::string("chairperson"));
-  QCOMPARE(Text(window, "BtnEditRootFolder"), std::string());
+  QCOMPARE(window.Text("ComboBoxClassWSC"), std::string("chairperson"));
+  QCOMPARE(window.Text("BtnEditRootFolder"), std::string());
   QCOMPARE(window.Panel(2), std::string());
-  QCOMPARE(CurrentPage(window, "PGLeft"), std::string("PGLeftTab02Project"));
-  QCOMPARE(CurrentPage(window, "PGRight"), std::string("PGRightTab03SpeakerSettings"));
+  QCOMPARE(window.Page("PGLeft"), std::string("PGLeftTab02Project"));
+  QCOMPARE(window.Page("PGRight"), std::string("PGRightTab03SpeakerSettings"));
   QVERIFY(window.form->findChild<QLabel*>("LabelWarningSettingFolder")->isVisible());
 
   // Overwriting after a new project asks first: No keeps every file as it was,
@@ -129,8 +114,8 @@ void SettingsCommandsTest::ProjectCommands() {
   window.Trigger("MenuFileProjectOpen");
   QCOMPARE(window.prompter.dialogTitles.back(), std::string("開く"));
   QCOMPARE(window.prompter.dialogFilters.back(), projectFilter);
-  QCOMPARE(Text(window, "ComboBoxClassWSC"), std::string("chair2"));
-  QCOMPARE(Text(window, "BtnEditRootFolder"), folder.root().string() + "/");
+  QCOMPARE(window.Text("ComboBoxClassWSC"), std::string("chair2"));
+  QCOMPARE(window.Text("BtnEditRootFolder"), folder.root().string() + "/");
   QCOMPARE(window.Panel(2), "  プロジェクト【 " + city.string() + "  】を開いています");
   QVERIFY(window.PaneText("EditorMinutesText").find("音羽市議会") != std::string::npos);
 
@@ -165,20 +150,20 @@ void SettingsCommandsTest::CategoryChangeReanalysesTheMinutes() {
   for (const Case& c : cases) {
     Category(window, c.category)->click();
     QCOMPARE(std::string(table.Row(2).CategoryCode), std::string(c.code));
-    QCOMPARE(Text(window, "ComboBoxClassWDC"), std::string(c.mayorClass));
-    QCOMPARE(Text(window, "ComboBoxMarkBFC"), std::string(c.bfcMark));
+    QCOMPARE(window.Text("ComboBoxClassWDC"), std::string(c.mayorClass));
+    QCOMPARE(window.Text("ComboBoxMarkBFC"), std::string(c.bfcMark));
     QCOMPARE(window.form->settings().RadioGroupCategory, c.category);
     // The document follows: the speaker of code 1 has the new class.
     const bool generated =
         window.PaneText("EditorHTML").find(std::string("\"") + c.mayorClass) != std::string::npos;
     QVERIFY2(generated == (std::string(c.code) == "1"), c.mayorClass);
-    QCOMPARE(CurrentPage(window, "PGRight"), std::string("PGRightTab03SpeakerSettings"));
+    QCOMPARE(window.Page("PGRight"), std::string("PGRightTab03SpeakerSettings"));
   }
 
   // Clicking the category already chosen keeps what the user typed.
   SetText(window, "ComboBoxClassWDC", "headofstate");
   Category(window, 1)->click();
-  QCOMPARE(Text(window, "ComboBoxClassWDC"), std::string("headofstate"));
+  QCOMPARE(window.Text("ComboBoxClassWDC"), std::string("headofstate"));
 
   // A category that comes with settings (a project) selects the item without the preset.
   SetText(window, "ComboBoxClassWSC", "presiding");
@@ -190,7 +175,7 @@ void SettingsCommandsTest::CategoryChangeReanalysesTheMinutes() {
   window.prompter.paths.push_back(Cp932(folder.root() / "trial.mpr"));
   window.Trigger("MenuFileProjectOpen");
   QVERIFY(Category(window, 6)->isChecked());
-  QCOMPARE(Text(window, "ComboBoxClassWSC"), std::string("presiding"));
+  QCOMPARE(window.Text("ComboBoxClassWSC"), std::string("presiding"));
   QCOMPARE(std::string(table.Row(2).CategoryCode), std::string("1"));
 }
 
@@ -255,12 +240,12 @@ void SettingsCommandsTest::OptionPanelAndSettingsMenu() {
 
   // "初期状態に戻す" from the panel runs the menu's command: reset and saved at once.
   window.form->findChild<QPushButton*>("sbOptionReInitialize")->click();
-  QCOMPARE(Text(window, "ComboBoxClassWSC"), std::string("chairperson"));
-  QCOMPARE(Text(window, "BtnEditRootFolder"), std::string());
+  QCOMPARE(window.Text("ComboBoxClassWSC"), std::string("chairperson"));
+  QCOMPARE(window.Text("BtnEditRootFolder"), std::string());
   QVERIFY(window.form->findChild<QAction*>("MenuSettingsReInitialize")->isChecked());
   QCOMPARE(SavedValue(inf, "Menu", "Initialload"), std::string("1"));
   QCOMPARE(SavedValue(inf, "Speaker", "WSC"), std::string("chairperson"));
-  QCOMPARE(CurrentPage(window, "PGRight"), std::string("PGRightTab03SpeakerSettings"));
+  QCOMPARE(window.Page("PGRight"), std::string("PGRightTab03SpeakerSettings"));
 
   window.form->findChild<QCheckBox*>("CheckBoxDontHighlight")->setChecked(true);
   window.form->findChild<QPushButton*>("sbOptionSettingsSave")->click();
@@ -282,8 +267,7 @@ void SettingsCommandsTest::OptionPanelAndSettingsMenu() {
 void SettingsCommandsTest::StandardDialogFilters() {
   struct Case {
     DialogKind kind;
-    const char* title;
-    const char* qtFilter;
+    const char *title, *qtFilter;
   };
   const Case cases[] = {
       {DialogKind::ProjectOpen, "開く",
@@ -295,8 +279,7 @@ void SettingsCommandsTest::StandardDialogFilters() {
       {DialogKind::HtmlSave, "名前を付けて保存",
        "ＨＴＭＬファイル（ *.html/htm ） (*.html *.htm);;すべてのファイル（*.*） (*.*)"},
       {DialogKind::CssSave, "名前を付けて保存",
-       "CSSファイル（ *.css ） (*.css);;すべてのファイル（*.*） (*.*)"},
-  };
+       "CSSファイル（ *.css ） (*.css);;すべてのファイル（*.*） (*.*)"}};
   for (const Case& c : cases) {
     const FileDialog& dialog = StandardDialog(c.kind);
     QCOMPARE(Cp932ToUtf8Lossy(dialog.title), std::string(c.title));
@@ -318,51 +301,14 @@ void SettingsCommandsTest::MissingFoldersShowTheirWarnings() {
   QVERIFY(local->isHidden());
   window.Trigger("tbMakeWebHTML");
   QVERIFY(!web->isHidden());
-  QCOMPARE(CurrentPage(window, "PGLeft"), std::string("PGLeftTab05WebHEAD"));
+  QCOMPARE(window.Page("PGLeft"), std::string("PGLeftTab05WebHEAD"));
 
   fs::remove_all(folder.Html());
   window.Trigger("tbMakeHTMLGo");
   QVERIFY(!local->isHidden());
   QVERIFY(web->isHidden());
-  QCOMPARE(CurrentPage(window, "PGLeft"), std::string("PGLeftTab02Project"));
-  QCOMPARE(Text(window, "BtnEditHTMLSaveFolder"), std::string());
-}
-
-// Started with a settings file that changes the id header, the class of first
-// paragraphs and the meeting category, the window saves the bytes the
-// command line saves with that file.
-void SettingsCommandsTest::PagesReachWhatTheCommandLineSaves() {
-  AppFolder folder;
-  auto values = folder.SampleSettings();
-  const std::string minutes = values.at("File/Global");
-  values["CheckBox/ImmediateGo"] = "1";
-  values["CheckBox/SaveAtBuild"] = "1";
-  values["Sentense/ID_Headers"] = "row-";
-  values["Sentense/P_Class_First"] = "opening";
-  values["Minutes/Category"] = "6";
-  folder.WriteSettings(values);
-  const fs::path saved = folder.Html() / "r0612t1-1.html";
-  {
-    Window window(folder);
-    QVERIFY(window.Start());
-    QVERIFY(Category(window, 6)->isChecked());
-    QCOMPARE(Text(window, "ComboBoxID_Header"), std::string("row-"));
-    QTRY_VERIFY_WITH_TIMEOUT(fs::exists(saved), 5000);
-  }
-  const std::string byWindow = ReadFileBytes(saved).bytes;
-  fs::remove(saved);
-  const std::string command = std::string(KORVA_CLI_PATH) + " -q --settings '" +
-                              (folder.root() / "korva.inf").string() + "' convert '" + minutes +
-                              "' > /dev/null";
-  QCOMPARE(std::system(command.c_str()), 0);
-  QCOMPARE(ReadFileBytes(saved).bytes, byWindow);
-  // The settings made a difference: ids, first paragraphs, and the trial
-  // title table, under which the mayor ("君") is a witness.
-  for (const char* piece : {"id=\"row-0024\"", "class=\"opening\"", "<span class=\"witness\">"}) {
-    QVERIFY2(byWindow.find(piece) != std::string::npos, piece);
-  }
-  QVERIFY(byWindow.find("\"line-") == std::string::npos);
-  QVERIFY(byWindow.find("class=\"firstparagraph\"") == std::string::npos);
+  QCOMPARE(window.Page("PGLeft"), std::string("PGLeftTab02Project"));
+  QCOMPARE(window.Text("BtnEditHTMLSaveFolder"), std::string());
 }
 
 // With the settings a new clerk starts with, an alternate paragraph keeps

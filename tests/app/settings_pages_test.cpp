@@ -43,8 +43,7 @@ const std::map<std::string_view, const char*> kNotControls = {
     {"FormPositionTop", "window geometry"},
     {"FormPositionLeft", "window geometry"},
     {"FormPositionWidth", "window geometry"},
-    {"FormPositionHeight", "window geometry"},
-};
+    {"FormPositionHeight", "window geometry"}};
 // Controls of the forced-line-break panel, which comes with the tool windows:
 // they may be missing, but when they are there they must be of their kind.
 const std::set<std::string_view> kForcedBreakPanel = {"SpinEditLowerLimit", "SpinEditLineLimit",
@@ -185,24 +184,6 @@ void CompareLines(const std::vector<std::string>& actual,
   }
 }
 
-std::string SavedValue(const fs::path& file, const char* section, const char* key) {
-  const auto value = IniFile::Parse(ReadFileBytes(file).bytes).Get(section, key);
-  return value ? Cp932ToUtf8Lossy(*value) : "<missing>";
-}
-
-std::string Text(const QWidget& window, const char* name) {
-  if (auto* edit = window.findChild<QLineEdit*>(name)) return edit->text().toStdString();
-  if (auto* combo = window.findChild<QComboBox*>(name)) return combo->currentText().toStdString();
-  if (auto* label = window.findChild<QLabel*>(name)) return label->text().toStdString();
-  if (auto* memo = window.findChild<QPlainTextEdit*>(name))
-    return memo->toPlainText().toStdString();
-  qFatal("no control %s", name);
-}
-
-std::string CurrentPage(const QWidget& window, const char* control) {
-  return window.findChild<QTabWidget*>(control)->currentWidget()->objectName().toStdString();
-}
-
 // Brings forward the page a control stands on and clicks the button inside it.
 void ClickButtonOf(QWidget& window, const char* name) {
   auto* edit = window.findChild<app::TBtnEdit*>(name);
@@ -258,8 +239,7 @@ void SettingsPagesTest::EverySettingHasItsControl() {
       {"MemoWebHeadInclude", "PGRightTab09WebInclude"},
       {"MemoWebSidelinkInclude", "PGRightTab12SidelinkInclude"},
       {"EditorCSS", "PGRightTab04CSSJS"},
-      {"CheckBoxImmediateGo", "PanelSettingProject"},
-  };
+      {"CheckBoxImmediateGo", "PanelSettingProject"}};
   for (const auto& [control, page] : places) {
     auto* widget = window.form->findChild<QWidget*>(control);
     QVERIFY2(widget, control);
@@ -312,224 +292,84 @@ void SettingsPagesTest::PickButtonsRunTheirRules() {
   QVERIFY(window.Start());
   const fs::path inf = folder.root() / "korva.inf";
 
-  enum class Answer { Dialog, Clipboard };
+  // How the value comes: a file or folder dialog (by its title) or the clipboard.
+  enum Way { Save, Open, Folder, Clip };
+  const char* const titles[] = {"名前を付けて保存", "開く", "フォルダの指定"};
   struct Case {
     const char* name;
     const char* control;  // a TBtnEdit (its button is clicked) or a push button
-    Answer way;
+    Way way;
     std::string answer;  // UTF-8
-    const char* title;   // of the dialog asked; nullptr: none
-    const char* setting;
     std::string expected;
-    std::pair<const char*, std::string> shown = {};  // another control and what it shows
-    const char* page = nullptr;                      // the page brought forward
-    const char* key = nullptr;                       // "Section/Key" written at once
-    const char* filter = nullptr;                    // of the dialog, UTF-8
+    const char* key = nullptr;      // "Section/Key" written at once
+    const char* shown = nullptr;    // another control and what it shows
+    std::string shownText = {};     //
+    const char* page = nullptr;     // the page brought forward
+    std::string filter = {};        // of the dialog, UTF-8
+    const char* setting = nullptr;  // the control holding the value, when not `control`
   };
   const std::string all = "|すべてのファイル（*.*）|*.*";
   const std::string htmlFilter = "ＨＴＭＬファイル（ *.html/htm ）|*.html;*.htm" + all;
+  const std::string head = "<title>@title@</title>";
+  const char* const localInclude = "PGRightTab08LocalInclude";
+  const char* const webInclude = "PGRightTab09WebInclude";
   const std::vector<Case> cases = {
-      {"three-file folder inside the root",
-       "BtnEdit3FileFolder",
-       Answer::Dialog,
-       html + "set/dummy.html",
-       "名前を付けて保存",
-       "BtnEdit3FileFolder",
-       html + "set/",
-       {},
-       nullptr,
-       "Local/Folder"},
-      {"three-file folder outside the root is refused", "BtnEdit3FileFolder", Answer::Dialog,
-       "/elsewhere/dummy.html", "名前を付けて保存", "BtnEdit3FileFolder", html + "set/"},
-      {"three-file folder by the folder picker",
-       "SpeedButton1",
-       Answer::Dialog,
-       html.substr(0, html.size() - 1),
-       "フォルダの指定",
-       "BtnEdit3FileFolder",
-       html,
-       {},
-       nullptr,
-       "Local/Folder"},
-      {"style sheet in capitals, stored relative",
-       "BtnEditLocalCSSFile",
-       Answer::Dialog,
-       html + "css/sub/a.CSS",
-       "開く",
-       "BtnEditLocalCSSFile",
-       "css/sub/a.CSS",
-       {"LabelLocalCSSbsoluteRelativePath", html + "css/sub/a.CSS"},
-       "PGRightTab04CSSJS",
-       "Local/css"},
-      {"a text file is no style sheet",
-       "BtnEditLocalCSSFile",
-       Answer::Dialog,
-       root + "notes.txt",
-       "開く",
-       "BtnEditLocalCSSFile",
-       "",
-       {"LabelLocalCSSbsoluteRelativePath", ""},
-       nullptr,
-       "Local/css"},
-      {"return link, relative with .html",
-       "BtnEditLocalReturn2Top",
-       Answer::Dialog,
-       root + "top.htm",
-       "開く",
-       "BtnEditLocalReturn2Top",
-       "../top.html",
-       {"LabelLocalReturn2TopPath", root + "top.html"},
-       nullptr,
-       "Local/Return2Top"},
-      {"head include loaded into its memo",
-       "BtnEditLocalHeadInclude",
-       Answer::Dialog,
-       root + "head.hin",
-       "開く",
-       "BtnEditLocalHeadInclude",
-       root + "head.hin",
-       {"MemoLocalHeadInclude", "<title>@title@</title>"},
-       "PGRightTab08LocalInclude",
-       "Local/Head"},
-      {"an include that cannot be read",
-       "BtnEditLocalHeadInclude",
-       Answer::Dialog,
-       root + "gone.hin",
-       "開く",
-       "BtnEditLocalHeadInclude",
-       root + "head.hin",
-       {"LabelLocalHeadInclude", "【 " + root + "head.hin 】"}},
-      {"save folder and file name",
-       "BtnEditHTMLSaveFolder",
-       Answer::Dialog,
-       html + "out/dummy.html",
-       "名前を付けて保存",
-       "BtnEditHTMLSaveFolder",
-       html + "out/",
-       {"ComboBoxHTMLFile", "dummy"},
-       nullptr,
-       "Local/Save"},
-      {"web domain from the clipboard", "BtnEditWebDomain", Answer::Clipboard,
-       "https://example.jp/", nullptr, "BtnEditWebDomain", "https://example.jp/"},
-      {"web style sheet must name one",
-       "BtnEditWebCSSFile",
-       Answer::Clipboard,
-       "https://example.jp/a.txt",
-       nullptr,
-       "BtnEditWebCSSFile",
-       "",
-       {},
-       nullptr,
+      {"three-file folder inside the root", "BtnEdit3FileFolder", Save, html + "set/dummy.html",
+       html + "set/", "Local/Folder"},
+      {"three-file folder outside the root is refused", "BtnEdit3FileFolder", Save,
+       "/elsewhere/dummy.html", html + "set/"},
+      {"three-file folder by the folder picker", "SpeedButton1", Folder,
+       html.substr(0, html.size() - 1), html, "Local/Folder", nullptr, "", nullptr, "",
+       "BtnEdit3FileFolder"},
+      {"style sheet in capitals, stored relative", "BtnEditLocalCSSFile", Open,
+       html + "css/sub/a.CSS", "css/sub/a.CSS", "Local/css", "LabelLocalCSSbsoluteRelativePath",
+       html + "css/sub/a.CSS", "PGRightTab04CSSJS"},
+      {"a text file is no style sheet", "BtnEditLocalCSSFile", Open, root + "notes.txt", "",
+       "Local/css", "LabelLocalCSSbsoluteRelativePath", ""},
+      {"return link, relative with .html", "BtnEditLocalReturn2Top", Open, root + "top.htm",
+       "../top.html", "Local/Return2Top", "LabelLocalReturn2TopPath", root + "top.html"},
+      {"head include loaded into its memo", "BtnEditLocalHeadInclude", Open, root + "head.hin",
+       root + "head.hin", "Local/Head", "MemoLocalHeadInclude", head, localInclude},
+      {"an include that cannot be read", "BtnEditLocalHeadInclude", Open, root + "gone.hin",
+       root + "head.hin", nullptr, "LabelLocalHeadInclude", "【 " + root + "head.hin 】"},
+      {"save folder and file name", "BtnEditHTMLSaveFolder", Save, html + "out/dummy.html",
+       html + "out/", "Local/Save", "ComboBoxHTMLFile", "dummy"},
+      {"web domain from the clipboard", "BtnEditWebDomain", Clip, "https://example.jp/",
+       "https://example.jp/"},
+      {"web style sheet must name one", "BtnEditWebCSSFile", Clip, "https://example.jp/a.txt", "",
        "Web/css"},
-      {"trial folder by the folder picker",
-       "sbSaveHTMLFolder",
-       Answer::Dialog,
-       html + "trial",
-       "フォルダの指定",
-       "BtnEditHTMLSaveFolder",
-       html + "trial/",
-       {},
-       nullptr,
-       "Local/Save"},
-      {"home link inside the three-file folder",
-       "BtnEditLocalReturn2Home",
-       Answer::Dialog,
-       html + "index.html",
-       "開く",
-       "BtnEditLocalReturn2Home",
-       "index.html",
-       {"LabelLocalReturn2HomePath", html + "index.html"},
-       nullptr,
-       "Local/Return2home",
-       htmlFilter.c_str()},
-      {"list link",
-       "BtnEditLocalReturn2list",
-       Answer::Dialog,
-       root + "list.HTML",
-       "開く",
-       "BtnEditLocalReturn2list",
-       "../list.html",
-       {"LabelLocalReturn2listPath", root + "list.html"},
-       nullptr,
-       "Local/Retun2list"},
-      {"top-frame include",
-       "BtnEditLocalTopFrameInclude",
-       Answer::Dialog,
-       root + "head.hin",
-       "開く",
-       "BtnEditLocalTopFrameInclude",
-       root + "head.hin",
-       {"MemoLocalTopFrameInclude", "<title>@title@</title>"},
-       "PGRightTab08LocalInclude",
-       "Local/TopFrame",
-       "TopIncludeファイル（ *.tin ）|*.tin|すべてのファイル（*.*）|*.*"},
-      {"web head include",
-       "BtnEditWebHeadInclude",
-       Answer::Dialog,
-       root + "head.hin",
-       "開く",
-       "BtnEditWebHeadInclude",
-       root + "head.hin",
-       {"MemoWebHeadInclude", "<title>@title@</title>"},
-       "PGRightTab09WebInclude",
-       "Web/Head",
-       "HeadIncludeファイル（ *.hin ）|*.hin|すべてのファイル（*.*）|*.*"},
-      {"web top-frame include",
-       "BtnEditWebTopframeInclude",
-       Answer::Dialog,
-       root + "head.hin",
-       "開く",
-       "BtnEditWebTopframeInclude",
-       root + "head.hin",
-       {"LabelWebTopframeInclude", "【 " + root + "head.hin 】"},
-       "PGRightTab09WebInclude",
-       "Web/TopFrame"},
-      {"web folder",
-       "BtnEditWebHTMLFolder",
-       Answer::Dialog,
-       root + "web/dummy.html",
-       "名前を付けて保存",
-       "BtnEditWebHTMLFolder",
-       root + "web/",
-       {},
-       nullptr,
-       "Web/Folder",
-       htmlFilter.c_str()},
-      {"web home link from the clipboard", "BtnEditWebReturn2Home", Answer::Clipboard,
-       "@domain@index.html", nullptr, "BtnEditWebReturn2Home", "@domain@index.html"},
-      {"web top link", "BtnEditWebReturn2Top", Answer::Clipboard, "../../top.html", nullptr,
-       "BtnEditWebReturn2Top", "../../top.html"},
-      {"web list link", "BtnEditWebReturn2List", Answer::Clipboard, "../list.html", nullptr,
-       "BtnEditWebReturn2List", "../list.html"},
-      {"top-frame caption", "BtnEditLocalTopFrameCaption", Answer::Clipboard,
-       "<span class=\"big\">例示市議会</span>", nullptr, "BtnEditLocalTopFrameCaption",
-       "<span class=\"big\">例示市議会</span>"},
-      {"root folder by its file dialog",
-       "BtnEditRootFolder",
-       Answer::Dialog,
-       root + "r2/dummy.html",
-       "名前を付けて保存",
-       "BtnEditRootFolder",
-       root + "r2/",
-       {},
-       nullptr,
-       "Local/Root",
-       htmlFilter.c_str()},
-      {"root folder by the folder picker",
-       "sbSaveRootFolder",
-       Answer::Dialog,
-       root + "new",
-       "フォルダの指定",
-       "BtnEditRootFolder",
-       root + "new/",
-       {"BtnEditHTMLSaveFolder", ""},
-       nullptr,
-       "Local/Root"},
-  };
+      {"trial folder by the folder picker", "sbSaveHTMLFolder", Folder, html + "trial",
+       html + "trial/", "Local/Save", nullptr, "", nullptr, "", "BtnEditHTMLSaveFolder"},
+      {"home link inside the three-file folder", "BtnEditLocalReturn2Home", Open,
+       html + "index.html", "index.html", "Local/Return2home", "LabelLocalReturn2HomePath",
+       html + "index.html", nullptr, htmlFilter},
+      {"list link", "BtnEditLocalReturn2list", Open, root + "list.HTML", "../list.html",
+       "Local/Retun2list", "LabelLocalReturn2listPath", root + "list.html"},
+      {"top-frame include", "BtnEditLocalTopFrameInclude", Open, root + "head.hin",
+       root + "head.hin", "Local/TopFrame", "MemoLocalTopFrameInclude", head, localInclude,
+       "TopIncludeファイル（ *.tin ）|*.tin" + all},
+      {"web head include", "BtnEditWebHeadInclude", Open, root + "head.hin", root + "head.hin",
+       "Web/Head", "MemoWebHeadInclude", head, webInclude,
+       "HeadIncludeファイル（ *.hin ）|*.hin" + all},
+      {"web top-frame include", "BtnEditWebTopframeInclude", Open, root + "head.hin",
+       root + "head.hin", "Web/TopFrame", "LabelWebTopframeInclude", "【 " + root + "head.hin 】",
+       webInclude},
+      {"web folder", "BtnEditWebHTMLFolder", Save, root + "web/dummy.html", root + "web/",
+       "Web/Folder", nullptr, "", nullptr, htmlFilter},
+      {"web home link from the clipboard", "BtnEditWebReturn2Home", Clip, "@domain@index.html",
+       "@domain@index.html"},
+      {"web top link", "BtnEditWebReturn2Top", Clip, "../../top.html", "../../top.html"},
+      {"web list link", "BtnEditWebReturn2List", Clip, "../list.html", "../list.html"},
+      {"top-frame caption", "BtnEditLocalTopFrameCaption", Clip,
+       "<span class=\"big\">例示市議会</span>", "<span class=\"big\">例示市議会</span>"},
+      {"root folder by its file dialog", "BtnEditRootFolder", Save, root + "r2/dummy.html",
+       root + "r2/", "Local/Root", nullptr, "", nullptr, htmlFilter},
+      {"root folder by the folder picker", "sbSaveRootFolder", Folder, root + "new", root + "new/",
+       "Local/Root", "BtnEditHTMLSaveFolder", "", nullptr, "", "BtnEditRootFolder"}};
   for (const Case& c : cases) {
     const std::size_t dialogs = window.prompter.dialogTitles.size();
     const std::size_t warnings = window.prompter.warnings.size();
-    if (c.way == Answer::Dialog) {
+    if (c.way != Clip) {
       window.prompter.paths.push_back(Utf8ToCp932(c.answer));
     } else {
       QApplication::clipboard()->setText(QString::fromStdString(c.answer));
@@ -542,14 +382,12 @@ void SettingsPagesTest::PickButtonsRunTheirRules() {
       button->click();
     }
     QVERIFY2(window.prompter.paths.empty(), c.name);
-    if (c.title) {
-      QCOMPARE(window.prompter.dialogTitles.size(), dialogs + 1);
-      QCOMPARE(window.prompter.dialogTitles.back(), std::string(c.title));
-    }
-    QCOMPARE(Text(*window.form, c.setting), c.expected);
-    if (c.shown.first) QCOMPARE(Text(*window.form, c.shown.first), c.shown.second);
-    if (c.page) QCOMPARE(CurrentPage(*window.form, "PGRight"), std::string(c.page));
-    if (c.filter) QCOMPARE(window.prompter.dialogFilters.back(), Utf8ToCp932(c.filter));
+    QCOMPARE(window.prompter.dialogTitles.size(), dialogs + (c.way != Clip ? 1 : 0));
+    if (c.way != Clip) QCOMPARE(window.prompter.dialogTitles.back(), std::string(titles[c.way]));
+    QCOMPARE(window.Text(c.setting ? c.setting : c.control), c.expected);
+    if (c.shown) QCOMPARE(window.Text(c.shown), c.shownText);
+    if (c.page) QCOMPARE(window.Page("PGRight"), std::string(c.page));
+    if (!c.filter.empty()) QCOMPARE(window.prompter.dialogFilters.back(), Utf8ToCp932(c.filter));
     if (c.key) {
       const std::string key(c.key);
       QCOMPARE(SavedValue(inf, key.substr(0, key.find('/')).c_str(),
@@ -578,12 +416,12 @@ void SettingsPagesTest::PickButtonsRunTheirRules() {
   const std::size_t asked = window.prompter.dialogTitles.size();
   ClickButtonOf(*window.form, "BtnEditLocalSidelinkInclude");
   QCOMPARE(window.prompter.dialogTitles.size(), asked);
-  QCOMPARE(CurrentPage(*window.form, "PGLeft"), std::string("PGLeftTab02Project"));
+  QCOMPARE(window.Page("PGLeft"), std::string("PGLeftTab02Project"));
   QVERIFY(window.form->findChild<QLabel*>("LabelWarningSettingFolder")->isVisible());
   window.prompter.paths.push_back(Utf8ToCp932(root + "head.hin"));
   ClickButtonOf(*window.form, "BtnEditWebSidelinkInclude");
-  QCOMPARE(Text(*window.form, "BtnEditWebSidelinkInclude"), root + "head.hin");
-  QCOMPARE(Text(*window.form, "MemoWebSidelinkInclude"), std::string("<title>@title@</title>"));
+  QCOMPARE(window.Text("BtnEditWebSidelinkInclude"), root + "head.hin");
+  QCOMPARE(window.Text("MemoWebSidelinkInclude"), std::string("<title>@title@</title>"));
   QCOMPARE(window.prompter.dialogFilters.back(),
            Utf8ToCp932("SideIncludeファイル（ *.sin ）|*.sin|すべてのファイル（*.*）|*.*"));
 }
@@ -602,10 +440,10 @@ void SettingsPagesTest::BtnEditButtonInsideItsRightEdge() {
   const QPoint onButton = edit.ButtonRect().center();
   const QPoint leftEdge(edit.ButtonRect().left(), onButton.y());
   const QPoint justBefore(edit.ButtonRect().left() - 1, onButton.y());
-  auto press = [&](QEvent::Type type, const QPoint& at) {
-    QMouseEvent event(type, at, edit.mapToGlobal(at), Qt::LeftButton,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                      Qt::NoModifier);
+  auto send = [&](QEvent::Type type, const QPoint& at) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+    QMouseEvent event(type, at, edit.mapToGlobal(at), button, held, Qt::NoModifier);
     QApplication::sendEvent(&edit, &event);
   };
   struct Case {
@@ -618,22 +456,17 @@ void SettingsPagesTest::BtnEditButtonInsideItsRightEdge() {
       {"on its left edge", leftEdge, leftEdge, 1},
       {"one pixel before it", justBefore, justBefore, 0},
       {"released off the button", onButton, QPoint(5, onButton.y()), 0},
-      {"pressed in the text, released on the button", QPoint(5, onButton.y()), onButton, 0},
-  };
+      {"pressed in the text, released on the button", QPoint(5, onButton.y()), onButton, 0}};
   for (const Case& c : cases) {
     clicks = 0;
-    press(QEvent::MouseButtonPress, c.down);
-    press(QEvent::MouseButtonRelease, c.up);
+    send(QEvent::MouseButtonPress, c.down);
+    send(QEvent::MouseButtonRelease, c.up);
     QVERIFY2(clicks == c.clicks, c.name);
   }
   // Over the button the pointer is an arrow, over the text a text cursor.
-  QMouseEvent over(QEvent::MouseMove, onButton, edit.mapToGlobal(onButton), Qt::NoButton,
-                   Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(&edit, &over);
+  send(QEvent::MouseMove, onButton);
   QCOMPARE(edit.cursor().shape(), Qt::ArrowCursor);
-  QMouseEvent off(QEvent::MouseMove, QPoint(5, 5), edit.mapToGlobal(QPoint(5, 5)), Qt::NoButton,
-                  Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(&edit, &off);
+  send(QEvent::MouseMove, QPoint(5, 5));
   QCOMPARE(edit.cursor().shape(), Qt::IBeamCursor);
   // The caret after a long text stands before the button, also before a wider one.
   for (int width : {19, 40}) {
@@ -657,8 +490,8 @@ void SettingsPagesTest::ClearButtonsAndSamples() {
   folder.WriteSettings(values);
   Window window(folder);
   QVERIFY(window.Start());
-  QCOMPARE(Text(*window.form, "LabelLocalReturn2listPath"), folder.root().string() + "/list.html");
-  QCOMPARE(Text(*window.form, "LabelLocalTopFrameInclude"), std::string("【 top.tin 】"));
+  QCOMPARE(window.Text("LabelLocalReturn2listPath"), folder.root().string() + "/list.html");
+  QCOMPARE(window.Text("LabelLocalTopFrameInclude"), std::string("【 top.tin 】"));
 
   struct Case {
     const char* button;
@@ -674,15 +507,14 @@ void SettingsPagesTest::ClearButtonsAndSamples() {
       {"LabelSampleLocalList", {{"BtnEditLocalReturn2list", "../minutes-list.html"}}},
       {"LabelSampleWebTopDomain", {{"BtnEditWebReturn2Top", "@domain@assembly/top.html"}}},
       {"LabelSampleWebCSSRelative", {{"BtnEditWebCSSFile", "../css/minutes.css"}}},
-      {"BtnEditWebCSSFileClear", {{"BtnEditWebCSSFile", ""}}},
-  };
+      {"BtnEditWebCSSFileClear", {{"BtnEditWebCSSFile", ""}}}};
   for (const Case& c : cases) {
     auto* button = window.form->findChild<QPushButton*>(c.button);
     QVERIFY2(button, c.button);
     button->click();
-    for (const auto& [control, text] : c.after) QCOMPARE(Text(*window.form, control), text);
+    for (const auto& [control, text] : c.after) QCOMPARE(window.Text(control), text);
   }
-  QCOMPARE(CurrentPage(*window.form, "PGRight"), std::string("PGRightTab08LocalInclude"));
+  QCOMPARE(window.Page("PGRight"), std::string("PGRightTab08LocalInclude"));
 }
 
 // A head include chosen on the page is what the generated document starts with.
@@ -695,7 +527,7 @@ void SettingsPagesTest::HeadIncludeReachesTheDocument() {
   QVERIFY(window.Start());
   window.prompter.paths.push_back(Utf8ToCp932((folder.root() / "city.hin").string()));
   ClickButtonOf(*window.form, "BtnEditLocalHeadInclude");
-  QCOMPARE(Text(*window.form, "MemoLocalHeadInclude"),
+  QCOMPARE(window.Text("MemoLocalHeadInclude"),
            std::string("<head><title>@title@ 例示市議会</title></head>\n<body>"));
   window.Trigger("tbMakeHTMLGo");
   window.Trigger("tbBuildTwoPane");
@@ -716,17 +548,15 @@ void SettingsPagesTest::WarningsPageCountsTheMarks() {
   window.prompter.paths.push_back(Utf8ToCp932(minutes.string()));
   window.Trigger("tbOpenFile");
   QVERIFY(!window.form->findChild<QLabel*>("LabelMarkNotMatch")->isHidden());
-  QCOMPARE(CurrentPage(*window.form, "PGLeft"), std::string("PGLeftTab11MWarningAndError"));
+  QCOMPARE(window.Page("PGLeft"), std::string("PGLeftTab11MWarningAndError"));
   struct Count {
-    const char* label;
-    const char* text;
+    const char *label, *text;
     bool bold, red;
   };
   const Count counts[] = {
       {"LabelEnumStartCnt", "2", true, false},    {"LabelEnumEndCnt", "1", true, true},
       {"LabelRosterStartCnt", "1", false, false}, {"LabelRosterEndCnt", "1", false, false},
-      {"LabelQuoteStartCnt", "0", false, false},  {"LabelQuoteEndCnt", "0", false, false},
-  };
+      {"LabelQuoteStartCnt", "0", false, false},  {"LabelQuoteEndCnt", "0", false, false}};
   for (const Count& c : counts) {
     auto* label = window.form->findChild<QLabel*>(c.label);
     QVERIFY2(label, c.label);
@@ -756,7 +586,7 @@ void SettingsPagesTest::StyleSheetPaneOpensAndSaves() {
   window.prompter.paths.push_back(Utf8ToCp932(sheet.string()));
   window.form->findChild<QPushButton*>("sbCSSOpen")->click();
   QCOMPARE(window.PaneText("EditorCSS"), std::string("p { margin: 0; }\r\n"));
-  QCOMPARE(Text(*window.form, "LabelRightTab04CSSFilename"), sheet.string());
+  QCOMPARE(window.Text("LabelRightTab04CSSFilename"), sheet.string());
 
   app::TRichEditEx* pane = window.Pane("EditorCSS");
   pane->setFocus();

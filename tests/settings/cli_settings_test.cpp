@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 #include <string>
 
 #include "support/run_cli.h"
@@ -39,50 +40,32 @@ TEST(CliSettingsTest, SettingsAndProjectFilesAreRead) {
     const char* name;
     std::string args;
     int status;
-    std::vector<std::string> lines;  // whole lines of the output
-    std::string message;             // anywhere in the output
+    std::string message;     // anywhere in the output
+    std::string lines = {};  // whole lines of the output, one after each "\n"
   };
+  const std::string missing = "no such settings file";
   const std::vector<Case> cases = {
-      {"settings",
-       "--settings " + inf,
-       0,
-       {"SpinEditYakushokuPos=7", "ComboBoxClassWSC=gichou", "ComboBoxSubjectTitle=発言一覧"},
-       ""},
-      {"project", "--project " + mpr, 0, {"SpinEditYakushokuPos=7"}, ""},
-      {"--set after the file",
-       "--set SpinEditYakushokuPos=9 --settings " + inf,
-       0,
-       {"SpinEditYakushokuPos=9", "ComboBoxClassWSC=gichou"},
-       ""},
-      {"problems by line", "--settings " + bad, 0, {"SpinEditYakushokuPos=6"}, "bad.inf:2:"},
-      {"a value out of range",
-       "--settings " + wide,
-       0,
-       {"SpinEditShimeiPos=32"},
-       "wide.inf:2: [Roster] ShimeiPos1=70 is not between 10 and 50; 32 is used"},
-      {"a UTF-8 file",
-       "--settings " + utf8,
-       0,
-       {"BtnEditLocalTopFrameCaption=議会"},
-       "utf8.inf: read as UTF-8"},
-      {"missing settings",
-       "--settings " + ShellQuote(tmp.path() / "none.inf"),
-       1,
-       {},
-       "no such settings file"},
-      {"missing project",
-       "--project " + ShellQuote(tmp.path() / "none.mpr"),
-       1,
-       {},
-       "no such settings file"},
-      {"a folder", "--settings " + ShellQuote(tmp.path()), 1, {}, "no such settings file"},
-      {"both", "--settings " + inf + " --project " + mpr, 2, {}, "give one"},
-  };
+      {"settings", "--settings " + inf, 0, "",
+       "SpinEditYakushokuPos=7\nComboBoxClassWSC=gichou\nComboBoxSubjectTitle=発言一覧"},
+      {"project", "--project " + mpr, 0, "", "SpinEditYakushokuPos=7"},
+      {"--set after the file", "--set SpinEditYakushokuPos=9 --settings " + inf, 0, "",
+       "SpinEditYakushokuPos=9\nComboBoxClassWSC=gichou"},
+      {"problems by line", "--settings " + bad, 0, "bad.inf:2:", "SpinEditYakushokuPos=6"},
+      {"a value out of range", "--settings " + wide, 0,
+       "wide.inf:2: [Roster] ShimeiPos1=70 is not between 10 and 50; 32 is used",
+       "SpinEditShimeiPos=32"},
+      {"a UTF-8 file", "--settings " + utf8, 0, "utf8.inf: read as UTF-8",
+       "BtnEditLocalTopFrameCaption=議会"},
+      {"missing settings", "--settings " + ShellQuote(tmp.path() / "none.inf"), 1, missing},
+      {"missing project", "--project " + ShellQuote(tmp.path() / "none.mpr"), 1, missing},
+      {"a folder", "--settings " + ShellQuote(tmp.path()), 1, missing},
+      {"both", "--settings " + inf + " --project " + mpr, 2, "give one"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     const CliRun r = RunCli(c.args + " settings");
     EXPECT_EQ(r.status, c.status) << r.All();
-    for (const auto& line : c.lines) EXPECT_TRUE(Prints(r, line)) << line;
+    std::istringstream lines(c.lines);
+    for (std::string line; std::getline(lines, line);) EXPECT_TRUE(Prints(r, line)) << line;
     EXPECT_NE(r.All().find(c.message), std::string::npos) << r.All();
   }
 }

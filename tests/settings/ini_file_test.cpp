@@ -46,8 +46,7 @@ TEST(IniFileTest, FindsSectionsAndKeysRegardlessOfCase) {
       {"bad bytes are a value", "[A]\r\nk=\x82\x20\xFF\r\n", "A", "k", "\x82\x20\xFF"},
       {"Japanese key", Sj("[議事]\r\n議長=○\r\n"), Sj("議事"), Sj("議長"), Sj("○")},
       // "ゾ" is 0x83 0x5D: its trail byte is "]".
-      {"bracket trail byte", Sj("[ゾ]\r\nk=v\r\n"), Sj("ゾ"), "k", "v"},
-  };
+      {"bracket trail byte", Sj("[ゾ]\r\nk=v\r\n"), Sj("ゾ"), "k", "v"}};
   for (const auto& c : cases) {
     const IniFile ini = IniFile::Parse(c.text);
     EXPECT_EQ(ini.Get(c.section, c.key), c.expected) << c.name;
@@ -75,8 +74,7 @@ TEST(IniFileTest, SetUpdatesInPlaceAndKeepsEveryOtherLine) {
        "[A]\r\nk=2\r\n[A]\r\nk=1\r\n"},
       {"bad lines kept byte for byte", "[A]\r\nno equals\r\nk=\x82\x20\xFF\r\nb\x01=\x7f\r\n=v\r\n",
        "A", "n", "1", "[A]\r\nno equals\r\nk=\x82\x20\xFF\r\nb\x01=\x7f\r\n=v\r\nn=1\r\n"},
-      {"line break in a value", "[A]\r\n", "A", "k", "a\r\n[B]\nb", "[A]\r\nk=a  [B] b\r\n"},
-  };
+      {"line break in a value", "[A]\r\n", "A", "k", "a\r\n[B]\nb", "[A]\r\nk=a  [B] b\r\n"}};
   for (const auto& c : cases) {
     IniFile ini = IniFile::Parse(c.before);
     ini.Set(c.section, c.key, c.value);
@@ -100,8 +98,7 @@ TEST(IniFileTest, ProblemsNameTheirLines) {
       {"UTF-8 text", "[LeftLink]\r\nSubjectTitle=議題・発言者\r\n", {}, true},
       {"UTF-8 mark", "\xEF\xBB\xBF[Local]\r\nHtml=a\r\n", {}, true},
       {"CP932 text", Sj("[LeftLink]\r\nSubjectTitle=議題・発言者\r\n"), std::vector<std::size_t>(),
-       false},
-  };
+       false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     std::vector<std::size_t> lines;

@@ -36,8 +36,7 @@ TEST(PathRulesTest, RelativePathsUseForwardSlashesAndResolveBack) {
       {"\\r\\three\\", "\\r\\three\\css\\x.css", "css/x.css", ToRelative},
       {"/r/three/", "/index.html", "../../../index.html", ToAbsolute},
       {"/r/three/", "/r/three/css/x.css", "css\\x.css", ToAbsolute},
-      {"/r/three/", "/abs/x.css", "/abs/x.css", ToAbsolute},
-  };
+      {"/r/three/", "/abs/x.css", "/abs/x.css", ToAbsolute}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.folder + " " + c.absolute + " " + c.relative);
     if (c.way != ToAbsolute) {
@@ -55,17 +54,15 @@ TEST(PathRulesTest, InsideTheRootFolderMeansBelowItWholeComponentsOnly) {
     std::string root, path;
     bool inside;
   };
-  const std::vector<Case> cases = {
-      {"/data/root/", "/data/root/three/", true},
-      {"/data/root/", "/data/root/", true},
-      {"/data/root", "/data/root/a/b/c", true},
-      {"/data/root/", "/data/other/three/", false},
-      {"/data/root/", "/data/root2/three/", false},
-      {"/data/root/", "/x/data/root/three/", false},
-      {"/data/root/", "/data/", false},
-      {"/data/root/", "/data/root/../other/", false},
-      {"", "/data/root/", false},
-  };
+  const std::vector<Case> cases = {{"/data/root/", "/data/root/three/", true},
+                                   {"/data/root/", "/data/root/", true},
+                                   {"/data/root", "/data/root/a/b/c", true},
+                                   {"/data/root/", "/data/other/three/", false},
+                                   {"/data/root/", "/data/root2/three/", false},
+                                   {"/data/root/", "/x/data/root/three/", false},
+                                   {"/data/root/", "/data/", false},
+                                   {"/data/root/", "/data/root/../other/", false},
+                                   {"", "/data/root/", false}};
   for (const auto& c : cases) {
     EXPECT_EQ(IsInsideFolder(c.root, c.path), c.inside) << c.root << " " << c.path;
   }
@@ -75,8 +72,7 @@ TEST(PathRulesTest, StyleSheetExtensionIgnoresLetterCase) {
   const std::vector<std::pair<std::string, bool>> cases = {
       {"/r/minutes.css", true},  {"/r/MINUTES.CSS", true}, {"/r/a.Css", true},
       {"/r/minutes.txt", false}, {"/r/a.css.txt", false},  {"/r/a.css/b.txt", false},
-      {"/r/css", false},         {"/r/a.cssx", false},
-  };
+      {"/r/css", false},         {"/r/a.cssx", false}};
   for (const auto& [path, expected] : cases) EXPECT_EQ(HasCssExtension(path), expected) << path;
 }
 
@@ -111,8 +107,7 @@ TEST(PathRulesTest, LocalStyleSheetPick) {
       {"css in the middle", "data/root/three/minutes.css.txt", 0, ""},
       {"outside the root", "data/other/minutes.css", -1, "OLD"},
       {"root-like sibling", "data/root2/minutes.css", -1, "OLD"},
-      {"cancelled", "", -1, "OLD"},
-  };
+      {"cancelled", "", -1, "OLD"}};
   for (const auto& c : cases) {
     Folders f;
     f.s.BtnEditLocalCSSFile = "old.css";
@@ -145,8 +140,7 @@ TEST(PathRulesTest, PicksWithoutARootFolderAreRefusedAndShowTheSettings) {
       {"three-file folder by file", BtnEdit3FileFolderButtonClick},
       {"save folder by file", BtnEditHTMLSaveFolderButtonClick},
       {"home link", BtnEditLocalReturn2HomeButtonClick},
-      {"local head", BtnEditLocalHeadIncludeButtonClick},
-  };
+      {"local head", BtnEditLocalHeadIncludeButtonClick}};
   for (const auto& [name, pick] : picks) {
     Folders f;
     f.s.BtnEditRootFolder.clear();
@@ -164,11 +158,9 @@ TEST(PathRulesTest, FoldersMustLieInsideTheRootFolder) {
     std::string chosen;
     bool accepted;
   };
-  const std::vector<Case> cases = {
-      {"sub-folder", "data/root/set/three", true},
-      {"the root itself", "data/root", true},
-      {"another branch", "data/other/three", false},
-  };
+  const std::vector<Case> cases = {{"sub-folder", "data/root/set/three", true},
+                                   {"the root itself", "data/root", true},
+                                   {"another branch", "data/other/three", false}};
   for (const auto& c : cases) {
     Folders f;
     const std::string chosen = f.tmp.Folder(c.chosen);
@@ -253,8 +245,7 @@ TEST(PathRulesTest, ClearButtons) {
       {"BtnEditLocalCSSFile", true},     {"BtnEditLocalReturn2Home", true},
       {"BtnEditLocalReturn2list", true}, {"BtnEditWebDomain", true},
       {"BtnEditLocalHeadInclude", true}, {"BtnEditWebSidelinkInclude", true},
-      {"ComboBoxClassWSC", false},       {"LabelLocalCSSbsoluteRelativePath", false},
-  };
+      {"ComboBoxClassWSC", false},       {"LabelLocalCSSbsoluteRelativePath", false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Folders f;
@@ -331,8 +322,7 @@ TEST(PathRulesTest, ClipboardLimits) {
       {"over the paste limit", longCss, "", ""},
       {"201 characters", tooLong, "OLD", ""},
       {"exactly 100", std::string(96, 'b') + ".css", std::string(96, 'b') + ".css",
-       std::string(96, 'b') + ".css"},
-  };
+       std::string(96, 'b') + ".css"}};
   for (const auto& c : cases) {
     Folders f;
     f.s.BtnEditWebCSSFile = "old.css";

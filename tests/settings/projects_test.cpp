@@ -62,12 +62,10 @@ TEST(ProjectsTest, OverwriteAsksAfterANewProjectAndUsesTheCurrentFile) {
     bool cleared, answer, projectExists;
     bool dialogShown, written;
   };
-  const std::vector<Case> cases = {
-      {"cleared, no", true, false, true, false, false},
-      {"cleared, yes", true, true, true, false, true},
-      {"current project", false, false, true, false, true},
-      {"current project is gone", false, false, false, true, true},
-  };
+  const std::vector<Case> cases = {{"cleared, no", true, false, true, false, false},
+                                   {"cleared, yes", true, true, true, false, true},
+                                   {"current project", false, false, true, false, true},
+                                   {"current project is gone", false, false, false, true, true}};
   for (const auto& c : cases) {
     Job job;
     const std::string current = job.Path("current.mpr");

@@ -32,8 +32,7 @@ const Range kRanges[] = {
     {"SpinEditLineLimit", 0, kMax, 60},         {"RadioGroupCategory", 0, 7, 0},
     {"RadioGroupSaveCharSet", 0, 1, 0},         {"PaneWidth", 1, kMax, 230},
     {"FormPositionTop", 1, kMax, 100},          {"FormPositionLeft", 1, kMax, 100},
-    {"FormPositionWidth", 1, kMax, 500},        {"FormPositionHeight", 1, kMax, 300},
-};
+    {"FormPositionWidth", 1, kMax, 500},        {"FormPositionHeight", 1, kMax, 300}};
 
 TEST(SettingRanges, EveryIntegerSettingIsListed) {
   std::set<std::string> table, listed;

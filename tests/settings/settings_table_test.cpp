@@ -39,75 +39,52 @@ TEST(SettingsTable, EveryRowNamesItsMemberAndNoKeyRepeatsInASection) {
 }
 
 // The values a fresh program starts with, which a reset and a missing
-// settings file fall back to.
+// settings file fall back to (UTF-8 here).
 TEST(SettingsTable, DesignerDefaults) {
   const Settings s;
-  const std::pair<const char*, std::string> expected[] = {
-      {"ComboBoxID_Header", "line-"},
-      {"ComboBoxP_Class_First", "firstparagraph"},
-      {"ComboBoxDOC_ID", "sentence"},
-      {"ComboBoxClassWDC", "mayor"},
-      {"ComboBoxMarkBFC", "※"_sj},
-      {"ComboBoxSubjectTitle", "議題・発言者"_sj},
-      {"ComboBoxLeftGoTop", "先頭へ戻る"_sj},
-      {"ComboBoxLeftGoBottom", "最終行へ"_sj},
-      {"SpinEditYakushokuPos", "4"},
-      {"SpinEditShimeiPos", "32"},
-      {"SpinEditYakushokuPos2", "56"},
-      {"SpinEditShimeiPos2", "68"},
-      {"SpinEditAnnotateLeadingZSP", "24"},
-      {"SpinEditQuotationLeadingZSP", "0"},
-      {"SpinEditDocumentColorCount", "0"},
-      {"RadioGroupCategory", "0"},
-      {"RadioGroupSaveCharSet", "0"},
-      {"CheckBoxImmediateGo", "1"},
-      {"CheckBoxSaveAtBuild", "1"},
-      {"CheckBoxOpenIEatSaved", "1"},
-      {"CheckBoxBindCSS", "0"},
-      {"CheckBoxDontHighlight", "0"},
-      {"CheckBoxOpenIEDontClose", "0"},
-      {"CheckBoxAlternateBGColor", "1"},
-      {"CheckBoxBGColorSpeakerBy", "0"},
-      {"CheckBoxLeftLinkDuplicate", "1"},
-  };
-  for (const auto& [name, value] : expected) {
-    const SettingRow* row = FindSettingByName(name);
-    ASSERT_NE(row, nullptr) << name;
-    EXPECT_EQ(SettingValueText(s, *row), value) << name;
+  using Defaults = std::vector<std::pair<const char*, const char*>>;
+  const Defaults strings = {{"ComboBoxID_Header", "line-"},
+                            {"ComboBoxP_Class_First", "firstparagraph"},
+                            {"ComboBoxDOC_ID", "sentence"},
+                            {"ComboBoxClassWDC", "mayor"},
+                            {"ComboBoxMarkBFC", "※"},
+                            {"ComboBoxSubjectTitle", "議題・発言者"},
+                            {"ComboBoxLeftGoTop", "先頭へ戻る"},
+                            {"ComboBoxLeftGoBottom", "最終行へ"}};
+  const Defaults integers = {
+      {"SpinEditYakushokuPos", "4"},        {"SpinEditShimeiPos", "32"},
+      {"SpinEditYakushokuPos2", "56"},      {"SpinEditShimeiPos2", "68"},
+      {"SpinEditAnnotateLeadingZSP", "24"}, {"SpinEditQuotationLeadingZSP", "0"},
+      {"SpinEditDocumentColorCount", "0"},  {"RadioGroupCategory", "0"},
+      {"RadioGroupSaveCharSet", "0"}};
+  const Defaults booleans = {{"CheckBoxImmediateGo", "1"},      {"CheckBoxSaveAtBuild", "1"},
+                             {"CheckBoxOpenIEatSaved", "1"},    {"CheckBoxBindCSS", "0"},
+                             {"CheckBoxDontHighlight", "0"},    {"CheckBoxOpenIEDontClose", "0"},
+                             {"CheckBoxAlternateBGColor", "1"}, {"CheckBoxBGColorSpeakerBy", "0"},
+                             {"CheckBoxLeftLinkDuplicate", "1"}};
+  for (const Defaults& expected : {strings, integers, booleans}) {
+    for (const auto& [name, value] : expected) {
+      const SettingRow* row = FindSettingByName(name);
+      ASSERT_NE(row, nullptr) << name;
+      EXPECT_EQ(SettingValueText(s, *row), Sj(value)) << name;
+    }
   }
 }
 
 TEST(SettingsTable, SetFromTextChecksTheKind) {
   Settings s;
   struct Case {
-    const char* name;
-    const char* text;
+    const char *name, *text;
     bool ok;
     const char* after;
   };
   const Case cases[] = {
-      {"SpinEditShimeiPos", "40", true, "40"},
-      {"SpinEditShimeiPos", "+17", true, "17"},
-      {"SpinEditShimeiPos", "-3", false, "17"},
-      {"SpinEditShimeiPos", "4x", false, "17"},
-      {"SpinEditShimeiPos", "", false, "17"},
-      {"SpinEditShimeiPos", "1000", false, "17"},
-      {"SpinEditShimeiPos", "10", true, "10"},
-      {"SpinEditShimeiPos", "9", false, "10"},
-      {"SpinEditShimeiPos", "50", true, "50"},
-      {"SpinEditShimeiPos", "51", false, "50"},
-      {"SpinEditDocumentColorCount", "0", true, "0"},
-      {"SpinEditDocumentColorCount", "9", false, "0"},
-      {"RadioGroupCategory", "7", true, "7"},
-      {"RadioGroupCategory", "8", false, "7"},
-      {"RadioGroupSaveCharSet", "2", false, "0"},
-      {"CheckBoxBindCSS", "1", true, "1"},
-      {"CheckBoxBindCSS", "0", true, "0"},
-      {"CheckBoxBindCSS", "7", true, "1"},
-      {"CheckBoxBindCSS", "yes", false, "1"},
-      {"ComboBoxClassWSC", "chair", true, "chair"},
-      {"ComboBoxClassWSC", "", true, ""},
-  };
+      {"SpinEditShimeiPos", "40", true, "40"},      {"SpinEditShimeiPos", "+17", true, "17"},
+      {"SpinEditShimeiPos", "-3", false, "17"},     {"SpinEditShimeiPos", "4x", false, "17"},
+      {"SpinEditShimeiPos", "", false, "17"},       {"SpinEditShimeiPos", "1000", false, "17"},
+      {"CheckBoxBindCSS", "1", true, "1"},          {"CheckBoxBindCSS", "0", true, "0"},
+      {"CheckBoxBindCSS", "7", true, "1"},          {"CheckBoxBindCSS", "yes", false, "1"},
+      {"ComboBoxClassWSC", "chair", true, "chair"}, {"ComboBoxClassWSC", "", true, ""}};
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.name) + "=" + c.text);
     const SettingRow* row = FindSettingByName(c.name);

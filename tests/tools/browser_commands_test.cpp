@@ -2,19 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 
-#include "platform/processes.h"
 #include "support/recording_ui.h"
-#include "text/literal.h"
+#include "support/temp_folder.h"
 #include "text/path_text.h"
 
 namespace korva {
 namespace {
-
-using namespace korva::literals;
-namespace fs = std::filesystem;
 
 class FakeOpener : public HtmlOpener {
  public:
@@ -33,11 +28,10 @@ class FakeOpener : public HtmlOpener {
 class BrowserCommands : public ::testing::Test {
  protected:
   void SetUp() override {
-    base_ = fs::temp_directory_path() /
-            ("korva-preview-" + std::to_string(platform::CurrentProcessId()));
-    root_ = FromFsPath(base_) + "/" + "議事録 公開"_sj + "/";
-    fs::create_directories(ToFsPath(root_ + "html/"));
-    fs::create_directories(ToFsPath(root_ + "set/"));
+    // Blanks and Japanese in the folder names reach the browser as they are.
+    root_ = tmp_.Folder("議事録 公開");
+    tmp_.Folder("議事録 公開/html");
+    tmp_.Folder("議事録 公開/set");
     settings_.BtnEditRootFolder = root_;
     settings_.BtnEditHTMLSaveFolder = root_ + "html/";
     settings_.BtnEdit3FileFolder = root_ + "set/";
@@ -45,10 +39,9 @@ class BrowserCommands : public ::testing::Test {
     doc_.MinutesLoaded = true;
     doc_.ThreeFileNormalPath = root_ + "set/h2612t4-1-n.html";
   }
-  void TearDown() override { fs::remove_all(base_); }
   void CreateNormalFile() { std::ofstream(ToFsPath(doc_.ThreeFileNormalPath)) << "<html>"; }
 
-  fs::path base_;
+  testing::TempFolder tmp_;
   std::string root_;
   Settings settings_;
   Document doc_;

@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <set>
 #include <thread>
@@ -20,7 +19,6 @@ namespace korva {
 namespace {
 
 using namespace korva::literals;
-namespace fs = std::filesystem;
 using korva::testing::kWindows;
 
 // Records what would be started; answers come from the test.
@@ -55,35 +53,13 @@ class FakeLauncher : public ProcessLauncher {
   }
 };
 
-class TempDir {
- public:
-  TempDir() {
-    path_ = fs::temp_directory_path() /
-            ("korva-browser-" + std::to_string(platform::CurrentProcessId()) + "-" +
-             std::to_string(counter_++));
-    fs::create_directories(path_);
-  }
-  ~TempDir() { fs::remove_all(path_); }
-  const fs::path& path() const { return path_; }
-  void Write(const std::string& rel, const std::string& text) const {
-    fs::create_directories((path_ / rel).parent_path());
-    std::ofstream(path_ / rel, std::ios::binary) << text;
-  }
-
- private:
-  static inline int counter_ = 0;
-  fs::path path_;
-};
-
 TEST(FileNameToURL, PathsStayUnencoded) {
   struct {
     std::string path, url;
-  } cases[] = {
-      {"C:\\My Documents\\議事録.html"_sj, "file:///C:/My Documents/議事録.html"_sj},
-      // The second byte of "表" is 0x5C and must not become "/".
-      {"C:\\表\\a.html"_sj, "file:///C:/表/a.html"_sj},
-      {"/home/u/my dir/会議 録.html"_sj, "file:///home/u/my dir/会議 録.html"_sj},
-  };
+  } cases[] = {{"C:\\My Documents\\議事録.html"_sj, "file:///C:/My Documents/議事録.html"_sj},
+               // The second byte of "表" is 0x5C and must not become "/".
+               {"C:\\表\\a.html"_sj, "file:///C:/表/a.html"_sj},
+               {"/home/u/my dir/会議 録.html"_sj, "file:///home/u/my dir/会議 録.html"_sj}};
   for (const auto& c : cases) EXPECT_EQ(FileNameToURL(c.path), c.url);
 }
 
@@ -101,8 +77,7 @@ TEST(ExpandExec, ArgumentsAndFieldCodes) {
       {"run \"a\\\"b\" \"c\\\\d\" \"\"", {"run", "a\"b", "c\\d", "", file}},
       {"run  \t %u  %u", {"run", file}},
       {"run \"unterminated %u", {}},
-      {"", {}},
-  };
+      {"", {}}};
   for (const auto& c : cases) EXPECT_EQ(ExpandExec(c.exec, file), c.argv) << c.exec;
 }
 
@@ -115,13 +90,12 @@ TEST(DesktopEntryExec, OnlyTheDesktopEntryGroup) {
       {"[Desktop Action new]\nExec=other\n[Desktop Entry]\r\nExec = real %U\r\n", "real %U"},
       {"[Desktop Entry]\nTryExec=x\nExec=/opt/a\\sb/run %f\n", "/opt/a b/run %f"},
       {"# comment\n[Desktop Entry]\nName=x\n", std::nullopt},
-      {"[Desktop Entry]\nExec=\n", std::nullopt},
-  };
+      {"[Desktop Entry]\nExec=\n", std::nullopt}};
   for (const auto& c : cases) EXPECT_EQ(DesktopEntryExec(c.contents), c.exec) << c.contents;
 }
 
 TEST(FindDesktopFile, UserEntriesComeFirst) {
-  TempDir dir;
+  korva::testing::TempFolder dir;
   dir.Write("home/applications/web.desktop", "[Desktop Entry]\nExec=mine\n");
   dir.Write("sys/applications/web.desktop", "[Desktop Entry]\nExec=system\n");
   dir.Write("sys/applications/kde4/konq.desktop", "[Desktop Entry]\nExec=konq\n");
@@ -136,7 +110,7 @@ TEST(FindDesktopFile, UserEntriesComeFirst) {
 }
 
 struct OpenerFixture : ::testing::Test {
-  TempDir dir;
+  korva::testing::TempFolder dir;
   FakeLauncher launcher;
   XdgHtmlOpener opener{launcher, XdgDirs{"", {Utf8FromPath(dir.path())}}};
   const std::string pathSj = "/home/u/my dir/議事録 第1回.html"_sj;
@@ -150,21 +124,19 @@ TEST_F(OpenerFixture, DefaultHandlerOrXdgOpenGetsThePathAsOneArgument) {
     std::optional<std::string> answer;
     const char* entry;  // contents of the named desktop file, or nullptr
     std::vector<std::string> argv;
-  } cases[] = {
-      {"default handler",
-       "firefox.desktop\n",
-       "[Desktop Entry]\nExec=firefox %u\n",
-       {"firefox", pathUtf8}},
-      {"Chromium starts maximised",
-       "chromium.desktop",
-       "[Desktop Entry]\nExec=/usr/bin/chromium %U\n",
-       {"/usr/bin/chromium", "--start-maximized", pathUtf8}},
-      {"xdg-mime failed", std::nullopt, nullptr, fallback},
-      {"no default handler", "\n", nullptr, fallback},
-      {"entry file missing", "gone.desktop\n", nullptr, fallback},
-      {"entry without Exec", "other.desktop\n", "[Desktop Entry]\nName=x\n", fallback},
-      {"broken quoting", "other.desktop\n", "[Desktop Entry]\nExec=\"x %u\n", fallback},
-  };
+  } cases[] = {{"default handler",
+                "firefox.desktop\n",
+                "[Desktop Entry]\nExec=firefox %u\n",
+                {"firefox", pathUtf8}},
+               {"Chromium starts maximised",
+                "chromium.desktop",
+                "[Desktop Entry]\nExec=/usr/bin/chromium %U\n",
+                {"/usr/bin/chromium", "--start-maximized", pathUtf8}},
+               {"xdg-mime failed", std::nullopt, nullptr, fallback},
+               {"no default handler", "\n", nullptr, fallback},
+               {"entry file missing", "gone.desktop\n", nullptr, fallback},
+               {"entry without Exec", "other.desktop\n", "[Desktop Entry]\nName=x\n", fallback},
+               {"broken quoting", "other.desktop\n", "[Desktop Entry]\nExec=\"x %u\n", fallback}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     if (c.entry) {

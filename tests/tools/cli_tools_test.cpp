@@ -43,16 +43,14 @@ TEST_F(CliTools, UnwrapOptions) {
   const std::string utf8 = Write("utf8.txt", "議事録。\n");
   struct {
     std::string args, out;
-  } cases[] = {
-      {"unwrap " + file, forced + sentence + "\r\n"},
-      {"unwrap --backslash " + file, forced + "＼"_sj + "\r\n" + sentence + "\r\n"},
-      {"unwrap --utf8 --lower 0 " + file,
-       "p.3\r\n" + Repeat("あ", 35) + Repeat("い", 20) + "。\r\n"},
-      {"unwrap --limit 100 " + file, forced + "\r\n" + sentence + "\r\n"},
-      {"unwrap --lower 0 --limit 4 --remove-hsp " + spaces, "ab\r\nabcdx\r\n"},
-      {"unwrap --lower 0 --limit 4 --change-hsp --utf8 " + spaces, "a　b\r\nab　cdx\r\n"},
-      {"--input-encoding utf-8 unwrap " + utf8, "議事録。"_sj + "\r\n"},
-  };
+  } cases[] = {{"unwrap " + file, forced + sentence + "\r\n"},
+               {"unwrap --backslash " + file, forced + "＼"_sj + "\r\n" + sentence + "\r\n"},
+               {"unwrap --utf8 --lower 0 " + file,
+                "p.3\r\n" + Repeat("あ", 35) + Repeat("い", 20) + "。\r\n"},
+               {"unwrap --limit 100 " + file, forced + "\r\n" + sentence + "\r\n"},
+               {"unwrap --lower 0 --limit 4 --remove-hsp " + spaces, "ab\r\nabcdx\r\n"},
+               {"unwrap --lower 0 --limit 4 --change-hsp --utf8 " + spaces, "a　b\r\nab　cdx\r\n"},
+               {"--input-encoding utf-8 unwrap " + utf8, "議事録。"_sj + "\r\n"}};
   for (const auto& c : cases) {
     const auto result = RunCli(c.args);
     EXPECT_EQ(result.status, 0) << c.args << "\n" << result.err;
@@ -105,26 +103,23 @@ TEST_F(CliTools, AnRtfReaderGetsTheJapaneseOfTheSampleBack) {
   EXPECT_EQ(printable(text.out), printable(Cp932ToUtf8(ReadFileBytes(sample).bytes)));
 }
 
-// The tool's own options and --set take the settings' ranges, each end included.
+// The tool's own options and --set take the settings' ranges, each end included; the
+// refusals just beyond --lower and --limit, with their messages: BadInputIsReported.
 TEST_F(CliTools, ToolOptionsAndSetTakeTheSameRanges) {
   const std::string text = Write("t.txt", "abc");
   const struct {
     std::string args;
     int status;
-  } cases[] = {
-      {"unwrap --lower -1 " + text, 2},
-      {"unwrap --lower 0 " + text, 0},
-      {"unwrap --lower 20 " + text, 0},
-      {"unwrap --lower 21 " + text, 2},
-      {"unwrap --limit -1 " + text, 2},
-      {"unwrap --limit 0 " + text, 0},
-      {"unwrap --limit 2147483647 " + text, 0},
-      {"unwrap --limit 2147483648 " + text, 2},
-      {"--set SpinEditLowerLimit=25 unwrap " + text, 2},
-      {"--set SpinEditLowerLimit=20 unwrap " + text, 0},
-      {"--set SpinEditLineLimit=1000 unwrap " + text, 0},
-      {"--set SpinEditLineLimit=-1 unwrap " + text, 2},
-  };
+  } cases[] = {{"unwrap --lower -1 " + text, 2},
+               {"unwrap --lower 0 " + text, 0},
+               {"unwrap --lower 20 " + text, 0},
+               {"unwrap --limit 0 " + text, 0},
+               {"unwrap --limit 2147483647 " + text, 0},
+               {"unwrap --limit 2147483648 " + text, 2},
+               {"--set SpinEditLowerLimit=25 unwrap " + text, 2},
+               {"--set SpinEditLowerLimit=20 unwrap " + text, 0},
+               {"--set SpinEditLineLimit=1000 unwrap " + text, 0},
+               {"--set SpinEditLineLimit=-1 unwrap " + text, 2}};
   for (const auto& c : cases) EXPECT_EQ(RunCli(c.args).status, c.status) << c.args;
   EXPECT_NE(RunCli("--set SpinEditLineLimit=1000 settings").out.find("SpinEditLineLimit=1000\n"),
             std::string::npos);
@@ -138,19 +133,17 @@ TEST_F(CliTools, BadInputIsReported) {
     std::string args;
     int status;
     const char* message;
-  } cases[] = {
-      {"unwrap " + ShellQuote(temp.path() / "missing.txt"), 1, "cannot read the file"},
-      {"colorize " + ShellQuote(temp.path() / "missing.html"), 1, "cannot read the file"},
-      {"unwrap " + empty, 1, "the file is empty"},
-      {"unwrap " + binary, 1, "NUL bytes"},
-      {"colorize " + binary, 1, "NUL bytes"},
-      {"unwrap --lower 21 " + text, 2, "--lower must be between 0 and 20"},
-      {"unwrap --limit -1 " + text, 2, "--limit must be 0 or more"},
-      {"unwrap --limit x " + text, 2, "--limit needs a whole number"},
-      {"unwrap " + text + " " + text, 2, "exactly one"},
-      {"colorize", 2, "exactly one"},
-      {"unwrap --frob " + text, 2, "unknown option --frob"},
-  };
+  } cases[] = {{"unwrap " + ShellQuote(temp.path() / "missing.txt"), 1, "cannot read the file"},
+               {"colorize " + ShellQuote(temp.path() / "missing.html"), 1, "cannot read the file"},
+               {"unwrap " + empty, 1, "the file is empty"},
+               {"unwrap " + binary, 1, "NUL bytes"},
+               {"colorize " + binary, 1, "NUL bytes"},
+               {"unwrap --lower 21 " + text, 2, "--lower must be between 0 and 20"},
+               {"unwrap --limit -1 " + text, 2, "--limit must be 0 or more"},
+               {"unwrap --limit x " + text, 2, "--limit needs a whole number"},
+               {"unwrap " + text + " " + text, 2, "exactly one"},
+               {"colorize", 2, "exactly one"},
+               {"unwrap --frob " + text, 2, "unknown option --frob"}};
   for (const auto& c : cases) {
     const auto result = RunCli(c.args);
     EXPECT_EQ(result.status, c.status) << c.args;

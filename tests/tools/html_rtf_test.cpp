@@ -35,8 +35,7 @@ std::string Body(const std::string& html) {
 TEST(HtmlRtf, TokensAndTheirColours) {
   struct {
     const char* name;
-    std::string html;
-    std::string body;
+    std::string html, body;
   } cases[] = {
       {"comment on one line, then text", "<!-- note -->x", "\\cf2 <!--\\cf2  note -->\\cf8 x"},
       {"known tag with an unquoted value", "<p class=x>",
@@ -72,8 +71,7 @@ TEST(HtmlRtf, TokensAndTheirColours) {
        "\\cf2 <!--\\cf2 a\\par \\cf5 \r\n\\cf2 b-->\\cf8 c"},
       {"entity inside a tag returns to text", "<a &amp;b>",
        "\\cf7 <\\cf4 a\\cf5  \\cf11 &amp;\\cf8 b>"},
-      {"empty text", "", ""},
-  };
+      {"empty text", "", ""}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(Body(c.html), c.body);
@@ -98,8 +96,7 @@ TEST(HtmlRtf, JapaneseGoesAsUnicodeWithItsShiftJisBytesBehind) {
        "\\cf8 a\\'80b"},
       {"a lead byte at the very end", "a\x95", "\\cf8 a\\'95"},
       {"inside a tag", "<p title=表>"_sj,
-       "\\cf7 <\\cf4 p\\cf5  \\cf3 title\\cf7 =\\cf10 \\u-30616\\'95\\'5c\\cf7 >"},
-  };
+       "\\cf7 <\\cf4 p\\cf5  \\cf3 title\\cf7 =\\cf10 \\u-30616\\'95\\'5c\\cf7 >"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(Body(c.html), c.body);

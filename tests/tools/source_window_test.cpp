@@ -18,8 +18,7 @@ const SourceWindowLayout kDesigner{10, 20, 640, 480, false, true};
 
 TEST(SOTSource, ReadKeepsWhatIsMissingOrUnusable) {
   struct Case {
-    const char* name;
-    const char* section;
+    const char *name, *section;
     SourceWindowLayout expected;
   };
   const Case cases[] = {
@@ -32,8 +31,7 @@ TEST(SOTSource, ReadKeepsWhatIsMissingOrUnusable) {
       {"negative sizes are not", "Width=-5\r\nHeight=-1", kDesigner},
       {"not numbers", "Top=abc\r\nLeft=12px\r\nWidth=\r\nWordWrap=yes", kDesigner},
       {"too large for an int", "Top=99999999999\r\nHeight=2147483648", kDesigner},
-      {"any non-zero number is on", "WordWrap=2\r\nColor=-1", {10, 20, 640, 480, true, true}},
-  };
+      {"any non-zero number is on", "WordWrap=2\r\nColor=-1", {10, 20, 640, 480, true, true}}};
   testing::TempFolder folder;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

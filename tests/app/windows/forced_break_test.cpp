@@ -4,7 +4,6 @@
 #include <QFrame>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTabWidget>
 #include <QTest>
 
 #include "app/app_fixture.h"
@@ -64,10 +63,8 @@ void ForcedBreakTest::BreakPanelJoinsPastedParagraphs() {
   const std::string text =
       "- 3 -\n" + Wide(30) + "\n" + Wide(30) + "\n" + Wide(5, "。") + "\n" + Wide(12) + "\n";
   Paste(text);
-  auto* left = window_->form->findChild<QTabWidget*>("PGLeft");
-  auto* right = window_->form->findChild<QTabWidget*>("PGRight");
-  QCOMPARE(left->currentWidget()->objectName(), QStringLiteral("PGLeftTab08HTMLBody"));
-  QCOMPARE(right->currentWidget()->objectName(), QStringLiteral("PGRightTab06MinutesText"));
+  QCOMPARE(window_->Page("PGLeft"), std::string("PGLeftTab08HTMLBody"));
+  QCOMPARE(window_->Page("PGRight"), std::string("PGRightTab06MinutesText"));
   QCOMPARE(window_->PaneText("EditorMinutesText"), "- 3 -\r\n" + Wide(30) + "\r\n" + Wide(30) +
                                                        "\r\n" + Wide(5, "。") + "\r\n" + Wide(12) +
                                                        "\r\n");

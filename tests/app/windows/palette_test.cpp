@@ -76,19 +76,14 @@ void PaletteTest::Choose(const char* name) const {
 
 void PaletteTest::PaletteShowsTheChosenName() {
   struct Case {
-    const char* name;
-    const char* html;
+    const char *name, *html;
     const char* value;  // R + G * 256 + B * 65536
-    const char* r;
-    const char* g;
-    const char* b;
+    const char *r, *g, *b;
   };
-  const Case cases[] = {
-      {"mediumpurple", "#9370DB", "14381203", "147", "112", "219"},
-      {"aliceblue", "#F0F8FF", "16775408", "240", "248", "255"},
-      {"yellowgreen", "#9ACD32", "3329434", "154", "205", "50"},
-      {"black", "#000000", "0", "0", "0", "0"},
-  };
+  const Case cases[] = {{"mediumpurple", "#9370DB", "14381203", "147", "112", "219"},
+                        {"aliceblue", "#F0F8FF", "16775408", "240", "248", "255"},
+                        {"yellowgreen", "#9ACD32", "3329434", "154", "205", "50"},
+                        {"black", "#000000", "0", "0", "0", "0"}};
   for (const Case& c : cases) {
     Choose(c.name);
     QCOMPARE(Box("EditColorName"), QString::fromLatin1(c.name));
@@ -107,19 +102,14 @@ void PaletteTest::PaletteShowsTheChosenName() {
 
 void PaletteTest::PaletteSetsRgbAndWraps() {
   struct Case {
-    const char* r;
-    const char* g;
-    const char* b;
+    const char *r, *g, *b;
     const char* boxes;  // after セット
-    const char* name;
-    const char* html;
+    const char *name, *html;
   };
-  const Case cases[] = {
-      {"300", "0", "0", "44,0,0", "#2C0000", "#2C0000"},
-      {"255", "255", "255", "255,255,255", "white", "#FFFFFF"},
-      {"256", "x", "-1", "0,0,255", "blue", "#0000FF"},
-      {"147", "112", "219", "147,112,219", "mediumpurple", "#9370DB"},
-  };
+  const Case cases[] = {{"300", "0", "0", "44,0,0", "#2C0000", "#2C0000"},
+                        {"255", "255", "255", "255,255,255", "white", "#FFFFFF"},
+                        {"256", "x", "-1", "0,0,255", "blue", "#0000FF"},
+                        {"147", "112", "219", "147,112,219", "mediumpurple", "#9370DB"}};
   for (const Case& c : cases) {
     SetRgb(c.r, c.g, c.b);
     Click("sbSetRGB");
@@ -143,16 +133,14 @@ void PaletteTest::PalettePicksThePixelItDrew() {
     bool showsValue;
   };
   // (QTest takes the point 0,0 for the widget's centre.)
-  const Case cases[] = {
-      {"PaintBox1", {1, 1}, HueFieldColorAtPixel(0, 0), false},
-      {"PaintBox1", {100, 32}, HueTable()[50], false},  // row 16: the hue itself
-      {"PaintBox1", {255, 63}, HueFieldColorAtPixel(255, 63), false},
-      {"PaintBox2", {0, 5}, GreyRampColor(0), false},
-      {"PaintBox2", {255, 41}, MakeRgb(255, 255, 255), false},
-      {"Image2", {1, 1}, MakeRgb(0, 0, 0), true},
-      {"Image2", {251, 167}, MakeRgb(255, 255, 255), true},
-      {"Image2", {100, 100}, std::nullopt, true},
-  };
+  const Case cases[] = {{"PaintBox1", {1, 1}, HueFieldColorAtPixel(0, 0), false},
+                        {"PaintBox1", {100, 32}, HueTable()[50], false},  // row 16: the hue itself
+                        {"PaintBox1", {255, 63}, HueFieldColorAtPixel(255, 63), false},
+                        {"PaintBox2", {0, 5}, GreyRampColor(0), false},
+                        {"PaintBox2", {255, 41}, MakeRgb(255, 255, 255), false},
+                        {"Image2", {1, 1}, MakeRgb(0, 0, 0), true},
+                        {"Image2", {251, 167}, MakeRgb(255, 255, 255), true},
+                        {"Image2", {100, 100}, std::nullopt, true}};
   for (const Case& c : cases) {
     const QString where =
         QStringLiteral("%1 at %2,%3").arg(c.surface).arg(c.point.x()).arg(c.point.y());
@@ -186,15 +174,12 @@ void PaletteTest::PalettePicksThePixelItDrew() {
 void PaletteTest::PaletteCopiesTheFourTexts() {
   Choose("mediumpurple");
   struct Case {
-    const char* button;
-    const char* text;
+    const char *button, *text;
   };
-  const Case cases[] = {
-      {"sbCOPYEditColorName", "mediumpurple"},
-      {"sbCOPYEditHTMLColorNumber", "#9370DB"},
-      {"sbColorValueCOOPY", "14381203"},
-      {"sCOPYtRGB", "rgb(147,112,219) ;"},
-  };
+  const Case cases[] = {{"sbCOPYEditColorName", "mediumpurple"},
+                        {"sbCOPYEditHTMLColorNumber", "#9370DB"},
+                        {"sbColorValueCOOPY", "14381203"},
+                        {"sCOPYtRGB", "rgb(147,112,219) ;"}};
   for (const Case& c : cases) {
     QApplication::clipboard()->clear();
     Click(c.button);
@@ -211,14 +196,11 @@ void PaletteTest::PaletteCopiesTheFourTexts() {
 
 void PaletteTest::PaletteUpDownStepsWithinABox() {
   struct Case {
-    const char* before;
-    const char* arrow;
-    const char* after;
+    const char *before, *arrow, *after;
   };
-  const Case cases[] = {
-      {"254", "RcolorUp", "255"}, {"255", "RcolorUp", "255"}, {"1", "RcolorDown", "0"},
-      {"0", "RcolorDown", "0"},   {"x", "RcolorUp", "1"},     {"300", "RcolorDown", "255"},
-  };
+  const Case cases[] = {{"254", "RcolorUp", "255"}, {"255", "RcolorUp", "255"},
+                        {"1", "RcolorDown", "0"},   {"0", "RcolorDown", "0"},
+                        {"x", "RcolorUp", "1"},     {"300", "RcolorDown", "255"}};
   for (const Case& c : cases) {
     SetBox("RcolorEdit", c.before);
     Click(c.arrow);

@@ -178,8 +178,7 @@ void PreviewTest::PreviewButtonsOpenTheRightFiles() {
         {"xdg-open", html + "r0612t1-1.html"},
         {"xdg-open", html + "r0612t1-1.html"},
         {"xdg-open", html + "r0612t1-1-n.html"},
-        {"/opt/chromium", "file://" + html + "r0612t1-1-n.html"},
-    };
+        {"/opt/chromium", "file://" + html + "r0612t1-1-n.html"}};
     QCOMPARE(launcher.started, started);
     const std::vector<ProcessId> closed =
         keep ? std::vector<ProcessId>() : std::vector<ProcessId>{100, 101};

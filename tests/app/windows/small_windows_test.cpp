@@ -35,13 +35,11 @@ void SmallWindowsTest::BaseConverterFillsTheOtherBases() {
     QString decimal, hexadecimal, octal, binary;
     bool fault;
   };
-  const Case cases[] = {
-      {10, "2024", "2024", "7E8", "3750", "11111101000", false},
-      {16, "ｆｆ", "255", "ｆｆ", "377", "11111111", false},
-      {2, "102", "", "", "", "102", true},
-      {8, "0", "0", "0", "0", "0", false},
-      {10, "", "", "", "", "", false},
-  };
+  const Case cases[] = {{10, "2024", "2024", "7E8", "3750", "11111101000", false},
+                        {16, "ｆｆ", "255", "ｆｆ", "377", "11111111", false},
+                        {2, "102", "", "", "", "102", true},
+                        {8, "0", "0", "0", "0", "0", false},
+                        {10, "", "", "", "", "", false}};
   auto* message = converter->findChild<QLabel*>("LabelBaseConvMessage");
   for (const Case& c : cases) {
     // Typed over what the box held, full-width digits through the input method.
