@@ -1,6 +1,8 @@
 // korva-cli table MINUTES: the analysed line table, one TAB-separated row per line.
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "analysis/minutes_grid.h"
@@ -36,6 +38,27 @@ char* EscapeField(char* start, char* end) {
   return start;
 }
 
+// Whether the CP932 field holds a byte that needs escaping once converted: a
+// TAB, line break or "\" in the UTF-8 text comes only from such a byte (the
+// "\" that ends "表" answers yes too; the converted text then tells). Eight
+// bytes at a time: most fields hold none.
+bool MayNeedEscape(std::string_view field) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101u, kHighBits = 0x8080808080808080u;
+  const auto holds = [](std::uint64_t word, unsigned char byte) {
+    const std::uint64_t x = word ^ (kOnes * byte);  // a zero byte where `byte` is
+    return ((x - kOnes) & ~x & kHighBits) != 0;
+  };
+  std::size_t i = 0;
+  for (; i + 8 <= field.size(); i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, field.data() + i, 8);
+    if (holds(word, '\t') || holds(word, '\n') || holds(word, '\r') || holds(word, '\\')) {
+      return true;
+    }
+  }
+  return std::any_of(field.begin() + i, field.end(), NeedsEscape);
+}
+
 // Prints each row as soon as the analysis hands it on: the table is never
 // held. The UTF-8 text goes straight into a buffer of its own.
 class RowPrinter final : public RowConsumer {
@@ -51,7 +74,8 @@ class RowPrinter final : public RowConsumer {
       end_ = buffer_.get();
     }
     for (std::string_view field : fields) {
-      end_ = EscapeField(end_, Cp932ToUtf8Lossy(field, end_));
+      char* const converted = Cp932ToUtf8Lossy(field, end_);
+      end_ = MayNeedEscape(field) ? EscapeField(end_, converted) : converted;
       *end_++ = '\t';
     }
     end_[-1] = '\n';

@@ -13,6 +13,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -141,6 +142,10 @@ class AppFolder {
       const std::string key = where.substr(where.find('/') + 1) + "=";
       const std::size_t sectionAt = text.find(section);
       const std::size_t keyAt = text.find("\r\n" + key, sectionAt);
+      // A key the sample does not hold would be written into another one.
+      if (sectionAt == std::string::npos || keyAt == std::string::npos) {
+        throw std::logic_error("examples/korva.inf has no " + where);
+      }
       const std::size_t end = text.find("\r\n", keyAt + 2);
       text.replace(keyAt + 2, end - keyAt - 2, key + Utf8ToCp932(value));
     }
