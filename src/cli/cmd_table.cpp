@@ -15,9 +15,10 @@ namespace korva::cli {
 
 namespace {
 
-bool NeedsEscape(char c) {
+// A lambda, so that the searches below inline it rather than call it per byte.
+constexpr auto NeedsEscape = [](char c) {
   return c == '\t' || c == '\n' || c == '\r' || c == '\\';
-}
+};
 
 // Makes the UTF-8 field in [start, end) a field as TSV readers expect it: a
 // TAB or line break inside would start a new field or row, so it is written
