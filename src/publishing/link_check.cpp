@@ -88,10 +88,6 @@ bool IsSiblingFile(std::string_view href) {
   return EndsWith(href, "-n.html") || EndsWith(href, "-v.html") || EndsWith(href, "-h.html");
 }
 
-// Whether `href` leads somewhere, read as a browser reads it: the file up to
-// the first "#", percent-decoded. A raw "#" inside a file name
-// ("h26#1-n.html") leaves "h26" for the file. "#" is ASCII below 0x40, never
-// the second byte of a character.
 // A percent-decoded text: most links hold no "%", and are taken as they are.
 class Decoded {
  public:
@@ -109,6 +105,10 @@ class Decoded {
   std::string decoded_;
 };
 
+// Whether `href` leads somewhere, read as a browser reads it: the file up to
+// the first "#", percent-decoded. A raw "#" inside a file name
+// ("h26#1-n.html") leaves "h26" for the file. "#" is ASCII below 0x40, never
+// the second byte of a character.
 template <typename HasId>
 bool LeadsSomewhere(std::string_view href, const HasId& hasId,
                     const std::set<std::string>& fileNames) {
