@@ -11,7 +11,12 @@ int RunColorize(CliContext& ctx, CommandArgs args) {
   auto text = ReadToolInput(ctx, files.front());
   if (!text) return kExitInputProblem;
   if (text->empty()) ctx.ui.Note("the file is empty: the RTF document has no text");
-  if (!WriteStdout(HtmlToRtf(std::move(*text)))) {
+  // Written as it is made: the document is some six times the HTML.
+  TqlxHTMLRTF writer;
+  writer.SetText(std::move(*text));
+  bool written = true;
+  writer.ConvertInPieces([&](std::string_view piece) { written = written && WriteStdout(piece); });
+  if (!written) {
     ctx.ui.Error("cannot write the RTF document to standard output");
     return kExitInputProblem;
   }

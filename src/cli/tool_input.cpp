@@ -36,7 +36,7 @@ std::optional<std::string> ReadToolInput(CliContext& ctx, const std::string& fil
   return text;
 }
 
-bool WriteStdout(const std::string& bytes) {
+bool WriteStdout(std::string_view bytes) {
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
   return std::fflush(stdout) == 0 && written;
 }

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "cli/cli_context.h"
 #include "cli/minutes_input.h"
@@ -15,6 +16,6 @@ namespace korva::cli {
 std::optional<std::string> ReadToolInput(CliContext& ctx, const std::string& file);
 
 // Writes bytes to stdout; false when the output failed.
-bool WriteStdout(const std::string& bytes);
+bool WriteStdout(std::string_view bytes);
 
 }  // namespace korva::cli

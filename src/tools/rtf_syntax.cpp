@@ -180,13 +180,8 @@ void TqlxRTFSyntax::SetColorTable(std::span<const RgbColor> colors) {
 
 void TqlxRTFSyntax::SetDefaultColors() {}
 
-std::string TqlxRTFSyntax::ConvertToString() {
+void TqlxRTFSyntax::Convert(std::string& out, const PieceWriter* write, std::size_t pieceSize) {
   SetTextBuffer(text_.data(), text_.size());
-  std::string out;
-  // A character above ASCII grows from two bytes to some eighteen.
-  const auto high = std::count_if(text_.begin(), text_.end(),
-                                  [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-  out.reserve(text_.size() * 2 + static_cast<std::size_t>(high) * 8 + 512);
   out += header_;
   out += fontTable_;
   out += fontTableEnd_;
@@ -201,13 +196,36 @@ std::string TqlxRTFSyntax::ConvertToString() {
     escaped.clear();
     EscapeText(token, escaped);
     FormatToken(GetTokenKind(), escaped, out);
+    if (write && out.size() >= pieceSize) {
+      (*write)(out);
+      out.clear();
+    }
   }
   out += "\\par }";
+  if (write) {
+    (*write)(out);
+    out.clear();
+  }
+}
+
+std::string TqlxRTFSyntax::ConvertToString() {
+  std::string out;
+  // A character above ASCII grows from two bytes to some eighteen.
+  const auto high = std::count_if(text_.begin(), text_.end(),
+                                  [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+  out.reserve(text_.size() * 2 + static_cast<std::size_t>(high) * 8 + 512);
+  Convert(out, nullptr, 0);
   return out;
 }
 
+void TqlxRTFSyntax::ConvertInPieces(const PieceWriter& write, std::size_t pieceSize) {
+  std::string piece;
+  piece.reserve(pieceSize + pieceSize / 4);
+  Convert(piece, &write, pieceSize);
+}
+
 void TqlxRTFSyntax::SaveToStream(std::ostream& stream) {
-  stream << ConvertToString();
+  ConvertInPieces([&stream](std::string_view piece) { stream << piece; });
 }
 
 }  // namespace korva

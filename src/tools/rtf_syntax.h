@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <ostream>
 #include <span>
 #include <string>
@@ -66,6 +67,10 @@ class TqlxRTFSyntax {
   // The whole document; each call starts again at the beginning of the text.
   void SaveToStream(std::ostream& stream);
   std::string ConvertToString();
+  // The same handed to `write` in pieces of about `pieceSize` bytes, so that
+  // a large document (six times its HTML) is never held whole.
+  using PieceWriter = std::function<void(std::string_view)>;
+  void ConvertInPieces(const PieceWriter& write, std::size_t pieceSize = 1 << 20);
 
   const std::string& ColorTable() const { return colorTable_; }
   const std::string& FontTable() const { return fontTable_; }
@@ -74,6 +79,10 @@ class TqlxRTFSyntax {
   virtual void SetTextBuffer(const char* chars, std::size_t length) = 0;
 
  private:
+  // Appends the document to `out`, handing it to `write` (when given) each
+  // time it reaches `pieceSize`, and at the end.
+  void Convert(std::string& out, const PieceWriter* write, std::size_t pieceSize);
+
   std::string text_;
   std::string header_;
   std::string fontTableEnd_ = "}\r\n";

@@ -1,7 +1,9 @@
 // Runs the built korva-cli unwrap and colorize on small files.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
+#include <utility>
 
 #include "support/run_cli.h"
 #include "support/temp_folder.h"
@@ -149,6 +151,18 @@ TEST_F(CliTools, BadInputIsReported) {
     EXPECT_EQ(result.status, c.status) << c.args;
     EXPECT_NE(result.err.find(c.message), std::string::npos) << c.args << "\n" << result.err;
     EXPECT_TRUE(result.out.empty()) << c.args;
+  }
+  // An output that cannot be written, as on a full disk, is a failure.
+  if (std::filesystem::exists("/dev/full")) {
+    const std::string html = Write("w.html", "<p>abc</p>\r\n");
+    for (const auto& [args, message] :
+         {std::pair{"colorize " + html, "cannot write the RTF document"},
+          std::pair{"unwrap --lower 0 " + text, "cannot write the result"}}) {
+      const auto result =
+          RunShell("(" + ShellQuote(PathFromUtf8(KORVA_CLI_PATH)) + " " + args + " >/dev/full)");
+      EXPECT_EQ(result.status, 1) << args;
+      EXPECT_NE(result.err.find(message), std::string::npos) << args << "\n" << result.err;
+    }
   }
   const auto emptyHtml = RunCli("colorize " + empty);
   EXPECT_EQ(emptyHtml.status, 0);

@@ -5,6 +5,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "text/literal.h"
 #include "tools/html_names.h"
@@ -120,10 +121,23 @@ TEST(HtmlRtf, WholeSmallDocument) {
   TqlxHTMLRTF writer;
   writer.SetText(html);
   EXPECT_EQ(writer.ConvertToString(), expected);
-  // Converting again starts from the beginning; the stream gets the same bytes.
+  // Converting again starts from the beginning; the stream gets the same
+  // bytes, and so do pieces of any size, each but the last at least that big.
   std::ostringstream stream;
   writer.SaveToStream(stream);
   EXPECT_EQ(stream.str(), expected);
+  for (const std::size_t size : {std::size_t{1}, std::size_t{40}, expected.size()}) {
+    std::vector<std::string> pieces;
+    writer.ConvertInPieces([&](std::string_view piece) { pieces.emplace_back(piece); }, size);
+    std::string joined;
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+      if (i + 1 < pieces.size()) {
+        EXPECT_GE(pieces[i].size(), size);
+      }
+      joined += pieces[i];
+    }
+    EXPECT_EQ(joined, expected) << "pieces of " << size;
+  }
 }
 
 TEST(HtmlRtf, AlternativeColourTable) {
