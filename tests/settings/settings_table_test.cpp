@@ -71,6 +71,22 @@ TEST(SettingsTable, DesignerDefaults) {
   }
 }
 
+// A value read wrongly from the settings file becomes its row's fallback,
+// and a fresh program starts with its member's initial value: the two are
+// written apart and must not drift apart.
+TEST(SettingsTable, FallbacksAreTheDesignerDefaults) {
+  const Settings s;
+  int rows = 0;
+  for (const SettingRow& row : SettingsTable()) {
+    if (row.rule != ReadRule::NonEmptyOrFallback && row.rule != ReadRule::RangeOrFallback) {
+      continue;
+    }
+    ++rows;
+    EXPECT_EQ(SettingValueText(s, row), Sj(row.fallback)) << row.name;
+  }
+  EXPECT_GT(rows, 0);
+}
+
 TEST(SettingsTable, SetFromTextChecksTheKind) {
   Settings s;
   struct Case {
