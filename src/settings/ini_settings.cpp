@@ -229,25 +229,25 @@ int UpdateIniFile(const std::string& path, Ui& ui, const FileWriter& writer,
 
 namespace {
 
+// Sets the rows `keep` takes in `ini`, where they stand.
+template <typename Keep>
+void StoreRows(IniFile& ini, const Settings& settings, Keep keep) {
+  for (const auto& row : SettingsTable()) {
+    if (row.section.empty() || !keep(row)) continue;
+    ini.Set(row.section, row.key, SettingValueText(settings, row));
+  }
+}
+
 template <typename Keep>
 int WriteRows(const std::string& path, const Settings& settings, Ui& ui, const FileWriter& writer,
               Keep keep) {
-  return UpdateIniFile(path, ui, writer, [&](IniFile& ini) {
-    for (const auto& row : SettingsTable()) {
-      if (row.section.empty() || !keep(row)) continue;
-      ini.Set(row.section, row.key, SettingValueText(settings, row));
-    }
-  });
+  return UpdateIniFile(path, ui, writer, [&](IniFile& ini) { StoreRows(ini, settings, keep); });
 }
 
 }  // namespace
 
 void StoreSavedSettings(IniFile& ini, const Settings& settings) {
-  for (const auto& row : SettingsTable()) {
-    if (!row.section.empty() && row.writtenBySave) {
-      ini.Set(row.section, row.key, SettingValueText(settings, row));
-    }
-  }
+  StoreRows(ini, settings, [](const SettingRow& row) { return row.writtenBySave; });
 }
 
 int SaveIniSettings(const std::string& path, Settings& settings, Document& doc, Ui& ui,
